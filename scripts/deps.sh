@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kestrane needs to build, run and test, when any is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev libgl-dev
+  xvfb xauth xdg-utils
+  clang-14 libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,103 @@
+#include "model/KestraneDoc.h"
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+struct CoastNotation {
+    const char* text;
+    const char* code;
+};
+
+// Searched in this order on every pass; each is rewritten in place as its
+// two-letter code followed by blanks, so the line keeps its length.
+constexpr std::array<CoastNotation, 8> kCoastNotations{{
+    {" (SOUTH COAST)", "SC"},
+    {" (NORTH COAST)", "NC"},
+    {" (EAST COAST)", "EC"},
+    {" (WEST COAST)", "WC"},
+    {" (SC)", "SC"},
+    {" (NC)", "NC"},
+    {" (EC)", "EC"},
+    {" (WC)", "WC"},
+}};
+
+void FoldCoastNotations(std::string& buffer)
+{
+    bool changed = true;
+    while (changed) {
+        changed = false;
+        for (const CoastNotation& notation : kCoastNotations) {
+            const size_t at = buffer.find(notation.text);
+            if (at == std::string::npos)
+                continue;
+            const size_t length = std::strlen(notation.text);
+            buffer.replace(at, length, length, ' ');
+            buffer[at] = notation.code[0];
+            buffer[at + 1] = notation.code[1];
+            changed = true;
+        }
+    }
+}
+
+char UpperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+} // namespace
+
+bool CKestraneDoc::NextWord(std::string& word, std::string_view separators, std::string_view line)
+{
+    // The line is a C string to the splitter: it ends at a NUL byte.
+    m_tokenBuf.assign(line.substr(0, line.find('\0')));
+    for (char& c : m_tokenBuf)
+        if (static_cast<unsigned char>(c) >= 128)
+            c = ' ';
+    FoldCoastNotations(m_tokenBuf);
+    m_tokenPos = 0;
+    m_bTokenLine = true;
+    return NextWord(word, separators);
+}
+
+bool CKestraneDoc::NextWord(std::string& word, std::string_view separators)
+{
+    word.clear();
+    if (!m_bTokenLine)
+        return false;
+    auto isSeparator = [&](char c) { return separators.find(c) != std::string_view::npos; };
+    while (m_tokenPos < m_tokenBuf.size() && isSeparator(m_tokenBuf[m_tokenPos]))
+        ++m_tokenPos;
+    if (m_tokenPos >= m_tokenBuf.size())
+        return false;
+    size_t end = m_tokenPos;
+    while (end < m_tokenBuf.size() && !isSeparator(m_tokenBuf[end]))
+        ++end;
+    word.assign(m_tokenBuf, m_tokenPos, end - m_tokenPos);
+    // The separator that ended the word is consumed.
+    m_tokenPos = end < m_tokenBuf.size() ? end + 1 : end;
+    return true;
+}
+
+int CKestraneDoc::FindCountry(std::string_view line) const
+{
+    if (line.empty())
+        return -1;
+    std::string upper(line);
+    for (char& c : upper)
+        c = UpperAscii(c);
+    const size_t countries = std::min<size_t>({m_countries.size(), size_t(std::max(m_nCountries, 0)),
+                                               size_t(kMaxCountries)});
+    for (size_t i = 0; i < countries; ++i) {
+        const std::string& name = m_countries[i].m_strName;
+        if (!name.empty() && upper.compare(0, name.size(), name) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+std::optional<MapPos> CKestraneDoc::LookupPosition(const CPositionMap& table, const std::string& key)
+{
+    return table.Lookup(key);
+}

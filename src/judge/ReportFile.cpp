@@ -1,0 +1,29 @@
+#include "judge/ReportFile.h"
+
+#include <fstream>
+#include <iterator>
+
+std::optional<CReportFile> CReportFile::Open(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return CReportFile(std::move(text));
+}
+
+bool CReportFile::ReadString(std::string& line)
+{
+    line.clear();
+    if (m_pos >= m_text.size())
+        return false;
+    const size_t end = m_text.find('\n', m_pos);
+    const size_t stop = end == std::string::npos ? m_text.size() : end;
+    line.assign(m_text, m_pos, stop - m_pos);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    m_pos = end == std::string::npos ? m_text.size() : end + 1;
+    return true;
+}

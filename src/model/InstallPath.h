@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+/// Resolves a path as saved games and map definitions write it ("Maps\BOARD.BMP",
+/// backslashes, often upper-cased) below the installation folder.
+///
+/// The path is split on both "\" and "/". A component that does not exist
+/// with exactly that name is matched against the folder's entries without
+/// regard to case, so a Maps folder copied from another system still works.
+/// Returns the existing file or folder, or nullopt when nothing matches.
+std::optional<std::filesystem::path> ResolveInstallPath(const std::string& installDir,
+                                                        const std::string& relativePath);
+
+/// The path as it would be opened: resolved when it exists, else the plain
+/// join with "\" turned into "/" (for messages and for files to be created).
+std::filesystem::path InstallPathOrJoin(const std::string& installDir, const std::string& relativePath);

@@ -1,0 +1,54 @@
+#include "model/Settings.h"
+
+#include <filesystem>
+#include <system_error>
+
+#ifndef KESTRANE_DATA_DIR
+#define KESTRANE_DATA_DIR "/usr/local/share/kestrane"
+#endif
+#ifndef KESTRANE_SOURCE_DATA_DIR
+#define KESTRANE_SOURCE_DATA_DIR ""
+#endif
+
+void CAppSettings::Load(const ISettingsStore& store, const std::string& defaultInstallDir)
+{
+    m_bZoomToFit = store.GetProfileInt(kSection, "ZoomToFit", 0);
+    m_bInitials = store.GetProfileInt(kSection, "Initials", 0);
+    m_bSCDisplay = store.GetProfileInt(kSection, "SCDisplay", 0);
+    m_rectStored.left = store.GetProfileInt(kSection, "WinLeft", 100);
+    m_rectStored.right = store.GetProfileInt(kSection, "WinRight", 400);
+    m_rectStored.top = store.GetProfileInt(kSection, "WinTop", 100);
+    m_rectStored.bottom = store.GetProfileInt(kSection, "WinBottom", 400);
+    m_strInstallDir = store.GetProfileString(kSection, "InstallDir", defaultInstallDir);
+}
+
+void CAppSettings::Save(ISettingsStore& store) const
+{
+    store.WriteProfileInt(kSection, "WinLeft", m_rectWindow.left);
+    store.WriteProfileInt(kSection, "WinRight", m_rectWindow.right);
+    store.WriteProfileInt(kSection, "WinTop", m_rectWindow.top);
+    store.WriteProfileInt(kSection, "WinBottom", m_rectWindow.bottom);
+    store.WriteProfileInt(kSection, "ZoomToFit", m_bZoomToFit);
+    store.WriteProfileInt(kSection, "Initials", m_bInitials);
+    store.WriteProfileInt(kSection, "SCDisplay", m_bSCDisplay);
+}
+
+std::string DefaultInstallDir(const std::string& currentDir, const std::string& installedDataDir)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(std::filesystem::path(currentDir) / "Maps", ec))
+        return currentDir;
+    return installedDataDir;
+}
+
+std::string InstalledDataDir()
+{
+    std::error_code ec;
+    const std::filesystem::path installed(KESTRANE_DATA_DIR);
+    if (std::filesystem::is_directory(installed / "Maps", ec))
+        return installed.string();
+    const std::filesystem::path source(KESTRANE_SOURCE_DATA_DIR);
+    if (!source.empty() && std::filesystem::is_directory(source / "Maps", ec))
+        return source.string();
+    return installed.string();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <string>
+
+/// Stored key-value settings, by section and entry name. The desktop program
+/// backs it with QSettings; tests back it with a map.
+class ISettingsStore {
+public:
+    virtual ~ISettingsStore() = default;
+    virtual int GetProfileInt(const std::string& section, const std::string& entry, int defaultValue) const = 0;
+    virtual void WriteProfileInt(const std::string& section, const std::string& entry, int value) = 0;
+    virtual std::string GetProfileString(const std::string& section, const std::string& entry,
+                                         const std::string& defaultValue) const = 0;
+    virtual void WriteProfileString(const std::string& section, const std::string& entry,
+                                    const std::string& value) = 0;
+};
+
+struct CWindowRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const CWindowRect&, const CWindowRect&) = default;
+};
+
+/// The settings that outlive a run: the three display toggles, the main
+/// window's rectangle and the installation folder.
+struct CAppSettings {
+    static constexpr const char* kSection = "Settings";
+
+    int m_bZoomToFit = 0;
+    int m_bInitials = 0;
+    int m_bSCDisplay = 0;
+    /// Recorded when the main window closes; written at exit.
+    CWindowRect m_rectWindow;
+    /// Where the main window is placed at start-up, as stored.
+    CWindowRect m_rectStored;
+    std::string m_strInstallDir;
+
+    /// Reads the display settings, the stored window placement and the
+    /// installation folder (defaultInstallDir when "InstallDir" is absent).
+    void Load(const ISettingsStore& store, const std::string& defaultInstallDir);
+    /// Writes the window rectangle and the display settings, in that order.
+    /// "InstallDir" is never written.
+    void Save(ISettingsStore& store) const;
+};
+
+/// The installation folder to use when "InstallDir" is not stored: the
+/// current folder when it holds a "Maps" folder, else the installed data.
+std::string DefaultInstallDir(const std::string& currentDir, const std::string& installedDataDir);
+
+/// The folder the program's data was installed to (share/kestrane), or the
+/// source tree's data folder when running from a build tree.
+std::string InstalledDataDir();

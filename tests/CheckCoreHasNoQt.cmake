@@ -1,0 +1,13 @@
+# Fails when a file of the core library includes a Qt header.
+file(GLOB_RECURSE core_files ${ROOT}/src/model/* ${ROOT}/src/judge/* ${ROOT}/src/views/* ${ROOT}/src/mail/*)
+set(offenders "")
+foreach(f IN LISTS core_files)
+  file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt)")
+  if(lines)
+    list(APPEND offenders "${f}: ${lines}")
+  endif()
+endforeach()
+if(offenders)
+  message(FATAL_ERROR "Core files include Qt headers:\n${offenders}")
+endif()
+message(STATUS "Core is free of Qt (${CMAKE_ARGC} checked)")
