@@ -1,0 +1,82 @@
+#include "model/InstallPath.h"
+#include "model/Settings.h"
+#include "support/MemorySettingsStore.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Settings, FirstStartGivesTheDefaults)
+{
+    CMemorySettingsStore store;
+    CAppSettings settings;
+    settings.Load(store, "/home/player");
+    EXPECT_EQ(settings.m_bZoomToFit, 0);
+    EXPECT_EQ(settings.m_bInitials, 0);
+    EXPECT_EQ(settings.m_bSCDisplay, 0);
+    EXPECT_EQ(settings.m_rectStored, (CWindowRect{100, 100, 400, 400}));
+    EXPECT_EQ(settings.m_strInstallDir, "/home/player");
+}
+
+TEST(Settings, SaveWritesSevenValuesAndNeverTheInstallDir)
+{
+    CMemorySettingsStore store;
+    CAppSettings settings;
+    settings.Load(store, "/x");
+    settings.m_bInitials = 2;
+    settings.m_rectWindow = {10, 20, 300, 400};
+    settings.Save(store);
+    EXPECT_EQ(store.values.size(), 7u);
+    EXPECT_EQ(store.values.count("Settings/InstallDir"), 0u);
+
+    CAppSettings again;
+    again.Load(store, "/y");
+    EXPECT_EQ(again.m_bInitials, 2);
+    EXPECT_EQ(again.m_bZoomToFit, 0);
+    EXPECT_EQ(again.m_rectStored, (CWindowRect{10, 20, 300, 400}));
+    EXPECT_EQ(again.m_strInstallDir, "/y");
+}
+
+TEST(Settings, StoredInstallDirWins)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileString("Settings", "InstallDir", "/opt/kestrane");
+    CAppSettings settings;
+    settings.Load(store, "/x");
+    EXPECT_EQ(settings.m_strInstallDir, "/opt/kestrane");
+}
+
+TEST(Settings, DefaultInstallDirPrefersACurrentFolderWithMaps)
+{
+    CTempDir current, data;
+    EXPECT_EQ(DefaultInstallDir(current.Str(), data.Str()), data.Str());
+    std::filesystem::create_directory(current.Path() / "Maps");
+    EXPECT_EQ(DefaultInstallDir(current.Str(), data.Str()), current.Str());
+}
+
+TEST(InstallPath, MatchesComponentsWithoutRegardToCase)
+{
+    CTempDir dir;
+    const auto board = dir.Write("maps/board.bmp", "BM");
+    EXPECT_EQ(ResolveInstallPath(dir.Str(), "Maps\\BOARD.BMP"), board);
+    EXPECT_EQ(ResolveInstallPath(dir.Str(), "MAPS/Board.bmp"), board);
+    EXPECT_EQ(ResolveInstallPath(dir.Str(), "maps\\board.bmp"), board);
+    EXPECT_FALSE(ResolveInstallPath(dir.Str(), "Maps\\OTHER.BMP"));
+    EXPECT_FALSE(ResolveInstallPath(dir.Str(), ""));
+}
+
+TEST(InstallPath, ExactNameWinsOverACaseVariant)
+{
+    CTempDir dir;
+    dir.Write("Maps/A.map", "upper");
+    const auto lower = dir.Write("Maps/a.map", "lower");
+    EXPECT_EQ(ResolveInstallPath(dir.Str(), "Maps\\a.map"), lower);
+}
+
+TEST(InstallPath, JoinFallsBackToSlashes)
+{
+    EXPECT_EQ(InstallPathOrJoin("/nowhere", "Maps\\X.BMP"), std::filesystem::path("/nowhere/Maps/X.BMP"));
+}
+
+} // namespace
