@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+/// Small text helpers shared by the section parsers: a report line is kept
+/// twice, as the text the orders view lists and as a working copy whose last
+/// full stop is replaced by a marker byte that the word splitter blanks.
+namespace judgeline {
+
+/// The byte that stands for a line's last full stop in a working copy. Every
+/// byte of value 128 or more becomes a blank when the line is split.
+inline constexpr char kFullStopMark = '\xFF';
+
+/// A report line prepared for parsing.
+struct CMarkedLine {
+    /// The line without trailing white space, its full stop in place.
+    std::string text;
+    /// The same text with its last full stop replaced by kFullStopMark.
+    std::string working;
+};
+
+/// True for the bytes the parsers treat as white space (blank, tab, CR, LF,
+/// vertical tab, form feed).
+bool IsWhite(char c);
+/// Removes trailing white space in place.
+void TrimRight(std::string& text);
+/// Removes leading and trailing white space in place.
+void Trim(std::string& text);
+/// Replaces the last full stop of line by kFullStopMark; returns where it was,
+/// or std::string::npos when the line has none.
+size_t MarkLastFullStop(std::string& line);
+/// Strips trailing white space from raw and marks its last full stop.
+CMarkedLine PrepareLine(std::string_view raw);
+/// An upper-cased copy; only ASCII letters change.
+std::string UpperAscii(std::string_view text);
+bool Contains(std::string_view text, std::string_view part);
+bool StartsWith(std::string_view text, std::string_view prefix);
+/// Removes the last character, if there is one.
+void DropLastChar(std::string& text);
+
+/// Message prefixes for a key that is not in a name table.
+inline constexpr std::string_view kProvinceNotKnown = "Could not recognise province ";
+inline constexpr std::string_view kSourceNotKnown = "Could not recognise source province ";
+inline constexpr std::string_view kDestinationNotKnown = "Could not recognise destination province ";
+/// prefix + key + ",\nprovince data discarded."
+std::string NotRecognisedText(std::string_view prefix, std::string_view key);
+
+} // namespace judgeline

@@ -1,0 +1,66 @@
+#include "judge/LineMarks.h"
+#include "judge/ReportFile.h"
+#include "judge/SectionParserSupport.h"
+#include "model/KestraneDoc.h"
+
+using namespace judgeline;
+
+void CKestraneDoc::ParseRetreatOrders(CReportFile& file)
+{
+    CSeasonHdr* season = GetCurrentSeason();
+    // A retreat starts from the movement phase of the same season and year;
+    // the header check lets no retreat in without it, so its absence means
+    // the season list itself is damaged.
+    const CSeasonHdr* base = season ? FindBaseSeason(*this, *season, "M") : nullptr;
+    if (!base) {
+        StopFatally(Services(), kInvalidDatabase);
+        return;
+    }
+    CopyUnits(*this, *base, *season);
+
+    std::string raw;
+    while (file.ReadString(raw)) {
+        const CMarkedLine line = PrepareLine(raw);
+        if (StartsWith(line.working, "The deadline for"))
+            return;
+        if (Contains(line.working, "Ownership")) {
+            ParseOwnership(file);
+            return;
+        }
+        // A unit destroyed by a bounced retreat: listed, never placed, even
+        // when the Judge put the note on a line of its own.
+        if (Contains(line.working, "*bounce, destroyed*")) {
+            season->m_orders.push_back(line.text);
+            continue;
+        }
+
+        const int country = SeasonCountry(*this, *season, line.working);
+        if (country < 0)
+            continue;
+        season->m_orders.push_back(line.text);
+
+        const std::string upper = UpperAscii(line.working);
+        std::string countryWord;
+        std::string unitWord;
+        std::string source;
+        NextWord(countryWord, ":", upper);
+        NextWord(unitWord, " \t");
+        NextWord(source, ">");
+        DropLastChar(source); // the '-' of "->"
+        Trim(countryWord);
+        Trim(unitWord);
+        Trim(source);
+        if (Contains(source, "DISBAND"))
+            continue;
+        if (!LookupProvince(*this, source, kSourceNotKnown))
+            continue;
+
+        std::string destination;
+        NextWord(destination, "");
+        Trim(destination);
+        const std::optional<MapPos> pos = LookupProvince(*this, destination, kDestinationNotKnown);
+        if (!pos)
+            continue;
+        AddUnit(*this, *season, country, unitWord, destination, *pos);
+    }
+}
