@@ -22,7 +22,8 @@ bool CReportFile::ReadString(std::string& line)
     const size_t end = m_text.find('\n', m_pos);
     const size_t stop = end == std::string::npos ? m_text.size() : end;
     line.assign(m_text, m_pos, stop - m_pos);
-    if (!line.empty() && line.back() == '\r')
+    // A carriage return belongs to the line end only when a line feed follows.
+    if (end != std::string::npos && !line.empty() && line.back() == '\r')
         line.pop_back();
     m_pos = end == std::string::npos ? m_text.size() : end + 1;
     return true;

@@ -1,0 +1,145 @@
+#include "judge/ClipboardFile.h"
+#include "judge/ReportFile.h"
+#include "judge/ReportJoiner.h"
+#include "judge/LineMarks.h"
+#include "model/KestraneDoc.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+using judgeline::Contains;
+using judgeline::StartsWith;
+
+namespace {
+
+constexpr const char* kCannotOpen = "Cannot open file, is this file read-only?";
+constexpr const char* kCannotProcess = "Cannot process file, is this file read-only?";
+constexpr const char* kCannotOpenTemp = "Cannot open Kestrane.tmp file, is this file read-only?";
+
+// The import rewrites the report, so a file that cannot be written is refused
+// before anything happens. Only a regular file is taken: reading a pipe or a
+// device to its end could wait for ever.
+bool CanOpenForReadWrite(const fs::path& path)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec))
+        return false;
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    return file.is_open();
+}
+
+bool WriteWholeFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+// The common steps of both commands once the file is known to be writable:
+// mark the document, join the wrapped lines, then read the joined text.
+void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardForm)
+{
+    doc.SetModifiedFlag(true);
+    if (!JoinReportLines(doc, path)) {
+        doc.Services().ShowMessage(kCannotProcess, MessageIcon::None);
+        return;
+    }
+    std::optional<CReportFile> file = CReportFile::Open(path.string());
+    if (!file) {
+        doc.Services().ShowMessage(kCannotProcess, MessageIcon::None);
+        return;
+    }
+    doc.ImportReport(*file, clipboardForm);
+}
+
+bool IsHeaderLine(std::string_view line, bool clipboardForm)
+{
+    if (StartsWith(line, "Judge:"))
+        return true;
+    return clipboardForm ? StartsWith(line, ":: Judge:") : Contains(line, ":: Judge:");
+}
+
+using SectionParser = void (CKestraneDoc::*)(CReportFile&);
+
+struct SectionTitle {
+    std::string_view text;
+    SectionParser parse;
+};
+
+// Tested in this order; the first title a line contains decides.
+const std::array<SectionTitle, 4> kSectionTitles{{
+    {"Starting position", &CKestraneDoc::ParseStartingPosition},
+    {"Adjustment orders", &CKestraneDoc::ParseAdjustmentOrders},
+    {"Movement results", &CKestraneDoc::ParseMovementResults},
+    {"Retreat orders", &CKestraneDoc::ParseRetreatOrders},
+}};
+
+const SectionTitle* FindSectionTitle(std::string_view line)
+{
+    for (const SectionTitle& title : kSectionTitles)
+        if (Contains(line, title.text))
+            return &title;
+    return nullptr;
+}
+
+} // namespace
+
+void CKestraneDoc::OnImport(const std::string& path)
+{
+    if (!CanOpenForReadWrite(path)) {
+        Services().ShowMessage(kCannotOpen, MessageIcon::None);
+        return;
+    }
+    ImportJoinedFile(*this, path, false);
+}
+
+void CKestraneDoc::OnImportClipboard(const std::optional<std::string>& clipboardText)
+{
+    if (!clipboardText) {
+        Services().ShowMessage("No text to import", MessageIcon::None);
+        return;
+    }
+    const fs::path path = ClipboardImportPath();
+    std::error_code ec;
+    if (path.has_parent_path())
+        fs::create_directories(path.parent_path(), ec);
+    // The text goes to the file unchanged, its CR LF line ends included; the
+    // import reads it back as text like any report file.
+    if (!WriteWholeFile(path, *clipboardText) || !CanOpenForReadWrite(path)) {
+        Services().ShowMessage(kCannotOpenTemp, MessageIcon::None);
+        return;
+    }
+    ImportJoinedFile(*this, path, true);
+}
+
+void CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
+{
+    SetModifiedFlag(true);
+    bool haveHeader = false;
+    std::string line;
+    while (file.ReadString(line)) {
+        if (IsHeaderLine(line, clipboardForm)) {
+            if (!ParseHeader(file, line)) {
+                SetModifiedFlag(false);
+                break;
+            }
+            haveHeader = true;
+        }
+        // After a header the line holds the deadline line, which may carry
+        // the section title itself.
+        if (const SectionTitle* title = FindSectionTitle(line)) {
+            if (haveHeader)
+                (this->*title->parse)(file);
+            else
+                Services().ShowMessage("Could not find a valid header, this file may be corrupt.",
+                                       MessageIcon::None);
+            break;
+        }
+    }
+    UpdateAllViews();
+}

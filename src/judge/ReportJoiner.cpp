@@ -1,0 +1,124 @@
+#include "judge/ReportJoiner.h"
+
+#include "judge/FileReplace.h"
+#include "judge/ReportFile.h"
+#include "judge/LineMarks.h"
+#include "model/KestraneDoc.h"
+
+#include <array>
+
+using judgeline::Contains;
+using judgeline::StartsWith;
+
+namespace {
+
+enum class LineKind { SectionStart, BlockHeading, Other };
+
+constexpr std::array<std::string_view, 3> kSectionStarts{
+    "Movement results for", "Retreat orders for", "Adjustment orders for"};
+constexpr std::array<std::string_view, 2> kBlockHeadings{
+    "Ownership of supply centers", "The following units were dislodged:"};
+constexpr std::array<std::string_view, 2> kSectionEnds{"The next phase of ", "The deadline for "};
+
+LineKind KindOf(std::string_view line)
+{
+    for (std::string_view start : kSectionStarts)
+        if (StartsWith(line, start))
+            return LineKind::SectionStart;
+    for (std::string_view heading : kBlockHeadings)
+        if (Contains(line, heading))
+            return LineKind::BlockHeading;
+    return LineKind::Other;
+}
+
+bool IsSectionEnd(std::string_view line)
+{
+    for (std::string_view end : kSectionEnds)
+        if (Contains(line, end))
+            return true;
+    return false;
+}
+
+class CJoiner {
+public:
+    explicit CJoiner(const CKestraneDoc& doc) : m_doc(doc) {}
+
+    void Take(std::string& line)
+    {
+        switch (KindOf(line)) {
+        case LineKind::SectionStart:
+            m_output += line;
+            m_output += '\n';
+            m_bInSection = true;
+            return;
+        case LineKind::BlockHeading:
+            // The heading stays open: whatever comes next continues its line,
+            // so the parsers still find the heading text at its start.
+            Flush();
+            m_output += line;
+            return;
+        case LineKind::Other:
+            break;
+        }
+        if (IsSectionEnd(line)) {
+            Flush();
+            m_bInSection = false;
+        }
+        if (!m_bInSection) {
+            m_output += line;
+            m_output += '\n';
+        } else if (m_doc.FindCountry(line) >= 0 || StartsWith(line, "Unowned:")) {
+            Flush();
+            m_pending = std::move(line);
+        } else {
+            // A continuation joins its entry after one blank, without the
+            // indentation the Judge gave it.
+            size_t start = 0;
+            while (start < line.size() && judgeline::IsWhite(line[start]))
+                ++start;
+            m_pending += ' ';
+            m_pending.append(line, start);
+        }
+    }
+
+    std::string Finish()
+    {
+        Flush();
+        return std::move(m_output);
+    }
+
+private:
+    // An empty pending entry still writes its line end; the parsers skip
+    // the empty lines this leaves.
+    void Flush()
+    {
+        m_output += m_pending;
+        m_output += '\n';
+        m_pending.clear();
+    }
+
+    const CKestraneDoc& m_doc;
+    std::string m_output;
+    std::string m_pending;
+    bool m_bInSection = false;
+};
+
+} // namespace
+
+std::string JoinReportText(const CKestraneDoc& doc, std::string_view text)
+{
+    CReportFile in{std::string(text)};
+    CJoiner joiner(doc);
+    std::string line;
+    while (in.ReadString(line))
+        joiner.Take(line);
+    return joiner.Finish();
+}
+
+bool JoinReportLines(const CKestraneDoc& doc, const std::filesystem::path& path)
+{
+    std::string text;
+    if (!ReadFileBytes(path, text))
+        return false;
+    return ReplaceFileContents(path, JoinReportText(doc, text));
+}
