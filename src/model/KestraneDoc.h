@@ -100,9 +100,24 @@ public:
     bool BuildPalette();
 
     // --- Game document file (DocumentFile.cpp) --------------------------
+    /// Opens the game saved at path: reads the document, then the picture named
+    /// by m_strImagePath below the installation folder, builds the palette and
+    /// shows the latest season. On failure the user is told why, the game is
+    /// cleared (DeleteContents) and false returned.
     bool OnOpenDocument(const std::string& path);
+    /// Saves the whole game to path, replacing the old file only once the new
+    /// one is complete. Clears the modified flag on success; on failure shows
+    /// "Failed to save document." and leaves the old file and the flag alone.
     bool OnSaveDocument(const std::string& path);
+    /// Writes or reads the document through ar.
     void Serialize(CArchive& ar);
+    /// The document as saved, without touching a file.
+    std::string WriteDocument();
+    /// Reads a saved document from bytes, as opening does before the picture:
+    /// clears the game, reads it, and makes the first season current. On
+    /// malformed bytes shows "Unexpected file format.", leaves the game as a
+    /// new document has it and returns false.
+    bool ReadDocument(std::string_view bytes);
 
     // --- Report import (judge/) ----------------------------------------
     /// Imports the report file at path (the file form of the header test).

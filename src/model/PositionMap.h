@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class CArchive;
+
 /// Sum of the key's bytes, each taken as a signed 8-bit value, read as an
 /// unsigned 32-bit number. Decides the bucket of a key in a CPositionMap.
 uint32_t HashName(const std::string& key);
@@ -39,6 +41,10 @@ public:
 
     /// Visits every entry in bucket order, each chain from its front.
     void ForEach(const std::function<void(const Entry&)>& visit) const;
+
+    /// Writes the entries in bucket and chain order, or reads entries and
+    /// stores each as SetAt would.
+    void Serialize(CArchive& ar);
 
 private:
     // Allocated on the first insertion, freed by RemoveAll.

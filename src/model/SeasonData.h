@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+class CArchive;
+
 /// One unit of a season: its kind, where it is drawn and its province key.
 class CSeasonData {
 public:
@@ -18,6 +20,8 @@ public:
     /// Copies kind, position and province key.
     void CopyFrom(const CSeasonData& other) { *this = other; }
     bool IsFleet() const { return m_nType == kFleet; }
+    /// Writes or reads kind, position and province key.
+    void Serialize(CArchive& ar);
 
     int32_t m_nType = kArmy;
     MapPos m_pos;

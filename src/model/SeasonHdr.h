@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class CArchive;
+
 /// Most countries a game can have; every per-country array has this many slots.
 inline constexpr int kMaxCountries = 99;
 
@@ -28,6 +30,10 @@ public:
 
     /// Year of a season name: the decimal number its characters 1 to 4 give.
     static int SeasonYear(const std::string& name);
+
+    /// Writes or reads the record's fields (after its class reference); reading
+    /// follows the schema of the object being read.
+    void Serialize(CArchive& ar);
 
     std::array<CUnitList, kMaxCountries> m_units;
     std::string m_strDeadline;
