@@ -1,0 +1,315 @@
+#include "support/BitmapBuilder.h"
+#include "support/RecordingServices.h"
+#include "views/Dib.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <functional>
+#include <sstream>
+
+namespace {
+
+using bmp::BitmapSpec;
+
+bool LoadBytes(CDIB& dib, const std::string& bytes, CRecordingServices& services)
+{
+    std::istringstream in(bytes);
+    return dib.Load(in, &services);
+}
+
+std::vector<uint8_t> Bytes(const std::string& s)
+{
+    return std::vector<uint8_t>(s.begin(), s.end());
+}
+
+uint32_t Index(int x, int y)
+{
+    return uint32_t(x + 3 * y);
+}
+
+BitmapSpec EightBit(int width, int height)
+{
+    BitmapSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.bitsPerPixel = 8;
+    spec.palette = {0x102030, 0x405060, 0x708090};
+    spec.pixels = bmp::PackRows(width, height, 8, Index);
+    return spec;
+}
+
+// A loaded picture that differs from the 16 x 16 default, to see that a
+// failed load keeps it.
+void LoadKnownPicture(CDIB& dib)
+{
+    CRecordingServices services;
+    ASSERT_TRUE(LoadBytes(dib, bmp::Build(EightBit(3, 2)), services));
+    ASSERT_EQ(dib.Width(), 3);
+}
+
+struct ColourCountCase {
+    const char* name;
+    bool coreHeader;
+    int bitsPerPixel;
+    uint32_t compression;
+    uint32_t coloursUsed;
+    int expected;
+};
+
+TEST(DibLoad, ColourCountFollowsDepthOrColoursUsed)
+{
+    const ColourCountCase cases[] = {
+        {"mono", false, 1, bmp::kRgb, 0, 2},
+        {"sixteen", false, 4, bmp::kRgb, 0, 16},
+        {"eightBit", false, 8, bmp::kRgb, 0, 256},
+        {"highColour", false, 16, bmp::kRgb, 0, 0},
+        {"trueColour", false, 24, bmp::kRgb, 0, 0},
+        {"thirtyTwo", false, 32, bmp::kRgb, 0, 0},
+        {"eightBitColoursUsed", false, 8, bmp::kRgb, 5, 5},
+        {"trueColourColoursUsed", false, 24, bmp::kRgb, 3, 3},
+        {"coloursUsedAboveTable", false, 8, bmp::kRgb, 1000, 256},
+        {"coreMono", true, 1, bmp::kRgb, 0, 2},
+        {"coreEightBit", true, 8, bmp::kRgb, 0, 256},
+        {"coreTrueColour", true, 24, bmp::kRgb, 0, 0},
+        {"rle8", false, 8, bmp::kRle8, 0, 256},
+        {"rle4", false, 4, bmp::kRle4, 0, 16},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        BitmapSpec spec;
+        spec.coreHeader = c.coreHeader;
+        spec.width = 3;
+        spec.height = 2;
+        spec.bitsPerPixel = c.bitsPerPixel;
+        spec.compression = c.compression;
+        spec.coloursUsed = c.coloursUsed;
+        spec.pixels = std::string(64, '\0');
+        CDIB dib;
+        CRecordingServices services;
+        ASSERT_TRUE(LoadBytes(dib, bmp::Build(spec), services));
+        EXPECT_EQ(dib.ColourCount(), c.expected);
+        EXPECT_TRUE(services.messages.empty());
+    }
+}
+
+TEST(DibLoad, WindowsHeaderAndPixelsAreKeptAsStored)
+{
+    const BitmapSpec spec = EightBit(5, 2);
+    const std::string file = bmp::Build(spec);
+    CDIB dib;
+    CRecordingServices services;
+    ASSERT_TRUE(LoadBytes(dib, file, services));
+    EXPECT_EQ(dib.Width(), 5);
+    EXPECT_EQ(dib.Height(), 2);
+    EXPECT_EQ(dib.BitsPerPixel(), 8);
+    // The 40 header bytes exactly as in the file.
+    EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin(), dib.Info().begin() + 40), Bytes(file.substr(14, 40)));
+    // The table is the 1024 bytes after the header: three entries, then the pixel bytes.
+    EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin() + 40, dib.Info().begin() + 52),
+              (std::vector<uint8_t>{0x30, 0x20, 0x10, 0, 0x60, 0x50, 0x40, 0, 0x90, 0x80, 0x70, 0}));
+    EXPECT_EQ(dib.Info()[52], uint8_t(Index(0, 1)));
+    EXPECT_EQ(dib.Info().size(), 1064u);
+    EXPECT_EQ(dib.Bits(), Bytes(spec.pixels));
+}
+
+TEST(DibLoad, CoreHeaderBecomesTheWindowsForm)
+{
+    BitmapSpec spec;
+    spec.coreHeader = true;
+    spec.width = 40000; // above 32767: the 16-bit field is read without sign
+    spec.height = 1;
+    spec.bitsPerPixel = 4;
+    spec.palette = std::vector<uint32_t>(16, 0);
+    spec.palette[1] = 0xA1B2C3;
+    spec.palette[15] = 0x010203;
+    spec.pixels = bmp::PackRows(40000, 1, 4, [](int, int) { return 1u; });
+    CDIB dib;
+    CRecordingServices services;
+    ASSERT_TRUE(LoadBytes(dib, bmp::Build(spec), services));
+
+    std::string expected;
+    bmp::AppendU32(expected, 40);
+    bmp::AppendU32(expected, 40000);
+    bmp::AppendU32(expected, 1);
+    bmp::AppendU16(expected, 1);
+    bmp::AppendU16(expected, 4);
+    expected += std::string(24, '\0');
+    EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin(), dib.Info().begin() + 40), Bytes(expected));
+    EXPECT_EQ(std::vector<uint8_t>(dib.ColourEntry(1), dib.ColourEntry(1) + 4), (std::vector<uint8_t>{0xC3, 0xB2, 0xA1, 0}));
+    EXPECT_EQ(std::vector<uint8_t>(dib.ColourEntry(15), dib.ColourEntry(15) + 4), (std::vector<uint8_t>{3, 2, 1, 0}));
+    EXPECT_EQ(dib.ColourCount(), 16);
+    EXPECT_EQ(dib.Width(), 40000);
+    EXPECT_EQ(dib.Bits(), Bytes(spec.pixels));
+}
+
+TEST(DibLoad, ReadsFromTheStreamPositionAndSeeksToTheOffset)
+{
+    BitmapSpec spec = EightBit(3, 2);
+    spec.gap = "GAPGAPGAP";
+    std::istringstream in("JUNKJUNK" + bmp::Build(spec) + "TRAILER");
+    in.seekg(8);
+    CDIB dib;
+    CRecordingServices services;
+    ASSERT_TRUE(dib.Load(in, &services));
+    // The pixel size is file size minus offset: the trailer is not part of it.
+    EXPECT_EQ(dib.Bits(), Bytes(spec.pixels));
+    EXPECT_EQ(dib.Decode().Pixel(2, 0), 0x708090u);
+}
+
+TEST(DibLoad, LongerWindowsHeadersAreReadAsWindowsHeaders)
+{
+    // 124-byte header: the first 40 bytes as usual, the masks at byte 40.
+    BitmapSpec spec;
+    spec.width = 2;
+    spec.height = 1;
+    spec.bitsPerPixel = 16;
+    spec.compression = bmp::kBitFields;
+    spec.pixels = bmp::PackRows(2, 1, 16, [](int x, int) { return x ? 0xF800u : 0x001Fu; });
+    std::string file = bmp::Build(spec);
+    std::string extension;
+    for (uint32_t v : {0xF800u, 0x07E0u, 0x001Fu, 0u})
+        bmp::AppendU32(extension, v);
+    extension += std::string(124 - 56, '\0');
+    file.insert(14 + 40, extension);
+    file[14] = char(124);
+    std::string offset;
+    bmp::AppendU32(offset, 14 + 124);
+    file.replace(10, 4, offset);
+    std::string size;
+    bmp::AppendU32(size, uint32_t(file.size()));
+    file.replace(2, 4, size);
+
+    CDIB dib;
+    CRecordingServices services;
+    ASSERT_TRUE(LoadBytes(dib, file, services));
+    EXPECT_EQ(dib.Width(), 2);
+    EXPECT_EQ(dib.BitFieldMasks(), (std::array<uint32_t, 3>{0xF800, 0x07E0, 0x001F}));
+    const CRgbImage image = dib.Decode();
+    EXPECT_EQ(image.Pixel(0, 0), 0x0000FFu);
+    EXPECT_EQ(image.Pixel(1, 0), 0xFF0000u);
+}
+
+TEST(DibLoad, ShortFileFillsWhatIsMissingWithZeros)
+{
+    // Cut inside the colour table: the rest of the table and the pixels are zeros.
+    BitmapSpec spec = EightBit(3, 2);
+    const std::string full = bmp::Build(spec);
+    CDIB dib;
+    CRecordingServices services;
+    ASSERT_TRUE(LoadBytes(dib, full.substr(0, 14 + 40 + 6), services));
+    std::vector<uint8_t> table(1024, 0);
+    const uint8_t delivered[] = {0x30, 0x20, 0x10, 0, 0x60, 0x50};
+    std::copy(std::begin(delivered), std::end(delivered), table.begin());
+    EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin() + 40, dib.Info().end()), table);
+    EXPECT_TRUE(dib.Bits().empty());
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST(DibLoad, NeverAllocatesMoreThanTheFileHolds)
+{
+    BitmapSpec spec = EightBit(3, 2);
+    const std::string full = bmp::Build(spec);
+    CDIB dib;
+    CRecordingServices services;
+    ASSERT_TRUE(LoadBytes(dib, full.substr(0, full.size() - 3), services));
+    EXPECT_EQ(dib.Bits(), Bytes(spec.pixels.substr(0, spec.pixels.size() - 3)));
+}
+
+struct RefusalCase {
+    const char* name;
+    BitmapSpec spec;
+    const char* message; // nullptr: refused silently
+};
+
+BitmapSpec With(BitmapSpec spec, const std::function<void(BitmapSpec&)>& change)
+{
+    change(spec);
+    return spec;
+}
+
+TEST(DibLoad, RefusesDamagedOrUndrawableFilesAndKeepsThePicture)
+{
+    const BitmapSpec base = EightBit(3, 2);
+    const RefusalCase cases[] = {
+        {"absurdPixelSize", With(base, [](BitmapSpec& s) { s.fileSizeField = 0xFFFFFFF0u; }),
+         "Out of Memory, cannot allocate bitmap data"},
+        {"negativePixelSize", With(base, [](BitmapSpec& s) { s.fileSizeField = 20u; }),
+         "Out of Memory, cannot allocate bitmap data"},
+        {"jpegCompression", With(base, [](BitmapSpec& s) { s.compression = 4; }), nullptr},
+        {"rle8AtFourBits", With(base, [](BitmapSpec& s) { s.compression = bmp::kRle8; s.bitsPerPixel = 4; }), nullptr},
+        {"rle4AtEightBits", With(base, [](BitmapSpec& s) { s.compression = bmp::kRle4; }), nullptr},
+        {"bitFieldsAtEightBits", With(base, [](BitmapSpec& s) { s.compression = bmp::kBitFields; }), nullptr},
+        {"topDownRunLength", With(base, [](BitmapSpec& s) { s.compression = bmp::kRle8; s.height = -2; }), nullptr},
+        {"twoBitsPerPixel", With(base, [](BitmapSpec& s) { s.bitsPerPixel = 2; }), nullptr},
+        {"zeroWidth", With(base, [](BitmapSpec& s) { s.width = 0; }), nullptr},
+        {"zeroHeight", With(base, [](BitmapSpec& s) { s.height = 0; }), nullptr},
+        {"negativeWidth", With(base, [](BitmapSpec& s) { s.width = -3; }), nullptr},
+        {"hugeDimensions", With(base, [](BitmapSpec& s) { s.width = 60000; s.height = 60000; }), nullptr},
+        {"mostNegativeHeight", With(base, [](BitmapSpec& s) { s.height = INT32_MIN; }), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CDIB dib;
+        LoadKnownPicture(dib);
+        const auto infoBefore = dib.Info();
+        const auto bitsBefore = dib.Bits();
+        CRecordingServices services;
+        EXPECT_FALSE(LoadBytes(dib, bmp::Build(c.spec), services));
+        EXPECT_EQ(dib.Info(), infoBefore);
+        EXPECT_EQ(dib.Bits(), bitsBefore);
+        if (c.message)
+            EXPECT_EQ(services.messages,
+                      (std::vector<CRecordingServices::Message>{{c.message, MessageIcon::Exclamation}}));
+        else
+            EXPECT_TRUE(services.messages.empty());
+    }
+}
+
+TEST(DibLoad, RefusesWhatIsNotABitmapSilently)
+{
+    const std::string file = bmp::Build(EightBit(3, 2));
+    const std::pair<const char*, std::string> cases[] = {
+        {"empty", ""},
+        {"oneByte", "B"},
+        {"reversedSignature", "MB" + file.substr(2)},
+        {"lowerCaseSignature", "bm" + file.substr(2)},
+        {"text", "This is not a picture at all"},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        CDIB dib;
+        LoadKnownPicture(dib);
+        CRecordingServices services;
+        EXPECT_FALSE(LoadBytes(dib, bytes, services));
+        EXPECT_EQ(dib.Width(), 3);
+        EXPECT_TRUE(services.messages.empty());
+    }
+}
+
+TEST(DibCreate, MakesAGreyRampEightBitPicture)
+{
+    CDIB dib;
+    EXPECT_EQ(dib.Width(), 16);
+    EXPECT_EQ(dib.Height(), 16);
+    ASSERT_TRUE(dib.Create(5, 3));
+    std::string header;
+    bmp::AppendU32(header, 40);
+    bmp::AppendU32(header, 5);
+    bmp::AppendU32(header, 3);
+    bmp::AppendU16(header, 1);
+    bmp::AppendU16(header, 8);
+    header += std::string(24, '\0');
+    EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin(), dib.Info().begin() + 40), Bytes(header));
+    for (int i : {0, 1, 127, 255})
+        EXPECT_EQ(std::vector<uint8_t>(dib.ColourEntry(i), dib.ColourEntry(i) + 4),
+                  (std::vector<uint8_t>{uint8_t(i), uint8_t(i), uint8_t(i), 0}));
+    // Rows of (width + 3) rounded down to a multiple of 4 bytes.
+    EXPECT_EQ(dib.Bits().size(), 8u * 3u);
+    EXPECT_EQ(dib.ColourCount(), 256);
+}
+
+} // namespace
