@@ -3,22 +3,11 @@
 #include "model/KestraneDoc.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
 constexpr std::string_view kHeaderSeparators = " :\t,";
 constexpr size_t kSeasonNameLength = 6;
-
-// The decimal number at the start of the year digits, as the Judge writes
-// four of them; only the name's own characters are read.
-int YearOf(const std::string& name)
-{
-    int year = 0;
-    for (size_t i = 1; i < 5 && i < name.size() && name[i] >= '0' && name[i] <= '9'; ++i)
-        year = year * 10 + (name[i] - '0');
-    return year;
-}
 
 bool ReportSaysGameStart(CReportFile& file)
 {
@@ -95,7 +84,7 @@ bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
         // The game-start report lists the position before the first move:
         // it is filed a year before the season its deadline names.
         const std::string& name = season->m_strSeason;
-        season->m_strSeason = name.substr(0, 1) + std::to_string(YearOf(name) - 1) + name.substr(5, 1);
+        season->m_strSeason = name.substr(0, 1) + std::to_string(CSeasonHdr::SeasonYear(name) - 1) + name.substr(5, 1);
     }
 
     const std::string& name = season->m_strSeason;
