@@ -100,6 +100,19 @@ TEST(RetreatOrders, MovementSeasonIsCopiedAndLeftUnchanged)
     game.ExpectUnits(base, movement);
 }
 
+TEST(RetreatOrders, ABaseThatIsTheSeasonItselfIsCopiedOnce)
+{
+    // A retreat section in a report that names a movement phase: the season
+    // is its own base, and copying must not run on over its own new entries.
+    CParserGame game;
+    CSeasonHdr& season = game.AddSeason("F1901M", {{Austria, {"A VIENNA", "F TRIESTE"}}});
+    CReportFile file = Report({"Austria: Army Budapest -> Galicia."});
+
+    game.doc.ParseRetreatOrders(file);
+
+    game.ExpectUnits(season, {{Austria, {"A VIENNA", "F TRIESTE", "A VIENNA", "F TRIESTE", "A GALICIA"}}});
+}
+
 TEST(RetreatOrders, MissingMovementSeasonIsFatal)
 {
     CParserGame game;
