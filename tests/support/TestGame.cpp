@@ -6,7 +6,7 @@ TestGameSpec StandardTestGame()
 {
     TestGameSpec spec;
     spec.countries = {{"England", 255, 0, 0}, {"France", 0, 0, 255}};
-    spec.provinces = {{"LON", 10, 12}, {"PAR", 30, 20}, {"STP", 50, 8}, {"STP (NC)", 52, 4}, {"STP (SC)", 52, 14}};
+    spec.provinces = {{"LON", 10, 12}, {"PAR", 30, 20}, {"STP", 50, 8}, {"STPNC", 52, 4}, {"STPSC", 52, 14}};
     spec.supplyCentres = {{"LON", 12, 14}, {"PAR", 32, 22}, {"STP", 54, 10}};
     spec.scRadius = 4;
     return spec;

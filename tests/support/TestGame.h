@@ -27,8 +27,9 @@ struct Country {
     int blue = 0;
 };
 
-/// One PROV: or SUPPLY: line. The name is written in quotes as given, so a
-/// coast is written "STP (SC)" and becomes the key STPSC.
+/// One PROV: or SUPPLY: line. The name is written in quotes as given and is
+/// the key the report parsers look up, so a coast is written glued: "STPSC"
+/// (a quoted "STP (SC)" would keep three blanks in its key).
 struct Place {
     std::string name;
     int x = 0;
@@ -55,8 +56,9 @@ struct TestGameSpec {
     bmp::PixelFunction pixel = [](int, int) -> uint32_t { return 1; };
 };
 
-/// Two countries (ENGLAND red, FRANCE blue), five provinces including a
-/// split coast (STP, STPNC, STPSC), supply centres LON, PAR and STP, radius 4.
+/// Two countries (England red, France blue: ENGLAND and FRANCE once read),
+/// provinces LON 10,12  PAR 30,20  STP 50,8  STPNC 52,4  STPSC 52,14, supply
+/// centres LON 12,14  PAR 32,22  STP 54,10, radius 4, a 64 x 48 white picture.
 TestGameSpec StandardTestGame();
 
 /// The text of the map definition the spec describes (COUNTRYCOUNT: first).
