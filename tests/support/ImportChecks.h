@@ -1,9 +1,11 @@
 #pragma once
 
 #include "model/KestraneDoc.h"
+#include "support/RecordingServices.h"
 
 #include <cstdlib>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -97,3 +99,12 @@ private:
 };
 
 } // namespace importchecks
+
+/// Shows a recorded message readably when a comparison fails.
+inline void PrintTo(const CRecordingServices::Message& message, std::ostream* os)
+{
+    const char* icon = message.icon == MessageIcon::Exclamation   ? "exclamation"
+                       : message.icon == MessageIcon::Information ? "information"
+                                                                  : "plain";
+    *os << "{\"" << message.text << "\", " << icon << "}";
+}
