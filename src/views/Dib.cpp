@@ -33,13 +33,18 @@ std::vector<uint8_t> ReadAt(std::istream& file, std::streamoff pos, size_t count
     return bytes;
 }
 
-// Windows information headers: the 40-byte one and the longer forms that
-// begin with the same 40 bytes and carry the bit-field masks at byte 40.
-// Today's tools write the 108- and 124-byte forms; reading them as core
-// headers would give a nonsense picture.
+// Information headers that begin with the same 40 bytes as the Windows one:
+// the longer Windows forms (52, 56, 108 and 124 bytes, with the bit-field
+// masks at byte 40) and the 64-byte OS/2 form. Today's tools write the 108-
+// and 124-byte forms; reading them as core headers gives a nonsense picture.
 bool IsWindowsHeader(uint32_t size)
 {
-    return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+    return size == 40 || size == 52 || size == 56 || size == 64 || size == 108 || size == 124;
+}
+
+bool HasMaskFields(uint32_t size)
+{
+    return size == 52 || size == 56 || size == 108 || size == 124;
 }
 
 // Whether the decoder can draw this depth with this compression.
@@ -173,7 +178,7 @@ bool CDIB::Load(std::istream& file, IUserMessages* messages)
         if (headerSize == 40) {
             // The masks follow the header, where the colour table would begin.
             masks = {U32(table, 0), U32(table, 4), U32(table, 8)};
-        } else {
+        } else if (HasMaskFields(headerSize)) {
             const std::vector<uint8_t> full = ReadAt(file, start + std::streamoff(kFileHeaderSize), 52);
             masks = {U32(full, 40), U32(full, 44), U32(full, 48)};
         }

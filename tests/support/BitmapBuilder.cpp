@@ -26,7 +26,7 @@ std::string Build(const BitmapSpec& spec)
         AppendU16(header, 1);
         AppendU16(header, uint16_t(spec.bitsPerPixel));
     } else {
-        AppendU32(header, 40);
+        AppendU32(header, spec.headerSize);
         AppendU32(header, uint32_t(spec.width));
         AppendU32(header, uint32_t(spec.height));
         AppendU16(header, 1);
@@ -37,8 +37,12 @@ std::string Build(const BitmapSpec& spec)
         AppendU32(header, 2835);
         AppendU32(header, spec.coloursUsed);
         AppendU32(header, 0);
+        const bool maskFields = spec.headerSize != 40 && spec.headerSize != 64;
         for (uint32_t mask : spec.masks)
-            AppendU32(header, mask);
+            if (spec.headerSize == 40 || maskFields)
+                AppendU32(header, mask);
+        if (header.size() < spec.headerSize)
+            header.resize(spec.headerSize, '\0');
     }
     for (uint32_t rgb : spec.palette) {
         header += char(rgb & 0xFF);

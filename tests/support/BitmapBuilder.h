@@ -33,7 +33,11 @@ struct BitmapSpec {
     std::vector<uint32_t> palette;
     /// The colours-used field of the Windows header.
     uint32_t coloursUsed = 0;
-    /// Red, green and blue masks written after the header for kBitFields.
+    /// Size of a Windows header: 40, or a longer form (52, 56, 108, 124, or the
+    /// 64-byte OS/2 one) whose bytes after the first 40 are the masks, then zeros.
+    uint32_t headerSize = 40;
+    /// Red, green and blue masks: written after a 40-byte header, or inside a
+    /// longer one.
     std::vector<uint32_t> masks;
     /// The pixel block as stored; see PackRows, EncodeRle8 and EncodeRle4.
     std::string pixels;

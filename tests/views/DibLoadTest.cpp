@@ -26,6 +26,12 @@ std::vector<uint8_t> Bytes(const std::string& s)
     return std::vector<uint8_t>(s.begin(), s.end());
 }
 
+uint32_t U32At(const std::vector<uint8_t>& block, size_t at)
+{
+    return uint32_t(block[at]) | uint32_t(block[at + 1]) << 8 | uint32_t(block[at + 2]) << 16 |
+           uint32_t(block[at + 3]) << 24;
+}
+
 uint32_t Index(int x, int y)
 {
     return uint32_t(x + 3 * y);
@@ -160,37 +166,50 @@ TEST(DibLoad, ReadsFromTheStreamPositionAndSeeksToTheOffset)
     EXPECT_EQ(dib.Decode().Pixel(2, 0), 0x708090u);
 }
 
-TEST(DibLoad, LongerWindowsHeadersAreReadAsWindowsHeaders)
-{
-    // 124-byte header: the first 40 bytes as usual, the masks at byte 40.
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitsPerPixel = 16;
-    spec.compression = bmp::kBitFields;
-    spec.pixels = bmp::PackRows(2, 1, 16, [](int x, int) { return x ? 0xF800u : 0x001Fu; });
-    std::string file = bmp::Build(spec);
-    std::string extension;
-    for (uint32_t v : {0xF800u, 0x07E0u, 0x001Fu, 0u})
-        bmp::AppendU32(extension, v);
-    extension += std::string(124 - 56, '\0');
-    file.insert(14 + 40, extension);
-    file[14] = char(124);
-    std::string offset;
-    bmp::AppendU32(offset, 14 + 124);
-    file.replace(10, 4, offset);
-    std::string size;
-    bmp::AppendU32(size, uint32_t(file.size()));
-    file.replace(2, 4, size);
+struct LongHeaderCase {
+    const char* name;
+    uint32_t headerSize;
+    int bitsPerPixel;
+    uint32_t compression;
+    std::vector<uint32_t> palette;
+    std::vector<uint32_t> masks;
+    std::vector<uint32_t> raw; // two pixels
+    std::vector<uint32_t> expected;
+};
 
-    CDIB dib;
-    CRecordingServices services;
-    ASSERT_TRUE(LoadBytes(dib, file, services));
-    EXPECT_EQ(dib.Width(), 2);
-    EXPECT_EQ(dib.BitFieldMasks(), (std::array<uint32_t, 3>{0xF800, 0x07E0, 0x001F}));
-    const CRgbImage image = dib.Decode();
-    EXPECT_EQ(image.Pixel(0, 0), 0x0000FFu);
-    EXPECT_EQ(image.Pixel(1, 0), 0xFF0000u);
+TEST(DibLoad, LongerHeadersAreReadAsWindowsHeaders)
+{
+    const LongHeaderCase cases[] = {
+        {"v5BitFields", 124, 16, bmp::kBitFields, {}, {0xF800, 0x07E0, 0x001F, 0}, {0x001F, 0xF800}, {0x0000FF, 0xFF0000}},
+        {"v4TrueColour", 108, 24, bmp::kRgb, {}, {0xFF0000, 0xFF00, 0xFF, 0}, {0x123456, 0x654321}, {0x123456, 0x654321}},
+        {"v3AlphaBitFields", 56, 32, bmp::kBitFields, {}, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}, {0x00332211, 0xFF0000FF},
+         {0x112233, 0xFF0000}},
+        {"v2EightBit", 52, 8, bmp::kRgb, {0x0A0B0C, 0x0D0E0F}, {0, 0, 0}, {1, 0}, {0x0D0E0F, 0x0A0B0C}},
+        {"os2EightBit", 64, 8, bmp::kRgb, {0x0A0B0C, 0x0D0E0F}, {}, {1, 0}, {0x0D0E0F, 0x0A0B0C}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        BitmapSpec spec;
+        spec.headerSize = c.headerSize;
+        spec.width = 2;
+        spec.height = 1;
+        spec.bitsPerPixel = c.bitsPerPixel;
+        spec.compression = c.compression;
+        spec.palette = c.palette;
+        spec.coloursUsed = uint32_t(c.palette.size());
+        spec.masks = c.masks;
+        spec.pixels = bmp::PackRows(2, 1, c.bitsPerPixel, [&](int x, int) { return c.raw[size_t(x)]; });
+        CDIB dib;
+        CRecordingServices services;
+        ASSERT_TRUE(LoadBytes(dib, bmp::Build(spec), services));
+        EXPECT_EQ(dib.Width(), 2);
+        EXPECT_EQ(dib.Height(), 1);
+        EXPECT_EQ(U32At(dib.Info(), 0), 40u); // held in the 40-byte form
+        EXPECT_EQ(dib.ColourCount(), int(c.palette.size()));
+        const CRgbImage image = dib.Decode();
+        EXPECT_EQ(image.Pixel(0, 0), c.expected[0]);
+        EXPECT_EQ(image.Pixel(1, 0), c.expected[1]);
+    }
 }
 
 TEST(DibLoad, ShortFileFillsWhatIsMissingWithZeros)
