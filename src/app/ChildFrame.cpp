@@ -1,0 +1,117 @@
+#include "app/ChildFrame.h"
+
+#include "app/DocManager.h"
+#include "app/KesTextView.h"
+#include "app/KestraneView.h"
+#include "app/TextConv.h"
+#include "model/KestraneDoc.h"
+
+#include <QCloseEvent>
+#include <QSplitter>
+
+CChildFrame::CChildFrame(CKestraneDoc& doc, CKestraneApp& app, CDocManager& docs, QSize client)
+    : m_pDoc(&doc), m_docs(docs)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_pSplitter = new QSplitter(Qt::Horizontal, this);
+    m_pMapView = new CKestraneView(doc, app, m_pSplitter);
+    m_pTextView = new CKesTextView(doc, m_pSplitter);
+    m_pSplitter->addWidget(m_pMapView);
+    m_pSplitter->addWidget(m_pTextView);
+    m_pSplitter->setChildrenCollapsible(false);
+    setWidget(m_pSplitter);
+
+    // The map pane takes seven tenths of the client width; the frame spans
+    // the full width and nine tenths of the height, at the top-left corner.
+    const int width = client.width();
+    const int height = client.height();
+    const int mapWidth = width * 7 / 10;
+    m_pSplitter->setSizes({mapWidth, std::max(1, width - mapWidth)});
+    setGeometry(0, 0, width, height * 9 / 10);
+
+    m_pActiveView = m_pMapView;
+    m_pMapView->installEventFilter(this);
+    m_pTextView->installEventFilter(this);
+    doc.AddObserver(this);
+    UpdateCaption();
+    setWindowModified(doc.IsModified());
+}
+
+CChildFrame::~CChildFrame()
+{
+    Detach();
+}
+
+void CChildFrame::Detach()
+{
+    if (m_pMapView)
+        m_pMapView->Detach();
+    if (m_pTextView)
+        m_pTextView->Detach();
+    if (m_pDoc)
+        m_pDoc->RemoveObserver(this);
+    m_pDoc = nullptr;
+}
+
+QWidget* CChildFrame::ActiveView() const
+{
+    return m_pActiveView;
+}
+
+void CChildFrame::NextPane()
+{
+    m_pActiveView = m_pActiveView == m_pMapView ? static_cast<QWidget*>(m_pTextView) : m_pMapView;
+    m_pActiveView->setFocus(Qt::OtherFocusReason);
+}
+
+bool CChildFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && (watched == m_pMapView || watched == m_pTextView))
+        m_pActiveView = static_cast<QWidget*>(watched);
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void CChildFrame::SetWindowNumber(int number)
+{
+    m_nWindow = number;
+    UpdateCaption();
+}
+
+void CChildFrame::UpdateCaption()
+{
+    if (!m_pDoc)
+        return;
+    QString caption = FromDocText(m_pDoc->GetTitle());
+    if (m_nWindow > 0)
+        caption += QStringLiteral(":%1").arg(m_nWindow);
+    setWindowTitle(caption + QStringLiteral("[*]"));
+}
+
+void CChildFrame::OnDocumentUpdate()
+{
+    emit documentChanged();
+}
+
+void CChildFrame::OnDocumentTitleChanged()
+{
+    UpdateCaption();
+    emit documentChanged();
+}
+
+void CChildFrame::OnDocumentModifiedChanged()
+{
+    if (m_pDoc)
+        setWindowModified(m_pDoc->IsModified());
+    emit documentChanged();
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event)
+{
+    if (!m_docs.CanCloseFrame(*this)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_docs.FrameClosed(*this);
+    QMdiSubWindow::closeEvent(event);
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/DocumentObserver.h"
+
+#include <QMdiSubWindow>
+
+class CDocManager;
+class CKestraneApp;
+class CKestraneDoc;
+class CKestraneView;
+class CKesTextView;
+class QSplitter;
+
+/// One game window: a splitter with the map pane on the left and the orders
+/// pane on the right. Its caption follows the document's title, with ":n"
+/// when the document has several windows and "*" while it is modified.
+class CChildFrame : public QMdiSubWindow, public IDocumentObserver {
+    Q_OBJECT
+public:
+    /// client: the main window's client size, from which the splitter and
+    /// the frame take their first sizes.
+    CChildFrame(CKestraneDoc& doc, CKestraneApp& app, CDocManager& docs, QSize client);
+    ~CChildFrame() override;
+
+    CKestraneDoc* Document() const { return m_pDoc; }
+    CKestraneView* MapView() const { return m_pMapView; }
+    CKesTextView* TextView() const { return m_pTextView; }
+    QSplitter* Splitter() const { return m_pSplitter; }
+    /// The pane that commands such as Print go to: the one last focused,
+    /// the map pane at first.
+    QWidget* ActiveView() const;
+
+    /// Moves the focus to the other pane (F6, Shift+F6).
+    void NextPane();
+
+    /// ":n" after the title, or nothing.
+    void SetWindowNumber(int number);
+    /// The views stop observing; the frame is going with its document.
+    void Detach();
+
+    void OnDocumentUpdate() override;
+    void OnDocumentTitleChanged() override;
+    void OnDocumentModifiedChanged() override;
+
+signals:
+    /// The season on show, the title or the modified flag changed.
+    void documentChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void UpdateCaption();
+
+    CKestraneDoc* m_pDoc;
+    CDocManager& m_docs;
+    QSplitter* m_pSplitter = nullptr;
+    CKestraneView* m_pMapView = nullptr;
+    CKesTextView* m_pTextView = nullptr;
+    QWidget* m_pActiveView = nullptr;
+    int m_nWindow = 0;
+};

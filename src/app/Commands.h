@@ -1,0 +1,42 @@
+#pragma once
+
+/// The program's command identifiers: the framework's standard numbers for
+/// the standard commands, the program's own for the rest. Menus, toolbar,
+/// accelerators and the enabling logic all key their actions by these.
+enum class Cmd : int {
+    PreviousSeason = 32773,
+    NextSeason = 32774,
+    LatestSeason = 32776,
+    FirstSeason = 32778,
+    GameDetails = 32779,
+    Import = 32780,
+    ToggleZoom = 32781,
+    ToggleInitials = 32782,
+    ImportClipboard = 32783,
+    RemoveSeason = 32786,
+    ToggleSCDisplay = 32787,
+    /// Puts the orders mail on the clipboard (for web mail users).
+    CopyOrdersMail = 32788,
+    FileNew = 57600,
+    FileOpen = 57601,
+    FileClose = 57602,
+    FileSave = 57603,
+    FileSaveAs = 57604,
+    PrintSetup = 57606,
+    Print = 57607,
+    PrintPreview = 57609,
+    SendMail = 57612,
+    WindowNew = 57648,
+    WindowArrange = 57649,
+    WindowCascade = 57650,
+    WindowTile = 57651,
+    AppAbout = 57664,
+    AppExit = 57665,
+    HelpTopics = 57667,
+    ContextHelp = 57669,
+    Help = 57670,
+    NextPane = 57680,
+    PreviousPane = 57681,
+    ViewToolbar = 59392,
+    ViewStatusBar = 59393,
+};

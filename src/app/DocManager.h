@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class CChildFrame;
+class CKestraneApp;
+class CKestraneDoc;
+class QMdiArea;
+
+/// The open games and their windows: File New, Open, Close, Save and Save
+/// As, the "Save changes to %1?" prompt, untitled names ("Kestrane1", ...),
+/// further windows on one game, and the list of the four recent files.
+class CDocManager : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kGameFilter = "Kestrane Files (*.kes)";
+    static constexpr const char* kGameSuffix = "kes";
+    static constexpr const char* kMapFilter = "Map Files (*.map);;All Files (*)";
+    static constexpr int kRecentFiles = 4;
+
+    CDocManager(CKestraneApp& app, QMdiArea& mdi);
+    ~CDocManager() override;
+
+    /// File New: asks for a map definition, then NewDocument.
+    CKestraneDoc* OnFileNew();
+    /// A new game from the chosen map definition, in a new window; nullptr
+    /// when the game could not be made (the core has said why).
+    CKestraneDoc* NewDocument(const QString& chosenMapPath);
+    /// File Open: asks for a game file, then OpenDocumentFile.
+    CKestraneDoc* OnFileOpen();
+    /// Opens the game at path in a new window, or activates the window of a
+    /// game already open from that file; nullptr on failure.
+    CKestraneDoc* OpenDocumentFile(const QString& path);
+
+    /// Save: to the game's file, or Save As for a game without one.
+    bool OnFileSave(CKestraneDoc& doc);
+    bool OnFileSaveAs(CKestraneDoc& doc);
+    /// Writes the game to path (".kes" added when the name has no suffix).
+    bool DoSave(CKestraneDoc& doc, const QString& path);
+    /// "Save changes to %1?" for a modified game: false when the user
+    /// cancelled or the save failed.
+    bool SaveModified(CKestraneDoc& doc);
+    /// File Close: closes every window of the game after SaveModified.
+    void OnFileClose(CKestraneDoc& doc);
+    /// Asks for every modified game; false when the user cancelled.
+    bool SaveAllModified();
+    /// Closes every window without asking again.
+    void CloseAllDocuments();
+
+    /// Window New Window: another window on the same game.
+    CChildFrame* OnWindowNew(CKestraneDoc& doc);
+
+    /// Called by a window that is asked to close: the last window of a
+    /// modified game asks to save it first.
+    bool CanCloseFrame(CChildFrame& frame);
+    /// Called by a window as it closes; the game goes with its last window.
+    void FrameClosed(CChildFrame& frame);
+
+    std::vector<CKestraneDoc*> Documents() const;
+    std::vector<CChildFrame*> Frames(const CKestraneDoc& doc) const;
+    CKestraneDoc* FindDocument(const CKestraneDoc* doc) const;
+
+    const QStringList& RecentFiles() const { return m_recent; }
+    void SetRecentFiles(const QStringList& files);
+    /// The name suggested by Save As for a game without a file.
+    static QString SuggestedFileName(const QString& title);
+
+signals:
+    /// A window was opened or closed.
+    void framesChanged();
+    void recentFilesChanged();
+
+private:
+    struct Entry {
+        std::unique_ptr<CKestraneDoc> doc;
+        std::vector<CChildFrame*> frames;
+    };
+
+    CChildFrame* CreateFrame(CKestraneDoc& doc, bool firstWindow);
+    Entry* FindEntry(const CKestraneDoc& doc);
+    void Renumber(Entry& entry);
+    void AddRecent(const QString& path);
+    void RemoveRecent(const QString& path);
+    /// After the file name changed: the title is the file name, then the
+    /// season title or ", " and the map name, as for a game just opened.
+    void RetitleFromPath(CKestraneDoc& doc);
+
+    CKestraneApp& m_app;
+    QMdiArea& m_mdi;
+    std::vector<std::unique_ptr<Entry>> m_entries;
+    int m_nUntitledCount = 0;
+    QStringList m_recent;
+    bool m_bClosingAll = false;
+    const CKestraneDoc* m_pClosingDoc = nullptr;
+};

@@ -1,0 +1,96 @@
+#include "app/KestraneApp.h"
+
+#include "app/AboutDlg.h"
+#include "app/DocManager.h"
+#include "app/MainFrame.h"
+#include "app/SplashWnd.h"
+#include "app/UiPrompts.h"
+
+#include <QDir>
+#include <QPageLayout>
+
+CKestraneApp::CKestraneApp(std::unique_ptr<CUiPrompts> prompts)
+    : m_prompts(prompts ? std::move(prompts) : std::make_unique<CUiPrompts>()), m_services(*this)
+{
+}
+
+CKestraneApp::~CKestraneApp()
+{
+    CSplashWnd::HideSplashScreen();
+    m_mainFrame.reset();
+}
+
+CDisplaySettings CKestraneApp::Display() const
+{
+    CDisplaySettings display;
+    display.m_bZoomToFit = m_settings.m_bZoomToFit;
+    display.m_bInitials = m_settings.m_bInitials;
+    display.m_bSCDisplay = m_settings.m_bSCDisplay;
+    return display;
+}
+
+bool CKestraneApp::InitInstance(const StartOptions& options)
+{
+    CSplashWnd::EnableSplashScreen(options.showSplash);
+
+    // The installation folder defaults to the folder current at start-up
+    // when it holds the maps, else to the installed data.
+    m_settings.Load(m_store, DefaultInstallDir(QDir::currentPath().toStdString(), InstalledDataDir()));
+
+    m_mainFrame = std::make_unique<CMainFrame>(*this);
+    m_mainFrame->setWindowIcon(ProgramIcon());
+    m_mainFrame->Docs().SetRecentFiles(m_store.RecentFiles());
+    CSplashWnd::ShowSplashScreen(m_mainFrame.get());
+
+    const CWindowRect& rect = m_settings.m_rectStored;
+    m_mainFrame->move(rect.left, rect.top);
+    m_mainFrame->resize(std::max(1, rect.right - rect.left), std::max(1, rect.bottom - rect.top));
+    m_mainFrame->show();
+
+    SetLandscapeDefault();
+
+    // A file named on the command line is how the desktop asks to open it.
+    for (const QString& file : options.files)
+        m_mainFrame->Docs().OpenDocumentFile(file);
+    m_mainFrame->UpdateActions();
+    return true;
+}
+
+void CKestraneApp::ExitInstance()
+{
+    m_settings.Save(m_store);
+    if (m_mainFrame)
+        m_store.SetRecentFiles(m_mainFrame->Docs().RecentFiles());
+    m_store.Flush();
+}
+
+void CKestraneApp::SetLandscapeDefault()
+{
+    m_printer.setPageOrientation(QPageLayout::Landscape);
+}
+
+void CKestraneApp::RedrawGameWindows()
+{
+    if (m_mainFrame) {
+        m_mainFrame->RedrawGameWindows();
+        m_mainFrame->UpdateActions();
+    }
+}
+
+void CKestraneApp::OnToggleZoom()
+{
+    m_settings.m_bZoomToFit = Toggled(m_settings.m_bZoomToFit);
+    RedrawGameWindows();
+}
+
+void CKestraneApp::OnToggleInitials()
+{
+    m_settings.m_bInitials = Toggled(m_settings.m_bInitials);
+    RedrawGameWindows();
+}
+
+void CKestraneApp::OnToggleSCDisplay()
+{
+    m_settings.m_bSCDisplay = Toggled(m_settings.m_bSCDisplay);
+    RedrawGameWindows();
+}

@@ -1,0 +1,161 @@
+#include "app/KestraneView.h"
+
+#include "app/DeferredMessages.h"
+#include "app/KestraneApp.h"
+#include "app/TextConv.h"
+#include "model/KestraneDoc.h"
+#include "views/MapRenderer.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QScrollBar>
+
+namespace {
+
+// Wraps the composed picture without copying; valid while picture lives.
+QImage Wrap(const CRgbImage& picture)
+{
+    return QImage(reinterpret_cast<const uchar*>(picture.Pixels().data()), picture.Width(), picture.Height(),
+                  picture.Width() * 4, QImage::Format_RGB32);
+}
+
+QRect ToQRect(const CRasterRect& r)
+{
+    return QRect(r.x, r.y, r.width, r.height);
+}
+
+} // namespace
+
+CKestraneView::CKestraneView(CKestraneDoc& doc, CKestraneApp& app, QWidget* parent)
+    : QAbstractScrollArea(parent), m_pDoc(&doc), m_app(app)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setWhatsThis(tr("The board for the season on show, with every country's units."));
+    viewport()->setAutoFillBackground(false);
+    m_pDoc->AddObserver(this);
+}
+
+CKestraneView::~CKestraneView()
+{
+    Detach();
+}
+
+void CKestraneView::Detach()
+{
+    if (m_pDoc)
+        m_pDoc->RemoveObserver(this);
+    m_pDoc = nullptr;
+}
+
+void CKestraneView::OnInitialUpdate()
+{
+    if (m_pDoc)
+        UpdateScrollSizes(m_pDoc->m_dib.Width(), m_pDoc->m_dib.Height());
+    viewport()->update();
+}
+
+void CKestraneView::OnDocumentUpdate()
+{
+    viewport()->update();
+}
+
+CScreenTarget CKestraneView::ScreenTarget() const
+{
+    CScreenTarget target;
+    target.m_nClientWidth = viewport()->width();
+    target.m_nClientHeight = viewport()->height();
+    target.m_nDpiY = logicalDpiY();
+    return target;
+}
+
+void CKestraneView::UpdateScrollSizes(int cx, int cy)
+{
+    if (!m_cache.Update(cx, cy))
+        return;
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    verticalScrollBar()->setPageStep(viewport()->height());
+    horizontalScrollBar()->setSingleStep(std::max(1, cx / 100));
+    verticalScrollBar()->setSingleStep(std::max(1, cy / 100));
+    horizontalScrollBar()->setRange(0, std::max(0, cx - viewport()->width()));
+    verticalScrollBar()->setRange(0, std::max(0, cy - viewport()->height()));
+}
+
+void CKestraneView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    // The ranges depend on the window's size as well as the scroll size.
+    const int cx = m_cache.Cx();
+    const int cy = m_cache.Cy();
+    horizontalScrollBar()->setPageStep(viewport()->width());
+    verticalScrollBar()->setPageStep(viewport()->height());
+    horizontalScrollBar()->setRange(0, std::max(0, cx - viewport()->width()));
+    verticalScrollBar()->setRange(0, std::max(0, cy - viewport()->height()));
+}
+
+void CKestraneView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void CKestraneView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    if (!m_pDoc)
+        return;
+
+    CDeferredMessages messages;
+    const CDrawResult result = OnDraw(*m_pDoc, m_app.Display(), ScreenTarget(), messages);
+    if (result.screen)
+        UpdateScrollSizes(result.screen->m_cxScroll, result.screen->m_cyScroll);
+    if (result.blit) {
+        painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+        painter.drawImage(ToQRect(result.blit->to), Wrap(result.picture), ToQRect(result.blit->from));
+    }
+    messages.FlushLater(m_app.Services());
+}
+
+QImage CKestraneView::RenderedPicture() const
+{
+    if (!m_pDoc)
+        return {};
+    CDeferredMessages messages;
+    const CDrawResult result = OnDraw(*m_pDoc, m_app.Display(), ScreenTarget(), messages);
+    return Wrap(result.picture).copy();
+}
+
+void CKestraneView::Print(QPrinter& printer)
+{
+    if (!m_pDoc)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+
+    // Device units: printer pixels of the printable area, as MM_TEXT gives.
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QString title = FromDocText(m_pDoc->GetTitle());
+    QFont font = painter.font();
+    const QFontMetrics metrics(font, &printer);
+    const int fontHeight = metrics.ascent() + metrics.descent();
+    const CMapPrintHeader header = LayoutMapPrintHeader(fontHeight, page.left(), page.top(), page.right());
+
+    painter.drawText(QPoint(header.title.x, header.title.y + metrics.ascent()), title);
+    painter.drawLine(header.ruleFrom.x, header.ruleFrom.y, header.ruleTo.x, header.ruleTo.y);
+
+    CPrinterTarget target;
+    target.m_nHorzRes = page.width();
+    target.m_nVertRes = page.height();
+    target.m_origin = header.windowOrigin;
+    target.m_nDpiY = printer.resolution();
+    // Qt's paint engine scales any image on any printer.
+    target.m_nRasterCaps = kRcBitBlt | kRcStretchBlt | kRcStretchDib;
+
+    const CDrawResult result = OnDraw(*m_pDoc, m_app.Display(), target, m_app.Services());
+    if (result.blit) {
+        // Logical coordinates with the window origin at the device's (0, 0).
+        painter.translate(-header.windowOrigin.x, -header.windowOrigin.y);
+        painter.drawImage(ToQRect(result.blit->to), Wrap(result.picture), ToQRect(result.blit->from));
+    }
+    painter.end();
+}

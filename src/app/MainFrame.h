@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/Commands.h"
+
+#include <QMainWindow>
+
+#include <map>
+
+class CChildFrame;
+class CDocManager;
+class CKestraneApp;
+class CKestraneDoc;
+class CLockIndicators;
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+/// The main window: the game windows in an MDI area, the two menu sets (no
+/// game open / game open), the accelerators, the toolbar and the status bar
+/// with its lock indicators. Commands go to the active game or the
+/// application; UpdateActions sets every action's state in one place.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CKestraneApp& app);
+    ~CMainFrame() override;
+
+    CDocManager& Docs() { return *m_docs; }
+    QMdiArea* MdiArea() const { return m_mdi; }
+    QToolBar* ToolBar() const { return m_toolBar; }
+    QAction* Action(Cmd id) const;
+    CChildFrame* ActiveFrame() const;
+    CKestraneDoc* ActiveDocument() const;
+    /// True while the menus are the game-open set.
+    bool ShowsGameMenus() const { return m_bGameMenus; }
+
+    /// Sets every action's enabled and checked state from the active game,
+    /// the settings and the mail system, and picks the menu set.
+    void UpdateActions();
+    /// Repaints every game window (after a display toggle).
+    void RedrawGameWindows();
+    /// Runs the command as its menu item or button would.
+    void Execute(Cmd id);
+
+    // The document commands that need the desktop around them.
+    void OnImport();
+    void OnImportClipboard();
+    void OnGameDetails();
+    void OnSendOrders();
+    void OnCopyOrdersMail();
+    void OnPrint(bool preview);
+    void OnPrintSetup();
+    void OnHelpTopics();
+    void OnAppAbout();
+    void OnArrangeIcons();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void BuildMenus(bool gameOpen);
+    void FillRecentFiles(QMenu& menu);
+    void FillFileMenu(QMenu& menu, bool gameOpen);
+    void UpdateTitle();
+
+    CKestraneApp& m_app;
+    QMdiArea* m_mdi = nullptr;
+    CDocManager* m_docs = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    CLockIndicators* m_indicators = nullptr;
+    std::map<Cmd, QAction*> m_actions;
+    bool m_bGameMenus = false;
+    bool m_bMenusBuilt = false;
+};

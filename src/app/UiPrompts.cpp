@@ -1,0 +1,52 @@
+#include "app/UiPrompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+
+std::optional<QString> CUiPrompts::ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                                                  const QString& filter)
+{
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+std::optional<QString> CUiPrompts::ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
+                                                  const QString& filter, const QString& defaultSuffix)
+{
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+QMessageBox::StandardButton CUiPrompts::AskSaveChanges(QWidget* parent, const QString& name)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Kestrane"), QStringLiteral("Save changes to %1?").arg(name),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void CUiPrompts::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon)
+{
+    QMessageBox::Icon kind = QMessageBox::NoIcon;
+    if (icon == MessageIcon::Exclamation)
+        kind = QMessageBox::Warning;
+    else if (icon == MessageIcon::Information)
+        kind = QMessageBox::Information;
+    QMessageBox box(kind, QStringLiteral("Kestrane"), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool CUiPrompts::RunDialog(QDialog& dialog)
+{
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/Services.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+/// Every modal question the program asks: file choices, the save prompt,
+/// message boxes and dialogs. Tests replace it with scripted answers so that
+/// the real windows run without anyone at the keyboard.
+class CUiPrompts {
+public:
+    virtual ~CUiPrompts() = default;
+
+    /// A file to open; filter in Qt's form ("Text Files (*.txt);;...").
+    virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                                                  const QString& filter);
+    /// A file to save to; defaultSuffix is added when the name has none.
+    virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
+                                                  const QString& filter, const QString& defaultSuffix);
+    /// "Save changes to %1?": Yes, No or Cancel.
+    virtual QMessageBox::StandardButton AskSaveChanges(QWidget* parent, const QString& name);
+    /// A message box with an OK button and the icon kind.
+    virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);
+    /// Runs a modal dialog; true when it was accepted.
+    virtual bool RunDialog(QDialog& dialog);
+};
