@@ -9,18 +9,8 @@
 
 namespace {
 
-// Beyond this the off-screen picture (4 bytes a pixel) would take more than
-// a gigabyte: only a damaged picture header asks for that, and the paint
-// reports a failed copy instead of running out of memory.
-constexpr int64_t kMaxPicturePixels = int64_t(1) << 28;
-
 int PictureWidth(const CDIB& dib) { return std::max(0, dib.Width()); }
 int PictureHeight(const CDIB& dib) { return std::abs(dib.Height()); }
-
-bool PictureTooLarge(const CDIB& dib)
-{
-    return int64_t(PictureWidth(dib)) * int64_t(PictureHeight(dib)) > kMaxPicturePixels;
-}
 
 uint32_t CountryColour(const CCountry& country)
 {
@@ -72,8 +62,6 @@ void DrawFallbackArmy(CRgbImage& target, MapPos p, uint32_t colour)
 CRgbImage ComposeSeason(const CKestraneDoc& doc, const CDisplaySettings& settings, int dpiY,
                         const CRenderOptions& options)
 {
-    if (PictureTooLarge(doc.m_dib))
-        return {};
     const int width = PictureWidth(doc.m_dib);
     const int height = PictureHeight(doc.m_dib);
     CRgbImage picture(width, height, raster::kWhite);
@@ -130,29 +118,23 @@ CDrawResult OnDraw(const CKestraneDoc& doc, const CDisplaySettings& settings, co
     CDrawResult result;
     const int dpiY = std::holds_alternative<CScreenTarget>(target) ? std::get<CScreenTarget>(target).m_nDpiY
                                                                     : std::get<CPrinterTarget>(target).m_nDpiY;
-    const bool tooLarge = PictureTooLarge(doc.m_dib);
-    if (!tooLarge)
-        result.picture = ComposeSeason(doc, settings, dpiY, options);
+    result.picture = ComposeSeason(doc, settings, dpiY, options);
     const int width = result.picture.Width();
     const int height = result.picture.Height();
 
-    bool copied = !tooLarge;
     if (const auto* screen = std::get_if<CScreenTarget>(&target)) {
         result.screen = PlaceOnScreen(width, height, settings, *screen);
-        if (copied)
-            result.blit = result.screen->blit;
-    } else {
-        const auto& printer = std::get<CPrinterTarget>(target);
-        result.paper = PlaceOnPaper(width, height, printer);
-        if (result.paper->copy == PaperCopy::None) {
-            messages.ShowMessage(kNoBitmapPrinting, MessageIcon::None);
-            copied = false;
-        } else if (copied) {
-            result.blit = result.paper->blit;
-        }
+        result.blit = result.screen->blit;
+        return result;
     }
-    if (!copied)
+    result.paper = PlaceOnPaper(width, height, std::get<CPrinterTarget>(target));
+    if (result.paper->copy == PaperCopy::None) {
+        // The copy counts as failed, so both messages appear, in this order.
+        messages.ShowMessage(kNoBitmapPrinting, MessageIcon::None);
         messages.ShowMessage(kRasterOperationFailed, MessageIcon::None);
+    } else {
+        result.blit = result.paper->blit;
+    }
     return result;
 }
 

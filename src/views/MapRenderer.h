@@ -53,8 +53,8 @@ struct CDrawResult {
 /// The whole paint of the map view: composes the season, then places it on
 /// the target. On a printer without bitmap copies it shows
 /// "Printer does not support bitmap printing" and then
-/// "Raster Operation Failed" through messages; a picture too large to
-/// compose shows "Raster Operation Failed". The screen caller stores the
+/// "Raster Operation Failed" through messages. When the caller's own copy
+/// of blit fails, it shows "Raster Operation Failed" itself. The screen caller stores the
 /// scroll size through CScrollSizeCache and makes the copy.
 CDrawResult OnDraw(const CKestraneDoc& doc, const CDisplaySettings& settings, const CDrawTarget& target,
                    IUserMessages& messages, const CRenderOptions& options = {});

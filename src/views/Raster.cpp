@@ -107,11 +107,13 @@ void Polygon(CRgbImage& image, std::span<const CRasterPoint> points, uint32_t fi
     }
     top = std::max(top, 0);
     bottom = std::min(bottom, image.Height());
-    // Interior: pixels whose centre lies inside by the alternate rule; the
-    // half-open edge test counts a vertex once.
+    // Interior: pixels whose own point lies inside by the alternate rule,
+    // left and top edges included, right and bottom excluded. Pixels sit on
+    // integer points here, as they do for the pen, so the fill never shows
+    // outside the outline.
     std::vector<double> crossings;
     for (int y = top; y < bottom; ++y) {
-        const double cy = y + 0.5;
+        const double cy = y;
         crossings.clear();
         for (size_t i = 0; i < points.size(); ++i) {
             const CRasterPoint a = points[i];
@@ -122,8 +124,8 @@ void Polygon(CRgbImage& image, std::span<const CRasterPoint> points, uint32_t fi
         }
         std::sort(crossings.begin(), crossings.end());
         for (size_t i = 0; i + 1 < crossings.size(); i += 2) {
-            const int from = int(std::ceil(crossings[i] - 0.5));
-            const int to = int(std::ceil(crossings[i + 1] - 0.5));
+            const int from = int(std::ceil(crossings[i]));
+            const int to = int(std::ceil(crossings[i + 1]));
             FillSpan(image, y, from, to, fill);
         }
     }
