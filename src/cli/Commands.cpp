@@ -66,20 +66,11 @@ std::string Absolute(const std::string& path)
     return ec ? path : absolute.lexically_normal().string();
 }
 
-// A file next to target that no other run uses at the same time.
-fs::path SiblingTemp(const fs::path& target, const std::string& tag)
-{
-    static std::atomic<unsigned> counter{0};
-    return target.parent_path() /
-           ("." + target.filename().string() + "." + tag + "-" + std::to_string(::getpid()) + "-" +
-            std::to_string(counter++));
-}
-
 // One game document with the services that print its messages.
 class CGameSession {
 public:
     CGameSession(const CCliEnvironment& env, const std::string& installDir)
-        : m_env(env), m_services(env.err, installDir), m_doc(m_services)
+        : m_services(env.err, installDir), m_doc(m_services)
     {
     }
 
@@ -92,31 +83,16 @@ public:
     {
         if (!m_doc.OnOpenDocument(path))
             return false;
+        m_doc.SetModifiedFlag(false);
         m_doc.SetPathName(path);
         m_doc.SetTitle(fs::path(path).filename().string());
         m_doc.UpdateSeasonTitle();
         return !m_services.CloseRequested();
     }
 
-    /// Saves through a file beside the game that replaces it only when it is
-    /// complete, so a failed write never leaves a damaged game behind.
-    bool Save(const std::string& path)
-    {
-        const fs::path target(path);
-        const fs::path temp = SiblingTemp(target, "saving");
-        std::error_code ec;
-        if (!m_doc.OnSaveDocument(temp.string())) {
-            fs::remove(temp, ec);
-            return false;
-        }
-        fs::rename(temp, target, ec);
-        if (ec) {
-            fs::remove(temp, ec);
-            Complain(m_env, "cannot replace " + path + ": " + ec.message());
-            return false;
-        }
-        return true;
-    }
+    /// Saves the game; the core replaces the file only once the new one is
+    /// complete, so a failed write leaves the old game as it was.
+    bool Save(const std::string& path) { return m_doc.OnSaveDocument(path); }
 
     /// Makes the named season the one on show; false when there is none.
     bool Select(const std::string& name)
@@ -132,7 +108,6 @@ public:
     }
 
 private:
-    const CCliEnvironment& m_env;
     CCliServices m_services;
     CKestraneDoc m_doc;
 };

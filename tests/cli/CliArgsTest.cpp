@@ -1,0 +1,126 @@
+#include "cli/CliArgs.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ValidRow {
+    const char* name;
+    std::vector<std::string> argv;
+    std::string command;
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+    std::optional<std::string> installDir;
+};
+
+class CliArgsValid : public testing::TestWithParam<ValidRow> {};
+
+TEST_P(CliArgsValid, ParsesCommandOperandsAndOptions)
+{
+    const ValidRow& row = GetParam();
+    const CArgsResult result = ParseCliArgs(row.argv);
+    ASSERT_TRUE(result.args) << result.error;
+    EXPECT_FALSE(result.help);
+    EXPECT_EQ(result.args->command, row.command);
+    EXPECT_EQ(result.args->positional, row.positional);
+    EXPECT_EQ(result.args->options, row.options);
+    EXPECT_EQ(result.args->installDir, row.installDir);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, CliArgsValid,
+    testing::Values(
+        ValidRow{"NewGame", {"new", "Standard", "g.kes"}, "new", {"Standard", "g.kes"}, {}, std::nullopt},
+        ValidRow{"ImportSeveral", {"import", "g.kes", "a.txt", "b.txt"}, "import", {"g.kes", "a.txt", "b.txt"}, {},
+                 std::nullopt},
+        ValidRow{"ImportStdinBatch", {"import", "--batch", "g.kes", "-"}, "import", {"g.kes", "-"},
+                 {{"--batch", ""}}, std::nullopt},
+        ValidRow{"ShowSeasonJson", {"show", "g.kes", "F1901M", "--json"}, "show", {"g.kes", "F1901M"},
+                 {{"--json", ""}}, std::nullopt},
+        ValidRow{"RenderAllOptions",
+                 {"render", "g.kes", "-o", "out.png", "--initials", "--centres", "--size", "80x60", "--no-maskblt"},
+                 "render", {"g.kes"},
+                 {{"-o", "out.png"}, {"--initials", ""}, {"--centres", ""}, {"--size", "80x60"}, {"--no-maskblt", ""}},
+                 std::nullopt},
+        ValidRow{"InlineValues", {"mail", "g.kes", "--country=ENGLAND", "--password=a=b"}, "mail", {"g.kes"},
+                 {{"--country", "ENGLAND"}, {"--password", "a=b"}}, std::nullopt},
+        ValidRow{"InstallDirAnywhere", {"seasons", "--install-dir", "/opt/k", "g.kes"}, "seasons", {"g.kes"}, {},
+                 std::string("/opt/k")},
+        ValidRow{"DoubleDashEndsOptions", {"import", "g.kes", "--", "--odd-name.txt"}, "import",
+                 {"g.kes", "--odd-name.txt"}, {}, std::nullopt},
+        ValidRow{"HistorySvg", {"history", "g.kes", "--svg", "c.svg"}, "history", {"g.kes"}, {{"--svg", "c.svg"}},
+                 std::nullopt}),
+    [](const testing::TestParamInfo<ValidRow>& info) { return info.param.name; });
+
+struct BadRow {
+    const char* name;
+    std::vector<std::string> argv;
+    std::string errorPart;
+};
+
+class CliArgsBad : public testing::TestWithParam<BadRow> {};
+
+TEST_P(CliArgsBad, IsAUsageErrorWithItsReason)
+{
+    const BadRow& row = GetParam();
+    const CArgsResult result = ParseCliArgs(row.argv);
+    EXPECT_FALSE(result.args);
+    EXPECT_FALSE(result.help);
+    EXPECT_NE(result.error.find(row.errorPart), std::string::npos) << result.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLines, CliArgsBad,
+    testing::Values(BadRow{"NoCommand", {}, "no command"},
+                    BadRow{"UnknownCommand", {"frobnicate", "g.kes"}, "unknown command 'frobnicate'"},
+                    BadRow{"NewNeedsTwo", {"new", "Standard"}, "too few operands"},
+                    BadRow{"ImportNeedsAReport", {"import", "g.kes"}, "too few operands"},
+                    BadRow{"SeasonsTakesOne", {"seasons", "a.kes", "b.kes"}, "too many operands"},
+                    BadRow{"OptionOfAnotherCommand", {"seasons", "g.kes", "--json"}, "unknown option '--json'"},
+                    BadRow{"RenderWithoutOutput", {"render", "g.kes"}, "needs -o"},
+                    BadRow{"RenderBadSize", {"render", "g.kes", "-o", "x.png", "--size", "80by60"}, "--size"},
+                    BadRow{"ValueMissing", {"mail", "g.kes", "--country"}, "needs a value"},
+                    BadRow{"FlagWithValue", {"show", "g.kes", "--json=yes"}, "takes no value"},
+                    BadRow{"OptionTwice", {"show", "g.kes", "--json", "--json"}, "given twice"},
+                    BadRow{"CsvAndSvg", {"history", "g.kes", "--csv", "--svg", "c.svg"}, "not both"},
+                    BadRow{"EmptyInstallDir", {"seasons", "g.kes", "--install-dir="}, "--install-dir"}),
+    [](const testing::TestParamInfo<BadRow>& info) { return info.param.name; });
+
+TEST(CliArgsHelp, HelpIsNotAnError)
+{
+    for (const auto& argv : std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"show", "--help"}}) {
+        const CArgsResult result = ParseCliArgs(argv);
+        EXPECT_TRUE(result.help) << argv.front();
+        EXPECT_FALSE(result.args);
+    }
+}
+
+struct SizeRow {
+    const char* name;
+    std::string text;
+    std::optional<std::pair<int, int>> size;
+};
+
+class CliArgsSize : public testing::TestWithParam<SizeRow> {};
+
+TEST_P(CliArgsSize, ReadsWidthAndHeightWithinLimits)
+{
+    EXPECT_EQ(ParseSize(GetParam().text), GetParam().size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, CliArgsSize,
+    testing::Values(SizeRow{"Plain", "800x600", std::make_pair(800, 600)},
+                    SizeRow{"CapitalX", "3X2", std::make_pair(3, 2)},
+                    SizeRow{"Smallest", "1x1", std::make_pair(1, 1)},
+                    SizeRow{"Largest", "16384x3906", std::make_pair(16384, 3906)},
+                    SizeRow{"TooManyPixels", "16384x16384", std::nullopt},
+                    SizeRow{"SideTooLong", "16385x1", std::nullopt},
+                    SizeRow{"Zero", "0x10", std::nullopt},
+                    SizeRow{"Negative", "-5x10", std::nullopt},
+                    SizeRow{"NoHeight", "800x", std::nullopt},
+                    SizeRow{"TrailingText", "800x600px", std::nullopt},
+                    SizeRow{"NoSeparator", "800", std::nullopt}),
+    [](const testing::TestParamInfo<SizeRow>& info) { return info.param.name; });
+
+} // namespace

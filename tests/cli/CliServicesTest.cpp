@@ -1,0 +1,63 @@
+#include "cli/CliServices.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct MessageRow {
+    const char* name;
+    std::string text;
+    MessageIcon icon;
+    std::string line;
+};
+
+class CliServicesFormat : public testing::TestWithParam<MessageRow> {};
+
+TEST_P(CliServicesFormat, OneLineWithKindAndBlanksForLineBreaks)
+{
+    EXPECT_EQ(CCliServices::FormatMessage(GetParam().text, GetParam().icon), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, CliServicesFormat,
+    testing::Values(
+        MessageRow{"PlainBox", "Cannot open file, is this file read-only?", MessageIcon::None,
+                   "kestrane: Cannot open file, is this file read-only?"},
+        MessageRow{"Exclamation", "The data in this import file is from a different Game.\nRejecting data.",
+                   MessageIcon::Exclamation,
+                   "kestrane: exclamation: The data in this import file is from a different Game. Rejecting data."},
+        MessageRow{"Information", "Could not recognise province XYZ,\nprovince data discarded.",
+                   MessageIcon::Information,
+                   "kestrane: information: Could not recognise province XYZ, province data discarded."},
+        MessageRow{"CrLfIsOneBreak", "a\r\nb", MessageIcon::None, "kestrane: a b"},
+        MessageRow{"LoneCr", "a\rb", MessageIcon::None, "kestrane: a b"},
+        MessageRow{"TwoBreaks", "a\n\nb", MessageIcon::None, "kestrane: a  b"},
+        MessageRow{"Empty", "", MessageIcon::Information, "kestrane: information: "}),
+    [](const testing::TestParamInfo<MessageRow>& info) { return info.param.name; });
+
+TEST(CliServicesStream, PrintsEachMessageOnItsOwnLineAndCounts)
+{
+    std::ostringstream err;
+    CCliServices services(err, "/opt/kestrane");
+    services.ShowMessage("first", MessageIcon::None);
+    services.ShowMessage("second\nline", MessageIcon::Exclamation);
+    services.ShowMessage("third", MessageIcon::Information);
+    EXPECT_EQ(err.str(), "kestrane: first\nkestrane: exclamation: second line\nkestrane: information: third\n");
+    EXPECT_EQ(services.MessageCount(), 3);
+    EXPECT_EQ(services.ExclamationCount(), 1);
+    EXPECT_EQ(services.GetInstallDir(), "/opt/kestrane");
+}
+
+TEST(CliServicesStream, CloseRequestIsRemembered)
+{
+    std::ostringstream err;
+    CCliServices services(err, ".");
+    EXPECT_FALSE(services.CloseRequested());
+    services.CloseMainWindow();
+    EXPECT_TRUE(services.CloseRequested());
+    EXPECT_TRUE(err.str().empty());
+}
+
+} // namespace
