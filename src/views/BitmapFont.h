@@ -8,7 +8,7 @@
 /// map view writes the countries' initials in. Its cell is CellHeight(dpi)
 /// pixels high, so it grows with the surface's resolution as a point-sized
 /// font would. Upper-case letters, digits and a few signs have glyphs; lower
-/// case letters use the capitals; any other printable byte shows an empty box.
+/// case letters use the capitals; any other byte shows an empty box.
 class CBitmapFont {
 public:
     /// Cell height for a surface of dpiY vertical dots per inch: dpiY * 60 / 720

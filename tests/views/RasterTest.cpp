@@ -185,15 +185,4 @@ TEST(RasterStretchCopy, UnevenStretchAndClippedDestination)
     EXPECT_EQ(dest.Pixel(0, 0), kGrey);
 }
 
-TEST(RasterCopy, UnscaledPartCopyClipsBothSides)
-{
-    const CRgbImage source = FromRows({"#r", "gb"});
-    CRgbImage dest(3, 3, raster::kWhite);
-    raster::Copy(dest, 1, 1, source, 0, 0, 5, 5);
-    EXPECT_EQ(ToRows(dest), (std::vector<std::string>{"...", ".#r", ".gb"}));
-    CRgbImage shifted(3, 3, raster::kWhite);
-    raster::Copy(shifted, -1, 0, source, 0, 0, 2, 1);
-    EXPECT_EQ(ToRows(shifted), (std::vector<std::string>{"r..", "...", "..."}));
-}
-
 } // namespace

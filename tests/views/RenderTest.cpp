@@ -148,39 +148,39 @@ TEST(RenderCompose, FallbackShapesWhenTheMaskedCopyIsUnavailable)
     const CRgbImage bare = board.Bare();
     const CRgbImage image = board.Compose({}, {false});
 
-    // Army: 10 x 10 square, top-left corner at the unit, outlined black.
-    for (int i = 0; i <= 10; ++i) {
-        EXPECT_EQ(image.Pixel(20 + i, 20), raster::kBlack) << i;
-        EXPECT_EQ(image.Pixel(20 + i, 30), raster::kBlack) << i;
-        EXPECT_EQ(image.Pixel(20, 20 + i), raster::kBlack) << i;
-        EXPECT_EQ(image.Pixel(30, 20 + i), raster::kBlack) << i;
-    }
-    for (int y = 21; y < 30; ++y)
-        for (int x = 21; x < 30; ++x)
-            EXPECT_EQ(image.Pixel(x, y), kRed) << x << "," << y;
+    // Army: a 10 x 10 square with its top-left corner at the unit: black
+    // outline on x and x + 10, the colour between. Fleet: five sides, the
+    // point at the unit, 10 wide and 15 deep.
+    const std::vector<std::pair<CRasterPoint, uint32_t>> probes = {
+        {{20, 20}, raster::kBlack}, {{30, 30}, raster::kBlack}, {{20, 27}, raster::kBlack}, {{30, 24}, raster::kBlack},
+        {{21, 21}, kRed},           {{29, 29}, kRed},           {{50, 30}, raster::kBlack}, {{50, 31}, kBlue},
+        {{55, 35}, raster::kBlack}, {{45, 35}, raster::kBlack}, {{45, 40}, raster::kBlack}, {{55, 40}, raster::kBlack},
+        {{50, 45}, raster::kBlack}, {{46, 40}, kBlue},          {{54, 44}, kBlue},
+    };
+    for (const auto& [p, colour] : probes)
+        EXPECT_EQ(image.Pixel(p.x, p.y), colour) << p.x << "," << p.y;
+    for (const CRasterPoint p : {CRasterPoint{19, 25}, {31, 25}, {25, 31}, {44, 40}, {56, 40}, {46, 31}, {50, 46}})
+        EXPECT_EQ(image.Pixel(p.x, p.y), bare.Pixel(p.x, p.y)) << p.x << "," << p.y;
+}
 
-    // Fleet: five sides, point at the unit, 10 wide, bottom 15 below it.
-    EXPECT_EQ(image.Pixel(50, 30), raster::kBlack);
-    EXPECT_EQ(image.Pixel(50, 31), kBlue);
-    EXPECT_EQ(image.Pixel(55, 35), raster::kBlack);
-    EXPECT_EQ(image.Pixel(45, 35), raster::kBlack);
-    EXPECT_EQ(image.Pixel(50, 45), raster::kBlack);
-    EXPECT_EQ(image.Pixel(45, 40), raster::kBlack);
-    EXPECT_EQ(image.Pixel(55, 40), raster::kBlack);
-    for (int x = 46; x <= 54; ++x)
-        EXPECT_EQ(image.Pixel(x, 40), kBlue) << x;
-
-    // Nothing outside the two shapes changed.
-    int changed = 0;
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x)
-            changed += image.Pixel(x, y) != bare.Pixel(x, y);
-    EXPECT_EQ(image.Pixel(19, 25), bare.Pixel(19, 25));
-    EXPECT_EQ(image.Pixel(31, 25), bare.Pixel(31, 25));
-    EXPECT_EQ(image.Pixel(44, 40), bare.Pixel(44, 40));
-    EXPECT_EQ(image.Pixel(56, 40), bare.Pixel(56, 40));
-    EXPECT_EQ(image.Pixel(46, 31), bare.Pixel(46, 31)); // beside the point
-    EXPECT_LE(changed, 11 * 11 + 11 * 16);
+TEST(RenderCompose, TopDownBoardComposesLikeBottomUp)
+{
+    const auto compose = [](int height) {
+        RenderBoard board;
+        bmp::BitmapSpec spec;
+        spec.width = 30;
+        spec.height = height;
+        spec.palette = {0x000000, 0xFFFFFF, kSea};
+        spec.pixels = bmp::PackRows(30, 20, 8, [](int x, int y) { return uint32_t((x + y) % 3); }, height < 0);
+        std::istringstream in(bmp::Build(spec));
+        EXPECT_TRUE(board.doc.m_dib.Load(in));
+        AddArmy(board.AddSeason("S1901M"), 0, 10, 10);
+        return board.Compose();
+    };
+    const CRgbImage bottomUp = compose(20);
+    EXPECT_EQ(bottomUp.Width(), 30);
+    EXPECT_EQ(bottomUp.Height(), 20);
+    EXPECT_EQ(compose(-20), bottomUp);
 }
 
 TEST(RenderCompose, CirclesUseTheRadiusAndTheOwnersColour)

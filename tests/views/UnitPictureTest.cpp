@@ -150,19 +150,4 @@ TEST(UnitPictureArt, TextRowsAreTheDrawnPictures)
     EXPECT_EQ(std::vector<std::string>(FleetMaskRows().begin(), FleetMaskRows().end()), kFleetMask);
 }
 
-TEST(UnitPictureArt, ArmyHasTealWheelsAndFleetHasSolidSail)
-{
-    const CUnitPicture& army = ArmyPicture();
-    int teal = 0;
-    for (int y = 11; y <= 13; ++y)
-        for (int x = 0; x < 24; ++x)
-            teal += army.picture.Pixel(x, y) == kUnitTeal;
-    EXPECT_GE(teal, 12); // three wheels
-    EXPECT_EQ(army.picture.Pixel(20, 5), raster::kBlack); // gun barrel
-    const CUnitPicture& fleet = FleetPicture();
-    for (int x = 8; x <= 15; ++x)
-        EXPECT_EQ(fleet.picture.Pixel(x, 9), raster::kBlack) << x; // sail foot
-    EXPECT_EQ(fleet.picture.Pixel(3, 8), kUnitTeal); // bow
-}
-
 } // namespace
