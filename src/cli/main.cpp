@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QString>
 
+#include <exception>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -32,7 +33,14 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     const CCliEnvironment env{std::cin, std::cout, std::cerr, StoredInstallDir, WritePngFile};
-    const int status = RunCli(args, env);
-    std::cout.flush();
-    return status;
+    // The core reports its problems as messages; what can still escape is
+    // running out of memory, which must end the command, not crash it.
+    try {
+        const int status = RunCli(args, env);
+        std::cout.flush();
+        return std::cout.fail() ? kExitFailed : status;
+    } catch (const std::exception& e) {
+        std::cerr << "kestrane-cli: " << e.what() << '\n';
+        return kExitFailed;
+    }
 }
