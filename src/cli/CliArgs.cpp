@@ -145,6 +145,8 @@ CArgsResult ParseCliArgs(const std::vector<std::string>& argv)
 
 std::optional<std::pair<int, int>> ParseSize(const std::string& text)
 {
+    // Two pictures of this size are held at once (the map and its PNG copy).
+    constexpr int64_t kMaxPixels = 4096LL * 4096;
     const size_t x = text.find_first_of("xX");
     if (x == std::string::npos || x == 0 || x + 1 >= text.size())
         return std::nullopt;
@@ -158,7 +160,7 @@ std::optional<std::pair<int, int>> ParseSize(const std::string& text)
     const std::string_view view(text);
     const auto width = parse(view.substr(0, x));
     const auto height = parse(view.substr(x + 1));
-    if (!width || !height || int64_t(*width) * int64_t(*height) > 64LL * 1000 * 1000)
+    if (!width || !height || int64_t(*width) * int64_t(*height) > kMaxPixels)
         return std::nullopt;
     return std::make_pair(*width, *height);
 }

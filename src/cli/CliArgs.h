@@ -37,5 +37,5 @@ CArgsResult ParseCliArgs(const std::vector<std::string>& argv);
 /// The usage summary printed for --help and after a usage error.
 std::string UsageText();
 
-/// "WxH" with both sides from 1 to 16384 and at most 64 million pixels.
+/// "WxH" with both sides from 1 to 16384 and at most 4096 x 4096 pixels.
 std::optional<std::pair<int, int>> ParseSize(const std::string& text);

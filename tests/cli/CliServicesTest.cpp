@@ -50,14 +50,4 @@ TEST(CliServicesStream, PrintsEachMessageOnItsOwnLineAndCounts)
     EXPECT_EQ(services.GetInstallDir(), "/opt/kestrane");
 }
 
-TEST(CliServicesStream, CloseRequestIsRemembered)
-{
-    std::ostringstream err;
-    CCliServices services(err, ".");
-    EXPECT_FALSE(services.CloseRequested());
-    services.CloseMainWindow();
-    EXPECT_TRUE(services.CloseRequested());
-    EXPECT_TRUE(err.str().empty());
-}
-
 } // namespace

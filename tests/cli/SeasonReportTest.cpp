@@ -30,32 +30,11 @@ std::unique_ptr<CKestraneDoc> TwoSeasonGame(CRecordingServices& services)
     return doc;
 }
 
-TEST(SeasonReportText, ListsOrdersDislodgedUnitsAndTheMapViewsCentres)
-{
-    CRecordingServices services;
-    const auto doc = TwoSeasonGame(services);
-    // F1901M holds no ownership, so the centres are those of S1901M, as drawn.
-    EXPECT_EQ(SeasonReportText(*doc),
-              "Title: TEST kt Standard  F1901M Mon Feb 09 2004 23 30 -0500 \n"
-              "Season: F1901M\n"
-              "Deadline: Mon Feb 09 2004 23 30 -0500 \n"
-              "\nOrders\n"
-              "  England: Fleet London -> North Sea.\n"
-              "  France: Army \"Paris\" HOLD.\n"
-              "\nUnits Dislodged\n"
-              "  FRANCE ARMY PARIS\n"
-              "\nENGLAND\n"
-              "  FLEET\tNORTH SEA\t20,6\n"
-              "  ARMY\tSTPSC\t52,14\n"
-              "  centres 12,14\n"
-              "\nFRANCE\n"
-              "  centres 32,22\n");
-}
-
 TEST(SeasonReportJson, IsOneObjectWithIdentitySeasonAndCountries)
 {
     CRecordingServices services;
     const auto doc = TwoSeasonGame(services);
+    // F1901M holds no ownership, so the centres are those of S1901M, as the map draws them.
     EXPECT_EQ(SeasonReportJson(*doc),
               "{\"judge\":\"TEST\",\"game\":\"kt\",\"variant\":\"Standard \",\"map\":\"Test\","
               "\"my_country\":\"ENGLAND\",\"season\":\"F1901M\",\"deadline\":\"Mon Feb 09 2004 23 30 -0500 \","
