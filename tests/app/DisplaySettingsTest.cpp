@@ -1,0 +1,155 @@
+#include "AppFixture.h"
+
+#include "app/ChildFrame.h"
+#include "app/KestraneView.h"
+#include "model/KestraneDoc.h"
+
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+// A season in which ENGLAND owns LON (centre drawn at 12, 14 with radius 4).
+void AddOwnership(CKestraneDoc& doc)
+{
+    auto season = std::make_unique<CSeasonHdr>(doc.m_nCountries);
+    season->m_strSeason = "S1901M";
+    season->m_centres[0].push_back(MapPos{12, 14});
+    doc.InsertSeason(std::move(season));
+}
+
+} // namespace
+
+// The three display toggles, their check marks and stored values, and the
+// main window's placement.
+class DisplaySettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void toggles_data();
+    void toggles();
+    void untouchedValuesWrittenBackUnchanged();
+    void supplyCentresRedrawTheMap();
+    void zoomStretchesWithoutScrollBars();
+    void firstStartPlacement();
+    void storedPlacementRoundTrip();
+    void maximisedRectangleStored();
+};
+
+void DisplaySettingsTest::toggles_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("checkedAtStart");
+    QTest::addColumn<int>("afterToggle");
+    for (const auto& [cmd, name] : {std::pair{Cmd::ToggleZoom, "ZoomToFit"}, std::pair{Cmd::ToggleInitials, "Initials"},
+                                    std::pair{Cmd::ToggleSCDisplay, "SCDisplay"}}) {
+        QTest::addRow("%s0", name) << int(cmd) << QString(name) << 0 << false << 1;
+        QTest::addRow("%s1", name) << int(cmd) << QString(name) << 1 << true << 0;
+        // Only exactly 1 checks the item; toggling a 2 stores 1.
+        QTest::addRow("%s2", name) << int(cmd) << QString(name) << 2 << false << 1;
+    }
+}
+
+void DisplaySettingsTest::toggles()
+{
+    QFETCH(int, command);
+    QFETCH(QString, name);
+    QFETCH(int, stored);
+    QFETCH(bool, checkedAtStart);
+    QFETCH(int, afterToggle);
+    CAppFixture app(CAppFixture::Presets{{"Settings/" + name, stored}});
+    QVERIFY(app.NewGame());
+    QAction* action = app.Frame().Action(Cmd(command));
+    QVERIFY(action->isCheckable());
+    QCOMPARE(action->isChecked(), checkedAtStart);
+
+    action->trigger();
+    QCOMPARE(action->isChecked(), afterToggle == 1);
+    app.Exit();
+    QCOMPARE(app.Stored("Settings/" + name).toInt(), afterToggle);
+}
+
+void DisplaySettingsTest::untouchedValuesWrittenBackUnchanged()
+{
+    CAppFixture app(CAppFixture::Presets{{"Settings/SCDisplay", 2}, {"Settings/Initials", 1}});
+    app.Exit();
+    QCOMPARE(app.Stored("Settings/SCDisplay").toInt(), 2);
+    QCOMPARE(app.Stored("Settings/Initials").toInt(), 1);
+    QCOMPARE(app.Stored("Settings/ZoomToFit").toInt(), 0);
+    for (const char* key : {"WinLeft", "WinRight", "WinTop", "WinBottom"})
+        QVERIFY2(app.Stored(QString("Settings/") + key).isValid(), key);
+    QVERIFY(!app.Stored("Settings/InstallDir").toString().isEmpty()); // kept, never rewritten
+}
+
+void DisplaySettingsTest::supplyCentresRedrawTheMap()
+{
+    CAppFixture app;
+    CKestraneDoc* doc = app.NewGame();
+    AddOwnership(*doc);
+    CKestraneView* view = app.Frame().ActiveFrame()->MapView();
+    const QImage before = view->RenderedPicture();
+    QCOMPARE(before.size(), QSize(64, 48));
+    QCOMPARE(before.pixel(12, 14) & 0xFFFFFF, 0xFFFFFFu); // white board, no circle
+
+    app.Run(Cmd::ToggleSCDisplay);
+    const QImage after = view->RenderedPicture();
+    QCOMPARE(after.pixel(12, 14) & 0xFFFFFF, 0xFF0000u); // ENGLAND's red
+    QCOMPARE(after.pixel(40, 40) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+void DisplaySettingsTest::zoomStretchesWithoutScrollBars()
+{
+    CAppFixture app;
+    QVERIFY(app.NewGame());
+    CKestraneView* view = app.Frame().ActiveFrame()->MapView();
+    view->resize(300, 200);
+    view->grab(); // paints, which sets the scroll sizes
+    QCOMPARE(view->ScrollSize(), QSize(64, 48));
+
+    app.Run(Cmd::ToggleZoom);
+    view->grab();
+    QCOMPARE(view->ScrollSize(), view->viewport()->size());
+    QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+    QCOMPARE(view->verticalScrollBar()->maximum(), 0);
+}
+
+void DisplaySettingsTest::firstStartPlacement()
+{
+    CAppFixture app;
+    QCOMPARE(app.Frame().pos(), QPoint(100, 100));
+    QCOMPARE(app.Frame().size(), QSize(300, 300));
+}
+
+void DisplaySettingsTest::storedPlacementRoundTrip()
+{
+    CAppFixture app(CAppFixture::Presets{{"Settings/WinLeft", 20},
+                                          {"Settings/WinTop", 30},
+                                          {"Settings/WinRight", 820},
+                                          {"Settings/WinBottom", 630}});
+    QCOMPARE(app.Frame().pos(), QPoint(20, 30));
+    QCOMPARE(app.Frame().size(), QSize(800, 600));
+    app.Frame().move(50, 60);
+    app.Frame().resize(700, 500);
+    app.Exit();
+    QCOMPARE(app.Stored("Settings/WinLeft").toInt(), 50);
+    QCOMPARE(app.Stored("Settings/WinTop").toInt(), 60);
+    QCOMPARE(app.Stored("Settings/WinRight").toInt(), 750);
+    QCOMPARE(app.Stored("Settings/WinBottom").toInt(), 560);
+}
+
+void DisplaySettingsTest::maximisedRectangleStored()
+{
+    CAppFixture app;
+    app.Frame().showMaximized();
+    QCoreApplication::processEvents();
+    const QRect maximised(app.Frame().pos(), app.Frame().size());
+    app.Exit();
+    QCOMPARE(app.Stored("Settings/WinLeft").toInt(), maximised.left());
+    QCOMPARE(app.Stored("Settings/WinRight").toInt(), maximised.left() + maximised.width());
+    QCOMPARE(app.Stored("Settings/WinBottom").toInt(), maximised.top() + maximised.height());
+    QVERIFY(maximised.width() > 300);
+}
+
+QTEST_MAIN(DisplaySettingsTest)
+#include "DisplaySettingsTest.moc"
