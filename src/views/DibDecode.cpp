@@ -6,6 +6,7 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
+#include <vector>
 
 using namespace dibbytes;
 
@@ -192,11 +193,22 @@ void CDIB::Draw(CRgbImage& dest, int x, int y, int width, int height) const
     const int64_t bottom = std::min<int64_t>(dest.Height(), int64_t(y) + height);
     const int64_t left = std::max<int64_t>(0, x);
     const int64_t right = std::min<int64_t>(dest.Width(), int64_t(x) + width);
+    if (left >= right || top >= bottom)
+        return;
+    // The map view repaints at the picture's own size; the column map is
+    // worked out once per call rather than once per pixel.
+    std::vector<int> column(size_t(right - left));
+    for (int64_t dx = left; dx < right; ++dx)
+        column[size_t(dx - left)] = int((dx - x) * source.Width() / width);
+    const bool sameWidth = width == source.Width();
     for (int64_t dy = top; dy < bottom; ++dy) {
         const int sy = int((dy - y) * source.Height() / height);
         const uint32_t* from = source.Row(sy);
-        uint32_t* to = dest.Row(int(dy));
-        for (int64_t dx = left; dx < right; ++dx)
-            to[dx] = from[(dx - x) * source.Width() / width];
+        uint32_t* to = dest.Row(int(dy)) + left;
+        if (sameWidth)
+            std::copy(from + column.front(), from + column.front() + column.size(), to);
+        else
+            for (size_t i = 0; i < column.size(); ++i)
+                to[i] = from[column[i]];
     }
 }
