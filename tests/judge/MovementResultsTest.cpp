@@ -113,15 +113,6 @@ const MovementCase kMovementCases[] = {
      {{Austria, {"A BUDAPEST"}}}, {}, {}, std::vector<std::string>{"Austria: Army Budapest HOLD."}},
     {"OrderTextLosesTrailingBlanks", {"Austria: Army Vienna HOLD. \t "}, {{Austria, {"A VIENNA"}}}, {}, {},
      std::vector<std::string>{"Austria: Army Vienna HOLD."}},
-    {"AdjectiveCountsAsCountry", {"Austrian: Army Vienna HOLD."}, {{Austria, {"A VIENNA"}}}, {}, {}, {}},
-    {"WholeTurn",
-     {"Austria: Army Budapest -> Serbia.", "Austria: Army Vienna -> Galicia.",
-      "Austria: Fleet Trieste SUPPORT Army Venice.  (*dislodged*)", "England: Fleet London -> English Channel.",
-      "England: Fleet Edinburgh -> North Sea.", "Italy: Army Venice -> Trieste.", "Italy: Army Rome -> Venice."},
-     {{Austria, {"A SERBIA", "A GALICIA"}},
-      {England, {"F ENGLISH CHANNEL", "F NORTH SEA"}},
-      {Italy, {"A TRIESTE", "A VENICE"}}},
-     {"AUSTRIA FLEET TRIESTE"}, {}, {}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, MovementLine, ::testing::ValuesIn(kMovementCases),
