@@ -209,6 +209,18 @@ TEST_F(JoinerTest, JoiningTwiceOnlyAddsEmptyLines)
     EXPECT_EQ(Content(once)[2], "England: Fleet North Sea CONVOY British Army London -> North Sea -> Norway.");
 }
 
+TEST_F(JoinerTest, CountryWithoutNameStartsNoEntry)
+{
+    doc.m_countries.insert(doc.m_countries.begin(), CCountry("", 1, 1, 1));
+    doc.m_nCountries = int32_t(doc.m_countries.size());
+    EXPECT_EQ(JoinReportText(doc, "Movement results for Spring of 1901.\n"
+                                  "Austria: Army Vienna -> Galicia,\n"
+                                  "   bounce.\n"),
+              "Movement results for Spring of 1901.\n"
+              "\n"
+              "Austria: Army Vienna -> Galicia, bounce.\n");
+}
+
 // --- Rewriting the file on disk ----------------------------------------
 
 const std::string kWrapped = "Movement results for Spring of 1901.\r\n"

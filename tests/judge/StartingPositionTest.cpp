@@ -119,4 +119,19 @@ TEST(StartingPositionGuards, CountryBeyondSeasonListsIsSkipped)
         EXPECT_TRUE(filed.m_units[i].empty()) << i;
 }
 
+TEST(StartingPositionGuards, CountryWithoutNameTakesNoLine)
+{
+    CRecordingServices services;
+    CKestraneDoc doc(services);
+    importboard::FillStandardBoard(doc);
+    doc.m_countries.insert(doc.m_countries.begin(), CCountry("", 1, 1, 1));
+    doc.m_nCountries = int32_t(doc.m_countries.size());
+    CSeasonHdr& season = importchecks::AddSeason(doc, "S1900M");
+    CReportFile file("  indented text\nAustria: Army Vienna.\n");
+    doc.ParseStartingPosition(file);
+    EXPECT_EQ(season.m_orders, Strings{"Austria: Army Vienna."});
+    EXPECT_TRUE(season.m_units[0].empty());
+    EXPECT_EQ(importchecks::Units(doc, season), Strings{"AUSTRIA ARMY VIENNA"});
+}
+
 } // namespace
