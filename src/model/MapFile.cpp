@@ -76,9 +76,15 @@ bool CKestraneDoc::ReadMapFile()
 
     std::string line;
     std::string word;
+    bool firstLine = true;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        // Editors of today may start the file with a UTF-8 byte order mark;
+        // left in place it would hide the first statement.
+        if (firstLine && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line.erase(0, 3);
+        firstLine = false;
         for (char& c : line)
             if (c >= 'a' && c <= 'z')
                 c = char(c - 'a' + 'A');

@@ -79,6 +79,8 @@ TEST(MapFileStatements, FillTheModelAsTheLinesSay)
         {"commentsAndBlankLinesIgnored", "# MAP: \"X.BMP\"\n\nPROVINCE LIST\n", "", {}, {}, {}, 5},
         {"crLfLineEnds", "MAP: \"B.BMP\"\r\nPROV: \"LON\", 1, 2\r\n", "Maps\\B.BMP", {}, P{{"LON", {1, 2}}}, {}, 5},
         {"lastLineWithoutLineEnd", "SCRADIUS: 7", "", {}, {}, {}, 7},
+        {"byteOrderMarkBeforeTheFirstStatement", "\xEF\xBB\xBFSCRADIUS: 7\n", "", {}, {}, {}, 7},
+        {"byteOrderMarkOnlyAtTheStart", "\n\xEF\xBB\xBFSCRADIUS: 7\n", "", {}, {}, {}, 5},
         {"highBytesBecomeBlanks", "PROV: \"L\xE9ON\", 1, 2\n", "", {}, P{{"L ON", {1, 2}}}, {}, 5},
     };
     for (const auto& c : cases) {
