@@ -169,14 +169,21 @@ int CommandNew(const CCliArgs& args, const CCliEnvironment& env)
 }
 
 // Imports one report and tells whether it was taken: a new season filed,
-// nothing rejected and no fatal close.
-bool ImportOne(CGameSession& session, const std::function<void()>& import)
+// nothing rejected and no fatal close. A report that files nothing and shows
+// no message (a notice without a header line) gets a line of its own, so a failed
+// status never comes without a reason.
+bool ImportOne(CGameSession& session, const CCliEnvironment& env, const std::string& label,
+               const std::function<void()>& import)
 {
     CKestraneDoc& doc = session.Doc();
     const size_t seasonsBefore = doc.m_seasons.size();
     const int rejectionsBefore = session.Services().ExclamationCount();
+    const int messagesBefore = session.Services().MessageCount();
     import();
-    return doc.m_seasons.size() > seasonsBefore && session.Services().ExclamationCount() == rejectionsBefore &&
+    const bool filed = doc.m_seasons.size() > seasonsBefore;
+    if (!filed && session.Services().MessageCount() == messagesBefore)
+        Complain(env, label + ": no Judge header line was found");
+    return filed && session.Services().ExclamationCount() == rejectionsBefore &&
            !session.Services().CloseRequested();
 }
 
@@ -210,10 +217,10 @@ int CommandImport(const CCliArgs& args, const CCliEnvironment& env)
                 std::optional<std::string> clipboard;
                 if (!text.empty())
                     clipboard = std::move(text);
-                taken = ImportOne(session, [&] { doc.OnImportClipboard(clipboard); });
+                taken = ImportOne(session, env, "standard input", [&] { doc.OnImportClipboard(clipboard); });
             } else {
                 const std::string path = Absolute(operand);
-                taken = ImportOne(session, [&] { doc.OnImport(path); });
+                taken = ImportOne(session, env, operand, [&] { doc.OnImport(path); });
             }
             if (!track(taken))
                 return kExitFailed;
@@ -241,16 +248,18 @@ int CommandImport(const CCliArgs& args, const CCliEnvironment& env)
         // The input itself is left as it is (a mailbox stays a mailbox): each
         // piece is imported from a file of its own, which the import rewrites.
         for (const std::string& piece : OrderBySeason(SplitJudgeMails(*text))) {
+            const std::string label = (fromStdin ? std::string("standard input") : operand) + ", the mail of " +
+                                      (FiledSeasonName(piece).empty() ? "no season" : FiledSeasonName(piece));
             bool taken = false;
             if (fromStdin) {
-                taken = ImportOne(session, [&] { doc.OnImportClipboard(piece); });
+                taken = ImportOne(session, env, label, [&] { doc.OnImportClipboard(piece); });
             } else {
                 const fs::path temp = TempReportPath();
                 if (!WriteWholeFile(temp, piece)) {
                     Complain(env, "cannot write the temporary file " + temp.string());
                     return kExitFailed;
                 }
-                taken = ImportOne(session, [&] { doc.OnImport(temp.string()); });
+                taken = ImportOne(session, env, label, [&] { doc.OnImport(temp.string()); });
                 std::error_code ec;
                 fs::remove(temp, ec);
             }

@@ -190,6 +190,19 @@ TEST_F(CliBinary, ReportWithoutHeaderFilesNothing)
     EXPECT_EQ(Cli({"seasons", Game()}).out, kYearSeasons);
 }
 
+TEST_F(CliBinary, NoticeWithoutHeaderFailsWithAReason)
+{
+    NewGame();
+    const std::string notice = Report("notice.txt", "A new player has signed on to game 'kt'.\n");
+    const CCliRun run = Cli({"import", Game(), notice});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "kestrane-cli: " + notice + ": no Judge header line was found\n");
+
+    const CCliRun batch = Cli({"import", "--batch", Game(), "-"}, "just a notice\n");
+    EXPECT_EQ(batch.status, 1);
+    EXPECT_EQ(batch.err, "kestrane-cli: standard input, the mail of no season: no Judge header line was found\n");
+}
+
 TEST_F(CliBinary, RetreatWithoutItsMovementIsRejected)
 {
     NewGame();
