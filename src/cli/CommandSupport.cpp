@@ -1,0 +1,93 @@
+#include "cli/CommandSupport.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+void Complain(const CCliEnvironment& env, const std::string& text)
+{
+    env.err << "kestrane-cli: " << text << '\n';
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
+    return text;
+}
+
+bool WriteWholeFile(const fs::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    out.close();
+    return !out.fail();
+}
+
+std::string ReadAll(std::istream& in)
+{
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+std::string Absolute(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(path, ec);
+    return ec ? path : absolute.lexically_normal().string();
+}
+
+CGameSession::CGameSession(const CCliEnvironment& env, const std::string& installDir)
+    : m_services(env.err, installDir), m_doc(m_services)
+{
+}
+
+bool CGameSession::Open(const std::string& path)
+{
+    if (!m_doc.OnOpenDocument(path))
+        return false;
+    m_doc.SetModifiedFlag(false);
+    m_doc.SetPathName(path);
+    m_doc.SetTitle(fs::path(path).filename().string());
+    m_doc.UpdateSeasonTitle();
+    return !m_services.CloseRequested();
+}
+
+bool CGameSession::Select(const std::string& name)
+{
+    for (auto it = m_doc.m_seasons.begin(); it != m_doc.m_seasons.end(); ++it) {
+        if ((*it)->m_strSeason == name) {
+            m_doc.m_posCurrent = it;
+            m_doc.UpdateSeasonTitle();
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string InstallDirOf(const CCliArgs& args, const CCliEnvironment& env)
+{
+    if (args.installDir)
+        return Absolute(*args.installDir);
+    return env.defaultInstallDir ? env.defaultInstallDir() : std::string(".");
+}
+
+bool OpenForReading(CGameSession& session, const CCliArgs& args, const CCliEnvironment& env)
+{
+    const std::string path = Absolute(args.positional[0]);
+    if (!session.Open(path))
+        return false;
+    if (args.positional.size() > 1 && !session.Select(args.positional[1])) {
+        Complain(env, "no season " + args.positional[1] + " in " + args.positional[0]);
+        return false;
+    }
+    return true;
+}
+

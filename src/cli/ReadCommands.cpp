@@ -1,0 +1,87 @@
+#include "cli/CommandSupport.h"
+#include "cli/History.h"
+#include "cli/SeasonReport.h"
+#include "mail/OrdersMail.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iostream>
+
+namespace {
+
+// The country named on the command line, matched without regard to case so
+// that "england" finds ENGLAND; the stored spelling is what the mail uses.
+std::optional<std::string> CountryNamed(const CKestraneDoc& doc, const std::string& name)
+{
+    auto upper = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+        return s;
+    };
+    for (const CCountry& country : doc.m_countries)
+        if (upper(country.m_strName) == upper(name))
+            return country.m_strName;
+    return std::nullopt;
+}
+
+} // namespace
+
+int CommandSeasons(const CCliArgs& args, const CCliEnvironment& env)
+{
+    CGameSession session(env, InstallDirOf(args, env));
+    if (!OpenForReading(session, args, env))
+        return kExitFailed;
+    for (const auto& season : session.Doc().m_seasons)
+        env.out << season->m_strSeason << '\t' << season->m_strDeadline << '\n';
+    return kExitOk;
+}
+
+int CommandShow(const CCliArgs& args, const CCliEnvironment& env)
+{
+    CGameSession session(env, InstallDirOf(args, env));
+    if (!OpenForReading(session, args, env))
+        return kExitFailed;
+    env.out << (args.Has("--json") ? SeasonReportJson(session.Doc()) : SeasonReportText(session.Doc()));
+    return kExitOk;
+}
+
+int CommandMail(const CCliArgs& args, const CCliEnvironment& env)
+{
+    CGameSession session(env, InstallDirOf(args, env));
+    if (!OpenForReading(session, args, env))
+        return kExitFailed;
+    CKestraneDoc& doc = session.Doc();
+    if (args.Has("--country")) {
+        const auto country = CountryNamed(doc, args.Value("--country"));
+        if (!country) {
+            Complain(env, "no country " + args.Value("--country") + " in this game");
+            return kExitFailed;
+        }
+        doc.m_strMyCountry = *country;
+    }
+    if (args.Has("--password"))
+        doc.m_strPassword = args.Value("--password");
+    if (!ComposeOrdersMail(doc) || session.Services().CloseRequested())
+        return kExitFailed;
+    env.out << doc.m_strMail;
+    env.out.flush();
+    return kExitOk;
+}
+
+int CommandHistory(const CCliArgs& args, const CCliEnvironment& env)
+{
+    CGameSession session(env, InstallDirOf(args, env));
+    if (!OpenForReading(session, args, env))
+        return kExitFailed;
+    const CCentreHistory history = BuildCentreHistory(session.Doc());
+    if (!args.Has("--svg")) {
+        env.out << CentreHistoryCsv(history);
+        return kExitOk;
+    }
+    const std::string outPath = Absolute(args.Value("--svg"));
+    if (!WriteWholeFile(outPath, CentreHistorySvg(history))) {
+        Complain(env, "cannot write " + args.Value("--svg"));
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
