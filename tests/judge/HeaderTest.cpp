@@ -102,13 +102,6 @@ const FieldCase kFieldCases[] = {
 INSTANTIATE_TEST_SUITE_P(Fields, HeaderFieldTest, ::testing::ValuesIn(kFieldCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(HeaderTest, TitleFollowsNewSeason)
-{
-    Import(":: Judge: ABCD  Game: alpha  Variant: Standard, Gunboat\n"
-           ":: Deadline: S1901M Mon Jan 12 2004 23:30 -0500\n");
-    EXPECT_EQ(doc.GetTitle(), "ABCD alpha Standard Gunboat  S1901M Mon Jan 12 2004 23 30 -0500 ");
-}
-
 TEST_F(HeaderTest, VariantIsTakenOnlyWhileEmpty)
 {
     doc.m_strVariant = "Gunboat ";
@@ -181,9 +174,6 @@ const ChainCase kChainCases[] = {
     {"BuildWithoutBase", {"S1901M", "S1901R"}, "F1901B", false,
      "Cannot import Build F1901B since no corresponding move data for F1901M exists,\ndata rejected.",
      {"S1901M", "S1901R"}},
-    {"RetreatFiledBeforeBuild", {"F1901M", "F1901B"}, "F1901R", false, "", {"F1901M", "F1901R", "F1901B"}},
-    {"DuplicateBuild", {"F1901M", "F1901B"}, "F1901B", false,
-     "This Season F1901B has been imported previously,\ndata rejected.", {"F1901M", "F1901B"}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Chain, SeasonChainTest, ::testing::ValuesIn(kChainCases),
@@ -371,7 +361,6 @@ const BadSeasonCase kBadSeasons[] = {
     {"NoNameAfterDeadline", ":: Judge: ABCD  Game: alpha\n:: Deadline:\n"},
     {"ShortName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S190 Mon\n"},
     {"ShortNameOfGameStart", ":: Judge: ABCD  Game: alpha\n:: Deadline: F19M\nYou have been selected\n"},
-    {"LowerCaseDeadlineWord", ":: Judge: ABCD  Game: alpha\n:: deadline: S1901M Mon\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Seasons, BadSeasonTest, ::testing::ValuesIn(kBadSeasons),

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 // Real mails of the Judge server, imported from a copy of each file and from
 // the clipboard (with the Windows line ends a clipboard gives). The board
@@ -128,35 +127,6 @@ TEST(JudgeSamples, EverySampleHasARow)
                                         [&](const SampleCase& c) { return name == c.file; });
         EXPECT_TRUE(listed) << name << " has no expectations";
     }
-}
-
-TEST(JudgeSamples, GameStartOrderLinesAreTheMailsUnitLines)
-{
-    const auto source = kSamples / "05-game-start-starting-position-france.txt";
-    if (!std::filesystem::exists(source))
-        GTEST_SKIP() << source << " is not here";
-    CTempDir dir;
-    CRecordingServices services;
-    CKestraneDoc doc(services);
-    importboard::FillStandardBoard(doc);
-    const std::string mail = CTempDir::Read(source);
-    doc.OnImport(dir.Write("mail.txt", mail).string());
-    ASSERT_EQ(doc.m_seasons.size(), 1u);
-
-    // Every line of the mail between the section title and the closing
-    // deadline line that starts with a power's name, in mail order.
-    Strings expected;
-    std::istringstream in(mail);
-    bool inSection = false;
-    for (std::string line; std::getline(in, line);) {
-        if (line.rfind("Starting position", 0) == 0)
-            inSection = true;
-        else if (line.rfind("The deadline for", 0) == 0)
-            inSection = false;
-        else if (inSection && !line.empty() && line[0] != ' ')
-            expected.push_back(line);
-    }
-    EXPECT_EQ(doc.m_seasons.front()->m_orders, expected);
 }
 
 } // namespace

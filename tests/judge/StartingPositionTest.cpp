@@ -50,8 +50,6 @@ const StartCase kStartCases[] = {
     {"ArmyVienna", "Austria: Army Vienna.\n", {"Austria: Army Vienna."}, {"AUSTRIA ARMY VIENNA"}, {}},
     {"FleetOnSouthCoast", "Russia:  Fleet St Petersburg (south coast).\n",
      {"Russia:  Fleet St Petersburg (south coast)."}, {"RUSSIA FLEET ST PETERSBURGSC"}, {}},
-    {"ShortCoastNotation", "Russia: Fleet St Petersburg (nc).\n", {"Russia: Fleet St Petersburg (nc)."},
-     {"RUSSIA FLEET ST PETERSBURGNC"}, {}},
     {"JudgeSpacing", "France:  Army  Paris.\nItaly:\tFleet\tNaples.\n", {"France:  Army  Paris.", "Italy:\tFleet\tNaples."},
      {"FRANCE ARMY PARIS", "ITALY FLEET NAPLES"}, {}},
     {"LowerCaseWordsAreUpperCased", "england: fleet london.\n", {"england: fleet london."},
