@@ -60,6 +60,104 @@ bool EndsInDash(const std::string& piece)
     return !piece.empty() && piece.back() == '-';
 }
 
+// The pieces of a line that the outcome decides on, taken with the shared
+// word splitter: country word up to the colon, unit word up to a blank or tab.
+struct OrderWords {
+    std::string country;
+    std::string unit;
+};
+
+OrderWords TakeCountryAndUnit(CKestraneDoc& doc, const std::string& line)
+{
+    OrderWords words;
+    doc.NextWord(words.country, ":", line);
+    doc.NextWord(words.unit, " \t");
+    Trim(words.country);
+    Trim(words.unit);
+    return words;
+}
+
+// Support, convoy, hold and unordered lines: the unit stays where it is, and
+// whatever follows the keyword, the outcome of a support or convoy included,
+// is not read.
+void RecordStationary(CKestraneDoc& doc, CSeasonHdr& season, int country, const std::string& upper, OrderKind kind)
+{
+    const bool dislodged = Contains(upper, "DISLODGED");
+    const std::string cut = upper.substr(0, upper.find(CutKeyword(kind)));
+    const OrderWords words = TakeCountryAndUnit(doc, cut);
+    std::string province;
+    doc.NextWord(province, "");
+    Trim(province);
+    // The Judge writes "<unit> <province>, No Order Processed": the comma is
+    // the last character left before the keyword.
+    if (kind == OrderKind::Unordered)
+        DropLastChar(province);
+    const std::optional<MapPos> pos = LookupProvince(doc, province, kProvinceNotKnown);
+    if (!pos)
+        return;
+    if (dislodged)
+        season.m_dislodged.push_back(words.country + " " + words.unit + " " + province);
+    else
+        AddUnit(doc, season, country, words.unit, province, *pos);
+}
+
+// After the first destination of a move: a convoyed army's route. Every piece
+// that ends in '-' has another step after it; the unit ends up at the first
+// piece that does not, or at the last dashed piece when the line ends there.
+// Steps in between are never looked up. nullopt when no piece follows.
+std::optional<std::string> TakeRouteEnd(CKestraneDoc& doc)
+{
+    std::string piece;
+    std::optional<std::string> last;
+    while (doc.NextWord(piece, ">")) {
+        last = piece;
+        if (!EndsInDash(piece))
+            break;
+        EraseLastDash(*last);
+    }
+    if (last) {
+        EraseLastDash(*last);
+        Trim(*last);
+    }
+    return last;
+}
+
+void RecordMove(CKestraneDoc& doc, CSeasonHdr& season, int country, const std::string& upper)
+{
+    const OrderWords words = TakeCountryAndUnit(doc, upper);
+    std::string source;
+    doc.NextWord(source, ">");
+    DropLastChar(source); // the '-' of "->"
+    Trim(source);
+    const std::optional<MapPos> sourcePos = LookupProvince(doc, source, kProvinceNotKnown);
+    if (!sourcePos)
+        return;
+    // Dislodged wins over a bounce: the unit is gone from its province.
+    if (Contains(upper, "DISLODGED")) {
+        season.m_dislodged.push_back(words.country + " " + words.unit + " " + source);
+        return;
+    }
+    if (Contains(upper, "BOUNCE") || Contains(upper, "NO CONVOY") || Contains(upper, "VOID")) {
+        AddUnit(doc, season, country, words.unit, source, *sourcePos);
+        return;
+    }
+
+    std::string destination;
+    doc.NextWord(destination, ">");
+    EraseLastDash(destination);
+    Trim(destination);
+    std::optional<MapPos> destinationPos = LookupProvince(doc, destination, kDestinationNotKnown);
+    if (!destinationPos)
+        return;
+    if (std::optional<std::string> routeEnd = TakeRouteEnd(doc)) {
+        destinationPos = LookupProvince(doc, *routeEnd, kDestinationNotKnown);
+        if (!destinationPos)
+            return;
+        destination = std::move(*routeEnd);
+    }
+    AddUnit(doc, season, country, words.unit, destination, *destinationPos);
+}
+
 } // namespace
 
 void CKestraneDoc::ParseMovementResults(CReportFile& file)
@@ -87,88 +185,9 @@ void CKestraneDoc::ParseMovementResults(CReportFile& file)
 
         const std::string upper = UpperAscii(line.working);
         const OrderKind kind = Classify(upper);
-        if (kind == OrderKind::Proxy)
-            continue;
-
-        const bool dislodged = Contains(upper, "DISLODGED");
-        std::string countryWord;
-        std::string unitWord;
-
-        if (kind != OrderKind::Move) {
-            // The unit stays where it is; whatever follows the keyword, the
-            // outcome of a support or convoy included, is not read.
-            const std::string cut = upper.substr(0, upper.find(CutKeyword(kind)));
-            std::string province;
-            NextWord(countryWord, ":", cut);
-            NextWord(unitWord, " \t");
-            NextWord(province, "");
-            Trim(countryWord);
-            Trim(unitWord);
-            Trim(province);
-            // The Judge writes "<unit> <province>, No Order Processed": the
-            // comma is the last character left before the keyword.
-            if (kind == OrderKind::Unordered)
-                DropLastChar(province);
-            const std::optional<MapPos> pos = LookupProvince(*this, province, kProvinceNotKnown);
-            if (!pos)
-                continue;
-            if (dislodged)
-                season->m_dislodged.push_back(countryWord + " " + unitWord + " " + province);
-            else
-                AddUnit(*this, *season, country, unitWord, province, *pos);
-            continue;
-        }
-
-        std::string source;
-        NextWord(countryWord, ":", upper);
-        NextWord(unitWord, " \t");
-        NextWord(source, ">");
-        DropLastChar(source); // the '-' of "->"
-        Trim(countryWord);
-        Trim(unitWord);
-        Trim(source);
-        const std::optional<MapPos> sourcePos = LookupProvince(*this, source, kProvinceNotKnown);
-        if (!sourcePos)
-            continue;
-        if (dislodged) {
-            season->m_dislodged.push_back(countryWord + " " + unitWord + " " + source);
-            continue;
-        }
-        if (Contains(upper, "BOUNCE") || Contains(upper, "NO CONVOY") || Contains(upper, "VOID")) {
-            AddUnit(*this, *season, country, unitWord, source, *sourcePos);
-            continue;
-        }
-
-        std::string destination;
-        NextWord(destination, ">");
-        EraseLastDash(destination);
-        Trim(destination);
-        std::optional<MapPos> destinationPos = LookupProvince(*this, destination, kDestinationNotKnown);
-        if (!destinationPos)
-            continue;
-
-        // A convoyed army's route: every piece that ends in '-' has another
-        // step after it; the unit ends up at the first piece that does not,
-        // or at the last dashed piece when the line ends there. Only the
-        // first destination and the final one are looked up.
-        std::string piece;
-        std::string finalPiece;
-        bool routed = false;
-        while (NextWord(piece, ">")) {
-            routed = true;
-            finalPiece = piece;
-            if (!EndsInDash(piece))
-                break;
-            EraseLastDash(finalPiece);
-        }
-        if (routed) {
-            EraseLastDash(finalPiece);
-            Trim(finalPiece);
-            destinationPos = LookupProvince(*this, finalPiece, kDestinationNotKnown);
-            if (!destinationPos)
-                continue;
-            destination = finalPiece;
-        }
-        AddUnit(*this, *season, country, unitWord, destination, *destinationPos);
+        if (kind == OrderKind::Move)
+            RecordMove(*this, *season, country, upper);
+        else if (kind != OrderKind::Proxy)
+            RecordStationary(*this, *season, country, upper, kind);
     }
 }
