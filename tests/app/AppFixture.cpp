@@ -76,7 +76,7 @@ void CAppFixture::InstallMailTool(int exitStatus)
     const QString script = QStringLiteral("#!/bin/sh\n"
                                           "[ \"$1\" = \"--body\" ] || exit 64\n"
                                           "[ $# -eq 2 ] || exit 65\n"
-                                          "printf '%%s' \"$2\" > '%1'\n"
+                                          "printf '%s' \"$2\" > '%1'\n"
                                           "exit %2\n")
                                .arg(MailOutputPath())
                                .arg(exitStatus);
@@ -136,7 +136,7 @@ std::string StartingReport()
 std::string SpringMovementReport()
 {
     return ":: Judge: USTV  Game: demo  Variant: Standard\n"
-           ":: Deadline: F1901M Mon Mar 09 2026 23:30:00 +0000\n"
+           ":: Deadline: S1901M Mon Mar 09 2026 23:30:00 +0000\n"
            "\n"
            "Movement results for Spring of 1901.  (demo.001)\n"
            "\n"

@@ -1,0 +1,121 @@
+#include "AppFixture.h"
+
+#include "model/KestraneDoc.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QGuiApplication>
+#include <QtTest>
+
+namespace {
+
+QString ReadText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+// ENGLAND's fleet in LON in an earlier season and in NTH in the latest; the
+// earlier season is on show.
+void PrepareGame(CKestraneDoc& doc)
+{
+    doc.m_strGame = "demo";
+    doc.m_strMyCountry = "ENGLAND";
+    doc.m_strPassword = "pw";
+    const std::pair<const char*, const char*> seasons[] = {{"S1901M", "LON"}, {"F1901M", "NTH"}};
+    for (const auto& [name, province] : seasons) {
+        auto season = std::make_unique<CSeasonHdr>(doc.m_nCountries);
+        season->m_strSeason = name;
+        season->m_units[0].emplace_back(1, MapPos{1, 1}, province);
+        season->m_units[0].emplace_back(0, MapPos{2, 2}, "YOR");
+        season->m_units[1].emplace_back(0, MapPos{3, 3}, "PAR");
+        doc.InsertSeason(std::move(season));
+    }
+    doc.OnFirstSeason();
+}
+
+constexpr const char* kExpectedMail = "signon Edemo pw\nF NTH\nA YOR\nsignoff\n";
+
+} // namespace
+
+// File Send through the desktop's mail tool, and Copy Orders Mail.
+class MailTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sendHandsTheTextToTheMailTool();
+    void sendFailureIsReported();
+    void sendWithoutCountryAsksForIt();
+    void copyPutsTheSameTextOnTheClipboard();
+    void copyWorksWithoutMailSystem();
+};
+
+void MailTest::sendHandsTheTextToTheMailTool()
+{
+    CAppFixture app;
+    app.InstallMailTool(0);
+    CKestraneDoc* doc = app.NewGame();
+    PrepareGame(*doc);
+    app.Run(Cmd::SendMail);
+    QVERIFY(app.Prompts().messages.empty());
+    QCOMPARE(ReadText(app.MailOutputPath()), QString::fromLatin1(kExpectedMail));
+    QCOMPARE(doc->m_strMail, std::string(kExpectedMail));
+    QVERIFY(app.Frame().isEnabled()); // enabled again after the tool returned
+}
+
+void MailTest::sendFailureIsReported()
+{
+    CAppFixture app;
+    app.InstallMailTool(3);
+    PrepareGame(*app.NewGame());
+    app.Run(Cmd::SendMail);
+    QCOMPARE(app.Prompts().messages.size(), size_t(1));
+    QCOMPARE(app.Prompts().messages[0].text, QStringLiteral("Send Mail failed to send message."));
+    QVERIFY(app.Frame().isEnabled());
+}
+
+void MailTest::sendWithoutCountryAsksForIt()
+{
+    CAppFixture app;
+    app.InstallMailTool(0);
+    CKestraneDoc* doc = app.NewGame();
+    PrepareGame(*doc);
+    doc->m_strMyCountry.clear();
+    app.Run(Cmd::SendMail);
+    QCOMPARE(app.Prompts().messages.size(), size_t(1));
+    QCOMPARE(app.Prompts().messages[0].text,
+             QStringLiteral("Please tell me which country you are\nbefore sending a message"));
+    QCOMPARE(app.Prompts().messages[0].icon, MessageIcon::Exclamation);
+    QVERIFY(!QFile::exists(app.MailOutputPath()));
+}
+
+void MailTest::copyPutsTheSameTextOnTheClipboard()
+{
+    CAppFixture app;
+    app.InstallMailTool(0);
+    PrepareGame(*app.NewGame());
+    QGuiApplication::clipboard()->setText("before");
+    app.Run(Cmd::CopyOrdersMail);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(kExpectedMail));
+    app.Run(Cmd::SendMail);
+    QCOMPARE(ReadText(app.MailOutputPath()), QGuiApplication::clipboard()->text());
+}
+
+void MailTest::copyWorksWithoutMailSystem()
+{
+    CAppFixture app;
+    CKestraneDoc* doc = app.NewGame();
+    PrepareGame(*doc);
+    QVERIFY(app.Frame().Action(Cmd::CopyOrdersMail)->isEnabled());
+    app.Run(Cmd::CopyOrdersMail);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromLatin1(kExpectedMail));
+
+    // Without a country the clipboard is left alone.
+    doc->m_strMyCountry.clear();
+    QGuiApplication::clipboard()->setText("kept");
+    app.Run(Cmd::CopyOrdersMail);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    QCOMPARE(app.Prompts().messages.size(), size_t(1));
+}
+
+QTEST_MAIN(MailTest)
+#include "MailTest.moc"
