@@ -9,6 +9,8 @@ namespace {
 constexpr std::string_view kHeaderSeparators = " :\t,";
 constexpr size_t kSeasonNameLength = 6;
 
+// Looks ahead for the game-start sentence and returns the file to where it
+// was, so the reading loop still meets the section title.
 bool ReportSaysGameStart(CReportFile& file)
 {
     const size_t back = file.GetPosition();
@@ -72,9 +74,10 @@ bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
         more = NextWord(word, kHeaderSeparators);
     }
 
-    // The letters and the year sit at fixed places of the name; a report
-    // whose name cannot hold them would be filed under a name no phase has.
-    if (!haveDeadline || season->m_strSeason.size() < kSeasonNameLength) {
+    // The letters and the year sit at fixed places of a six-character name.
+    // Any other length is a damaged line: filed, it would name no phase, and
+    // the retreat and adjustment parsers would find no base season for it.
+    if (!haveDeadline || season->m_strSeason.size() != kSeasonNameLength) {
         messages.ShowMessage("This report names no valid season on its deadline line,\ndata rejected.",
                              MessageIcon::Exclamation);
         return false;

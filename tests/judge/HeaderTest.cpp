@@ -360,6 +360,7 @@ const BadSeasonCase kBadSeasons[] = {
     {"EmptyDeadlineLine", ":: Judge: ABCD  Game: alpha\n\nStarting position\nAustria: Army Vienna.\n"},
     {"NoNameAfterDeadline", ":: Judge: ABCD  Game: alpha\n:: Deadline:\n"},
     {"ShortName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S190 Mon\n"},
+    {"LongName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S1901MonOwnership\nAdjustment orders\n"},
     {"ShortNameOfGameStart", ":: Judge: ABCD  Game: alpha\n:: Deadline: F19M\nYou have been selected\n"},
 };
 
