@@ -61,21 +61,41 @@ std::string CCliArgs::Value(const std::string& option, const std::string& fallba
 
 CArgsResult ParseCliArgs(const std::vector<std::string>& argv)
 {
-    if (argv.empty())
+    // --install-dir may also stand before the command, as a global option.
+    std::optional<std::string> leadingInstallDir;
+    size_t first = 0;
+    while (first < argv.size() && argv[first].rfind("--install-dir", 0) == 0) {
+        if (leadingInstallDir)
+            return Error("option '--install-dir' given twice");
+        if (argv[first] == "--install-dir") {
+            if (first + 1 >= argv.size())
+                return Error("option '--install-dir' needs a value");
+            leadingInstallDir = argv[first + 1];
+            first += 2;
+        } else if (argv[first].rfind("--install-dir=", 0) == 0) {
+            leadingInstallDir = argv[first].substr(14);
+            first += 1;
+        } else {
+            break;
+        }
+    }
+    if (first >= argv.size())
         return Error("no command given");
-    if (argv[0] == "--help" || argv[0] == "-h" || argv[0] == "help") {
+    const std::string& command = argv[first];
+    if (command == "--help" || command == "-h" || command == "help") {
         CArgsResult result;
         result.help = true;
         return result;
     }
-    const CommandSpec* spec = FindCommand(argv[0]);
+    const CommandSpec* spec = FindCommand(command);
     if (!spec)
-        return Error("unknown command '" + argv[0] + "'");
+        return Error("unknown command '" + command + "'");
 
     CCliArgs args;
     args.command = spec->name;
+    args.installDir = leadingInstallDir;
     bool operandsOnly = false;
-    for (size_t i = 1; i < argv.size(); ++i) {
+    for (size_t i = first + 1; i < argv.size(); ++i) {
         const std::string& arg = argv[i];
         if (operandsOnly || !LooksLikeOption(arg)) {
             args.positional.push_back(arg);

@@ -30,7 +30,7 @@ struct CArgsResult {
 };
 
 /// Parses the arguments after the program name. Options may stand anywhere
-/// after the command; "--name=value" and "--name value" are both accepted;
+/// after the command (--install-dir also before it); "--name=value" and "--name value" are both accepted;
 /// "--" makes every later argument an operand.
 CArgsResult ParseCliArgs(const std::vector<std::string>& argv);
 

@@ -46,6 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"--country", "ENGLAND"}, {"--password", "a=b"}}, std::nullopt},
         ValidRow{"InstallDirAnywhere", {"seasons", "--install-dir", "/opt/k", "g.kes"}, "seasons", {"g.kes"}, {},
                  std::string("/opt/k")},
+        ValidRow{"InstallDirBeforeCommand", {"--install-dir=/opt/k", "seasons", "g.kes"}, "seasons", {"g.kes"}, {},
+                 std::string("/opt/k")},
         ValidRow{"DoubleDashEndsOptions", {"import", "g.kes", "--", "--odd-name.txt"}, "import",
                  {"g.kes", "--odd-name.txt"}, {}, std::nullopt},
         ValidRow{"HistorySvg", {"history", "g.kes", "--svg", "c.svg"}, "history", {"g.kes"}, {{"--svg", "c.svg"}},
@@ -83,6 +85,9 @@ INSTANTIATE_TEST_SUITE_P(
                     BadRow{"FlagWithValue", {"show", "g.kes", "--json=yes"}, "takes no value"},
                     BadRow{"OptionTwice", {"show", "g.kes", "--json", "--json"}, "given twice"},
                     BadRow{"CsvAndSvg", {"history", "g.kes", "--csv", "--svg", "c.svg"}, "not both"},
+                    BadRow{"InstallDirTwice", {"--install-dir", "/a", "seasons", "g.kes", "--install-dir", "/b"},
+                           "given twice"},
+                    BadRow{"OnlyInstallDir", {"--install-dir", "/a"}, "no command"},
                     BadRow{"EmptyInstallDir", {"seasons", "g.kes", "--install-dir="}, "--install-dir"}),
     [](const testing::TestParamInfo<BadRow>& info) { return info.param.name; });
 
