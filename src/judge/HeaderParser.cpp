@@ -9,6 +9,14 @@ namespace {
 constexpr std::string_view kHeaderSeparators = " :\t,";
 constexpr size_t kSeasonNameLength = 6;
 
+// Any season and phase letter is taken (variants have their own), but the
+// year must be four digits.
+bool IsSeasonName(const std::string& name)
+{
+    return name.size() == kSeasonNameLength &&
+           std::all_of(name.begin() + 1, name.begin() + 5, [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // Looks ahead for the game-start sentence and returns the file to where it
 // was, so the reading loop still meets the section title.
 bool ReportSaysGameStart(CReportFile& file)
@@ -74,10 +82,11 @@ bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
         more = NextWord(word, kHeaderSeparators);
     }
 
-    // The letters and the year sit at fixed places of a six-character name.
-    // Any other length is a damaged line: filed, it would name no phase, and
-    // the retreat and adjustment parsers would find no base season for it.
-    if (!haveDeadline || season->m_strSeason.size() != kSeasonNameLength) {
+    // The letters and the year sit at fixed places of a six-character name
+    // with four year digits. Anything else is a damaged line: filed, it would
+    // name no phase, and the retreat and adjustment parsers would find no
+    // base season for it.
+    if (!haveDeadline || !IsSeasonName(season->m_strSeason)) {
         messages.ShowMessage("This report names no valid season on its deadline line,\ndata rejected.",
                              MessageIcon::Exclamation);
         return false;

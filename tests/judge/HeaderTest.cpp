@@ -361,6 +361,7 @@ const BadSeasonCase kBadSeasons[] = {
     {"NoNameAfterDeadline", ":: Judge: ABCD  Game: alpha\n:: Deadline:\n"},
     {"ShortName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S190 Mon\n"},
     {"LongName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S1901MonOwnership\nAdjustment orders\n"},
+    {"YearNotDigits", ":: Judge: ABCD  Game: alpha\n:: Deadline: S19x1M Mon\n"},
     {"ShortNameOfGameStart", ":: Judge: ABCD  Game: alpha\n:: Deadline: F19M\nYou have been selected\n"},
 };
 
