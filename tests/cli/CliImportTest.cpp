@@ -72,17 +72,6 @@ TEST_F(CliBinary, NoticeWithoutHeaderFailsWithAReason)
     EXPECT_EQ(batch.err, "kestrane-cli: standard input, the mail of no season: no Judge header line was found\n");
 }
 
-TEST_F(CliBinary, RetreatWithoutItsMovementIsRejected)
-{
-    NewGame();
-    const std::string before = GameBytes();
-    const CCliRun run = Cli({"import", Game(), Report("r.txt", cligame::FallRetreats())});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "kestrane: exclamation: Cannot import Retreat F1901R since no corresponding move data for "
-                       "F1901M exists, data rejected.\n");
-    EXPECT_EQ(GameBytes(), before);
-}
-
 TEST_F(CliBinary, MissingReportFileFailsAndLaterReportsStillCount)
 {
     NewGame();

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace {
 
@@ -32,22 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                    MessageIcon::Information,
                    "kestrane: information: Could not recognise province XYZ, province data discarded."},
         MessageRow{"CrLfIsOneBreak", "a\r\nb", MessageIcon::None, "kestrane: a b"},
-        MessageRow{"LoneCr", "a\rb", MessageIcon::None, "kestrane: a b"},
-        MessageRow{"TwoBreaks", "a\n\nb", MessageIcon::None, "kestrane: a  b"},
-        MessageRow{"Empty", "", MessageIcon::Information, "kestrane: information: "}),
+        MessageRow{"TwoBreaks", "a\n\nb", MessageIcon::None, "kestrane: a  b"}),
     [](const testing::TestParamInfo<MessageRow>& info) { return info.param.name; });
-
-TEST(CliServicesStream, PrintsEachMessageOnItsOwnLineAndCounts)
-{
-    std::ostringstream err;
-    CCliServices services(err, "/opt/kestrane");
-    services.ShowMessage("first", MessageIcon::None);
-    services.ShowMessage("second\nline", MessageIcon::Exclamation);
-    services.ShowMessage("third", MessageIcon::Information);
-    EXPECT_EQ(err.str(), "kestrane: first\nkestrane: exclamation: second line\nkestrane: information: third\n");
-    EXPECT_EQ(services.MessageCount(), 3);
-    EXPECT_EQ(services.ExclamationCount(), 1);
-    EXPECT_EQ(services.GetInstallDir(), "/opt/kestrane");
-}
 
 } // namespace

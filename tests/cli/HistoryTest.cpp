@@ -154,11 +154,4 @@ TEST(CentreHistorySvg, NamesAreEscapedAndOneSeasonStillDrawsPoints)
     EXPECT_NE(std::find(svg.texts.begin(), svg.texts.end(), "A<&>\"B"), svg.texts.end());
 }
 
-TEST(CentreHistorySvg, EmptyHistoryIsStillAValidPicture)
-{
-    const SvgContent svg = ReadSvg(CentreHistorySvg(CCentreHistory{}));
-    EXPECT_TRUE(svg.wellFormed);
-    EXPECT_TRUE(svg.polylineStrokes.empty());
-}
-
 } // namespace
