@@ -42,6 +42,24 @@ TEST_F(CliBinary, NewWithAMissingMapShowsTheCoresMessage)
     EXPECT_FALSE(fs::exists(Game()));
 }
 
+TEST_F(CliBinary, InstallFolderDefaultsLikeTheDesktopProgram)
+{
+    // The stored "InstallDir" comes first.
+    CTempDir config;
+    config.Write("Morvellan/Kestrane.conf", "[Settings]\nInstallDir=" + m_install.Str() + "\n");
+    const CCliRun stored = RunCliBinary({"new", "Test", "stored.kes"}, m_work.Path(), "", config.Path());
+    EXPECT_EQ(stored.status, 0) << stored.err;
+
+    // Without it, the current folder when it holds Maps.
+    const CCliRun current = RunCliBinary({"new", "Test", (m_work.Path() / "current.kes").string()}, m_install.Path());
+    EXPECT_EQ(current.status, 0) << current.err;
+
+    const CCliRun elsewhere = RunCliBinary({"new", "Test", "elsewhere.kes"}, m_work.Path());
+    EXPECT_EQ(elsewhere.status, 1);
+    EXPECT_EQ(elsewhere.err, "kestrane: Cannot Open File:Maps\\Test.map\n");
+    EXPECT_EQ(CTempDir::Read(m_work.Path() / "stored.kes"), CTempDir::Read(m_work.Path() / "current.kes"));
+}
+
 TEST_F(CliBinary, WrongUsageExitsWithTwo)
 {
     const std::vector<std::vector<std::string>> lines = {

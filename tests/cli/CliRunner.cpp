@@ -14,7 +14,7 @@
 extern char** environ;
 
 CCliRun RunCliBinary(const std::vector<std::string>& args, const std::filesystem::path& cwd,
-                     const std::string& stdinText)
+                     const std::string& stdinText, const std::filesystem::path& configHome)
 {
     // Files rather than pipes: nothing can block however much either side writes.
     CTempDir io;
@@ -36,13 +36,17 @@ CCliRun RunCliBinary(const std::vector<std::string>& args, const std::filesystem
     posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addchdir_np(&actions, cwd.c_str());
 
-    // Clipboard imports keep their text in the cache folder: one per run, so
-    // tests running side by side never share it.
+    // Clipboard imports keep their text in the cache folder, and the stored
+    // settings live in the configuration folder: one of each per run, so
+    // tests running side by side share nothing and never see the user's.
     std::vector<std::string> envStrings;
-    for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("XDG_CACHE_HOME=", 0) != 0)
-            envStrings.emplace_back(*e);
+    for (char** e = environ; *e; ++e) {
+        const std::string entry(*e);
+        if (entry.rfind("XDG_CACHE_HOME=", 0) != 0 && entry.rfind("XDG_CONFIG_HOME=", 0) != 0)
+            envStrings.push_back(entry);
+    }
     envStrings.push_back("XDG_CACHE_HOME=" + (io.Path() / "cache").string());
+    envStrings.push_back("XDG_CONFIG_HOME=" + (configHome.empty() ? io.Path() / "config" : configHome).string());
     std::vector<char*> envp;
     for (auto& s : envStrings)
         envp.push_back(s.data());

@@ -12,6 +12,8 @@ struct CCliRun {
 };
 
 /// Runs the built kestrane-cli with args in folder cwd, standard input
-/// given by stdinText; waits for it and collects both output streams.
+/// given by stdinText; waits for it and collects both output streams. The
+/// program sees fresh cache and configuration folders (so no stored
+/// settings of the user), or configHome as its configuration folder.
 CCliRun RunCliBinary(const std::vector<std::string>& args, const std::filesystem::path& cwd,
-                     const std::string& stdinText = "");
+                     const std::string& stdinText = "", const std::filesystem::path& configHome = {});
