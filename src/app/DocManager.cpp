@@ -17,13 +17,7 @@
 
 CDocManager::CDocManager(CKestraneApp& app, QMdiArea& mdi) : m_app(app), m_mdi(mdi) {}
 
-CDocManager::~CDocManager()
-{
-    // Windows may outlive this object by a moment; they must not reach it.
-    for (auto& entry : m_entries)
-        for (CChildFrame* frame : entry->frames)
-            frame->Detach();
-}
+CDocManager::~CDocManager() = default;
 
 CDocManager::Entry* CDocManager::FindEntry(const CKestraneDoc& doc)
 {

@@ -71,10 +71,14 @@ CMainFrame::CMainFrame(CKestraneApp& app) : m_app(app)
 
 CMainFrame::~CMainFrame()
 {
-    // The game windows go before the document manager that owns their games.
-    for (QMdiSubWindow* window : m_mdi->subWindowList())
-        if (auto* frame = qobject_cast<CChildFrame*>(window))
-            frame->Detach();
+    // The game windows go first (they let go of their games as they go),
+    // then the document manager that owns the games.
+    m_mdi->disconnect(this);
+    m_docs->disconnect(this);
+    delete m_mdi;
+    m_mdi = nullptr;
+    delete m_docs;
+    m_docs = nullptr;
 }
 
 QAction* CMainFrame::Action(Cmd id) const

@@ -9,6 +9,7 @@
 #include <QSettings>
 
 CAppFixture::CAppFixture(const Presets& presets, const testgame::TestGameSpec& game)
+    : m_mapName(QString::fromStdString(game.mapName))
 {
     testgame::WriteTestInstall(m_dir, game);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path("settings"));

@@ -15,7 +15,7 @@ class CKestraneDoc;
 class QMenu;
 
 /// A started program for one test: settings kept below a fresh folder, a
-/// test installation with Maps/Test.map, scripted prompts, and the real main
+/// test installation with Maps/<map name>.map, scripted prompts, and the real main
 /// window, shown without the splash picture.
 class CAppFixture {
 public:
@@ -30,7 +30,8 @@ public:
     CScriptedPrompts& Prompts() { return *m_prompts; }
     const CTempDir& Dir() const { return m_dir; }
     QString Path(const QString& relative) const;
-    QString MapPath() const { return Path("Maps/Test.map"); }
+    /// Maps/<map name>.map of the test installation.
+    QString MapPath() const { return Path("Maps/" + m_mapName + ".map"); }
 
     /// File New on Maps/Test.map through the menu command.
     CKestraneDoc* NewGame();
@@ -50,6 +51,7 @@ public:
 
 private:
     CTempDir m_dir;
+    QString m_mapName;
     CScriptedPrompts* m_prompts = nullptr;
     std::unique_ptr<CKestraneApp> m_app;
     QByteArray m_oldPath;

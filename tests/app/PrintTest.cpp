@@ -1,0 +1,119 @@
+#include "AppFixture.h"
+
+#include "app/ChildFrame.h"
+#include "app/KesTextView.h"
+#include "app/KestraneView.h"
+#include "model/KestraneDoc.h"
+#include "views/OrdersLayout.h"
+
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QtTest>
+
+namespace {
+
+void AddOrders(CKestraneDoc& doc, int orders, int dislodged)
+{
+    auto season = std::make_unique<CSeasonHdr>(doc.m_nCountries);
+    season->m_strSeason = "S1901M";
+    for (int i = 0; i < orders; ++i)
+        season->m_orders.push_back("England: Fleet LON HOLD. " + std::to_string(i));
+    for (int i = 0; i < dislodged; ++i)
+        season->m_dislodged.push_back("ENGLAND FLEET LON");
+    season->m_units[0].emplace_back(1, MapPos{10, 12}, "LON");
+    doc.InsertSeason(std::move(season));
+}
+
+void ToPdf(QPrinter& printer, const QString& path)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(300);
+}
+
+
+} // namespace
+
+// Printing and print preview of both panes.
+class PrintTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mapPrintsOnePage();
+    void ordersPrintOverSeveralPages();
+    void printCommandUsesTheActivePane();
+    void previewShowsThePages();
+};
+
+void PrintTest::mapPrintsOnePage()
+{
+    CAppFixture app;
+    AddOrders(*app.NewGame(), 3, 0);
+    QPrinter& printer = app.App().Printer();
+    const QString pdf = app.Path("map.pdf");
+    ToPdf(printer, pdf);
+    app.Frame().ActiveFrame()->MapView()->Print(printer);
+    QVERIFY(QFile(pdf).size() > 1000);
+    QVERIFY(app.Prompts().messages.empty());
+}
+
+void PrintTest::ordersPrintOverSeveralPages()
+{
+    CAppFixture app;
+    CKestraneDoc* doc = app.NewGame();
+    QPrinter& printer = app.App().Printer();
+    ToPdf(printer, app.Path("orders.pdf"));
+    CKesTextView* view = app.Frame().ActiveFrame()->TextView();
+    QCOMPARE(view->PageCount(printer), 0); // no season on show
+
+    const int lines = view->LinesPerPage(printer);
+    QVERIFY(lines > 10);
+    AddOrders(*doc, 2 * lines + 5, 3);
+    QCOMPARE(view->PageCount(printer), (2 * lines + 5 + 3 + 2) / lines + 1);
+    view->Print(printer);
+    QVERIFY(QFile(app.Path("orders.pdf")).size() > 1000);
+}
+
+void PrintTest::printCommandUsesTheActivePane()
+{
+    CAppFixture app;
+    AddOrders(*app.NewGame(), 5, 0);
+    QPrinter& printer = app.App().Printer();
+    int maxPage = -1;
+    app.Prompts().dialogHook = [&maxPage](QDialog& dialog) {
+        maxPage = static_cast<QPrintDialog&>(dialog).maxPage();
+        return true;
+    };
+    ToPdf(printer, app.Path("map-command.pdf"));
+    app.Run(Cmd::Print);
+    QCOMPARE(maxPage, 1); // the map prints on one page
+    QVERIFY(QFile::exists(app.Path("map-command.pdf")));
+
+    app.Run(Cmd::NextPane);
+    ToPdf(printer, app.Path("orders-command.pdf"));
+    app.Run(Cmd::Print);
+    QCOMPARE(maxPage, app.Frame().ActiveFrame()->TextView()->PageCount(printer));
+    QVERIFY(QFile::exists(app.Path("orders-command.pdf")));
+}
+
+void PrintTest::previewShowsThePages()
+{
+    CAppFixture app;
+    AddOrders(*app.NewGame(), 5, 1);
+    int pages = -1;
+    app.Prompts().dialogHook = [&pages](QDialog& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        if (!preview)
+            return false;
+        preview->updatePreview();
+        pages = preview->pageCount();
+        return false;
+    };
+    app.Run(Cmd::PrintPreview);
+    QCOMPARE(app.Prompts().dialogTitles.size(), size_t(1));
+    QCOMPARE(pages, 1);
+}
+
+QTEST_MAIN(PrintTest)
+#include "PrintTest.moc"
