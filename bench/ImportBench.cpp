@@ -1,4 +1,5 @@
 #include "judge/FileReplace.h"
+#include "judge/ReportJoiner.h"
 #include "model/KestraneDoc.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
@@ -126,6 +127,26 @@ void BM_ImportMovementReport(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(file.report.size()));
 }
 BENCHMARK(BM_ImportMovementReport)->Unit(benchmark::kMicrosecond);
+
+// The share of the import that is the joiner's rewrite of the file alone.
+void BM_JoinReportFile(benchmark::State& state)
+{
+    CBenchFile file;
+    CRecordingServices services;
+    CKestraneDoc doc(services);
+    importboard::FillStandardBoard(doc);
+    bool joined = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        file.Write();
+        state.ResumeTiming();
+        joined = JoinReportLines(doc, file.path) && joined;
+    }
+    if (!joined)
+        state.SkipWithError("the report was not rewritten");
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(file.report.size()));
+}
+BENCHMARK(BM_JoinReportFile)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadReportBytes(benchmark::State& state)
 {
