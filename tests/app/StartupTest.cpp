@@ -6,6 +6,9 @@
 #include "model/KestraneDoc.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -16,6 +19,8 @@ class StartupTest : public QObject {
     Q_OBJECT
 private slots:
     void fileOnCommandLineIsOpened();
+    void droppedFileIsOpened();
+    void arrangeIconsLinesUpMinimisedWindows();
     void splashPicture();
     void splashTakesFirstKeyPress();
     void splashTakesFirstClickAndTimesOut();
@@ -47,6 +52,43 @@ void StartupTest::fileOnCommandLineIsOpened()
     QCOMPARE(second.MainFrame()->Docs().Documents().front()->m_strGame, std::string("cmdline"));
     QVERIFY(second.MainFrame()->ShowsGameMenus());
     QFile::remove(file);
+}
+
+void StartupTest::droppedFileIsOpened()
+{
+    CAppFixture app;
+    CKestraneDoc* doc = app.NewGame();
+    doc->m_strGame = "dropped";
+    QVERIFY(app.Frame().Docs().DoSave(*doc, app.Path("dropped.kes")));
+    app.Run(Cmd::FileClose);
+    QVERIFY(app.Frame().Docs().Documents().empty());
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(app.Path("dropped.kes"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&app.Frame(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&app.Frame(), &drop);
+    QCOMPARE(app.Frame().Docs().Documents().size(), size_t(1));
+    QCOMPARE(app.Frame().Docs().Documents().front()->m_strGame, std::string("dropped"));
+}
+
+void StartupTest::arrangeIconsLinesUpMinimisedWindows()
+{
+    CAppFixture app(CAppFixture::Presets{{"Settings/WinRight", 1000}, {"Settings/WinBottom", 800}});
+    app.NewGame();
+    app.NewGame();
+    const auto windows = app.Frame().MdiArea()->subWindowList();
+    QCOMPARE(windows.size(), 2);
+    for (QMdiSubWindow* window : windows)
+        window->showMinimized();
+    app.Run(Cmd::WindowArrange);
+    const int bottom = app.Frame().MdiArea()->viewport()->height();
+    QCOMPARE(windows[0]->geometry().bottom() + 1, bottom);
+    QCOMPARE(windows[1]->geometry().bottom() + 1, bottom);
+    QCOMPARE(windows[0]->x(), 0);
+    QCOMPARE(windows[1]->x(), windows[0]->width());
 }
 
 void StartupTest::splashPicture()
