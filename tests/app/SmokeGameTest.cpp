@@ -70,9 +70,7 @@ const char* const kSpring = ":: Judge: USTV  Game: smoke  Variant: Standard\n"
                             "Ownership of supply centers:\n"
                             "England: EDI, LON, LVP.\n"
                             "France: BRE, MAR, PAR.\n"
-                            "Germany: BER, KIE, MUN.\n"
-                            "\n"
-                            "Supply center count.\n";
+                            "Germany: BER, KIE, MUN.\n";
 
 } // namespace
 
@@ -102,6 +100,8 @@ void SmokeGameTest::buildsGameWithUnits()
     QCOMPARE(spring.m_orders.size(), size_t(9));
     QCOMPARE(spring.m_dislodged, std::vector<std::string>{"FRANCE ARMY MAR"});
     QCOMPARE(spring.m_units[0].size() + spring.m_units[1].size() + spring.m_units[2].size(), size_t(8));
+    for (size_t country = 0; country < 3; ++country)
+        QCOMPARE(spring.m_centres[country].size(), size_t(3));
     doc->m_strMyCountry = "ENGLAND";
 
     // The map shows the units over the board.
