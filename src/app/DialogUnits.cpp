@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QWidget>
 
 CDialogUnits::CDialogUnits(const QFont& font)
@@ -19,5 +20,10 @@ CDialogUnits::CDialogUnits(const QFont& font)
 
 void CDialogUnits::Place(QWidget& widget, int x, int y, int width, int height) const
 {
-    widget.setGeometry(Rect(x, y, width, height));
+    QRect rect = Rect(x, y, width, height);
+    // A label's text must not be clipped when the desktop's font runs wider
+    // than the one the layout was drawn for.
+    if (qobject_cast<QLabel*>(&widget))
+        rect.setWidth(std::max(rect.width(), widget.sizeHint().width()));
+    widget.setGeometry(rect);
 }

@@ -17,7 +17,7 @@ public:
     /// A rectangle given as x, y, width, height in dialog units.
     QRect Rect(int x, int y, int width, int height) const { return QRect(X(x), Y(y), X(width), Y(height)); }
 
-    /// Places widget at the rectangle.
+    /// Places widget at the rectangle; a label is widened to its text.
     void Place(QWidget& widget, int x, int y, int width, int height) const;
 
 private:
