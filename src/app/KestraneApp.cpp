@@ -10,7 +10,8 @@
 #include <QPageLayout>
 
 CKestraneApp::CKestraneApp(std::unique_ptr<CUiPrompts> prompts)
-    : m_prompts(prompts ? std::move(prompts) : std::make_unique<CUiPrompts>()), m_services(*this)
+    : m_prompts(prompts ? std::move(prompts) : std::make_unique<CUiPrompts>()), m_services(*this),
+      m_printer(QPrinter::HighResolution)
 {
 }
 

@@ -109,8 +109,8 @@ void CKestraneView::paintEvent(QPaintEvent*)
     if (result.screen)
         UpdateScrollSizes(result.screen->m_cxScroll, result.screen->m_cyScroll);
     if (result.blit) {
-        painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-        painter.drawImage(ToQRect(result.blit->to), Wrap(result.picture), ToQRect(result.blit->from));
+        const QRect to = ToQRect(result.blit->to).translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+        painter.drawImage(to, Wrap(result.picture), ToQRect(result.blit->from));
     }
     messages.FlushLater(m_app.Services());
 }
@@ -154,8 +154,10 @@ void CKestraneView::Print(QPrinter& printer)
     const CDrawResult result = OnDraw(*m_pDoc, m_app.Display(), target, m_app.Services());
     if (result.blit) {
         // Logical coordinates with the window origin at the device's (0, 0).
-        painter.translate(-header.windowOrigin.x, -header.windowOrigin.y);
-        painter.drawImage(ToQRect(result.blit->to), Wrap(result.picture), ToQRect(result.blit->from));
+        // The rectangle is moved rather than the painter, whose transform a
+        // printer would carry into its next print job.
+        const QRect to = ToQRect(result.blit->to).translated(-header.windowOrigin.x, -header.windowOrigin.y);
+        painter.drawImage(to, Wrap(result.picture), ToQRect(result.blit->from));
     }
     painter.end();
 }

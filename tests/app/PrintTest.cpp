@@ -34,6 +34,20 @@ void ToPdf(QPrinter& printer, const QString& path)
 }
 
 
+// The file without its creation time, which is all that differs between
+// two prints of the same pages.
+QByteArray WithoutDate(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray kept;
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (!line.contains("CreationDate"))
+            kept += line + '\n';
+    return kept;
+}
+
 } // namespace
 
 // Printing and print preview of both panes.
@@ -44,6 +58,7 @@ private slots:
     void ordersPrintOverSeveralPages();
     void printCommandUsesTheActivePane();
     void previewShowsThePages();
+    void mapPrintLeavesThePrinterAsItFoundIt();
 };
 
 void PrintTest::mapPrintsOnePage()
@@ -113,6 +128,23 @@ void PrintTest::previewShowsThePages()
     app.Run(Cmd::PrintPreview);
     QCOMPARE(app.Prompts().dialogTitles.size(), size_t(1));
     QCOMPARE(pages, 1);
+}
+
+void PrintTest::mapPrintLeavesThePrinterAsItFoundIt()
+{
+    CAppFixture app;
+    AddOrders(*app.NewGame(), 4, 1);
+    QPrinter& printer = app.App().Printer();
+    CChildFrame* frame = app.Frame().ActiveFrame();
+    ToPdf(printer, app.Path("alone.pdf"));
+    frame->TextView()->Print(printer);
+    ToPdf(printer, app.Path("map.pdf"));
+    frame->MapView()->Print(printer);
+    ToPdf(printer, app.Path("after-map.pdf"));
+    frame->TextView()->Print(printer);
+    const QByteArray alone = WithoutDate(app.Path("alone.pdf"));
+    QVERIFY(alone.size() > 500);
+    QCOMPARE(WithoutDate(app.Path("after-map.pdf")), alone);
 }
 
 QTEST_MAIN(PrintTest)
