@@ -84,7 +84,12 @@ void CChildFrame::UpdateCaption()
     QString caption = FromDocText(m_pDoc->GetTitle());
     if (m_nWindow > 0)
         caption += QStringLiteral(":%1").arg(m_nWindow);
-    setWindowTitle(caption + QStringLiteral("[*]"));
+    // The modified mark is written out rather than left to a "[*]"
+    // placeholder, which a maximised window would copy into the main
+    // window's title as it stands.
+    if (m_pDoc->IsModified())
+        caption += QLatin1Char('*');
+    setWindowTitle(caption);
 }
 
 void CChildFrame::OnDocumentUpdate()
@@ -102,6 +107,7 @@ void CChildFrame::OnDocumentModifiedChanged()
 {
     if (m_pDoc)
         setWindowModified(m_pDoc->IsModified());
+    UpdateCaption();
     emit documentChanged();
 }
 

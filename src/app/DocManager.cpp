@@ -123,6 +123,7 @@ CChildFrame* CDocManager::CreateFrame(CKestraneDoc& doc, bool firstWindow)
     entry->frames.push_back(frame);
     m_mdi.addSubWindow(frame);
     connect(frame, &CChildFrame::documentChanged, this, &CDocManager::framesChanged);
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CDocManager::framesChanged);
     frame->show();
     frame->MapView()->OnInitialUpdate();
     frame->TextView()->OnInitialUpdate();

@@ -5,6 +5,7 @@
 #include "app/KesTextView.h"
 #include "app/KestraneApp.h"
 #include "app/KestraneView.h"
+#include "app/SplashWnd.h"
 #include "app/TextConv.h"
 #include "model/KestraneDoc.h"
 
@@ -114,8 +115,15 @@ void CMainFrame::UpdateActions()
 
 void CMainFrame::UpdateTitle()
 {
-    CKestraneDoc* doc = ActiveDocument();
-    setWindowTitle(doc ? QStringLiteral("Kestrane - ") + FromDocText(doc->GetTitle()) : QStringLiteral("Kestrane"));
+    CChildFrame* frame = ActiveFrame();
+    if (frame && frame->isMaximized()) {
+        // A maximised game window adds " - [title]" to the main window's
+        // own title itself.
+        setWindowTitle(QStringLiteral("Kestrane"));
+        return;
+    }
+    setWindowTitle(frame ? QStringLiteral("Kestrane - ") + FromDocText(frame->Document()->GetTitle())
+                         : QStringLiteral("Kestrane"));
 }
 
 void CMainFrame::RedrawGameWindows()
@@ -188,6 +196,8 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         return;
     }
     m_docs->CloseAllDocuments();
+    // The start-up picture must not keep the program alive on its own.
+    CSplashWnd::HideSplashScreen();
     event->accept();
 }
 

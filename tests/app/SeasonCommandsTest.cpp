@@ -109,7 +109,7 @@ void SeasonCommandsTest::navigationMovesAndRetitles()
         QCOMPARE(Current(*doc), QString::fromLatin1(step.season));
         const QString title = QStringLiteral("USTV demo Standard  %1 Mon ").arg(step.season);
         QCOMPARE(QString::fromStdString(doc->GetTitle()), title);
-        QCOMPARE(app.Frame().ActiveFrame()->windowTitle(), title + "[*]");
+        QCOMPARE(app.Frame().ActiveFrame()->windowTitle(), title);
         QCOMPARE(app.Frame().windowTitle(), "Kestrane - " + title);
     }
     QVERIFY(!doc->IsModified()); // moving changes nothing
@@ -144,15 +144,15 @@ void SeasonCommandsTest::windowsOfOneGameShareTheSeason()
     const auto frames = app.Frame().Docs().Frames(*doc);
     QCOMPARE(frames.size(), size_t(2));
     // A second window does not add the map name again.
-    QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Kestrane1, Test:1[*]"));
-    QCOMPARE(frames[1]->windowTitle(), QStringLiteral("Kestrane1, Test:2[*]"));
+    QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Kestrane1, Test:1"));
+    QCOMPARE(frames[1]->windowTitle(), QStringLiteral("Kestrane1, Test:2"));
 
     // Closing one window of the game keeps the game and asks nothing.
     doc->SetModifiedFlag(true);
     frames[1]->close();
     QVERIFY(app.Prompts().saveQuestions.empty());
     QCOMPARE(app.Frame().Docs().Documents().size(), size_t(1));
-    QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Kestrane1, Test[*]"));
+    QCOMPARE(frames[0]->windowTitle(), QStringLiteral("Kestrane1, Test*"));
     QVERIFY(frames[0]->isWindowModified());
 }
 

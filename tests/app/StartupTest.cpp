@@ -25,6 +25,8 @@ private slots:
     void splashTakesFirstKeyPress();
     void splashTakesFirstClickAndTimesOut();
     void splashDisabledShowsNothing();
+    void closingTheMainWindowTakesTheSplashAlong();
+    void maximisedGameWindowTitle();
     void aboutBox();
     void landscapeDefault();
 };
@@ -148,6 +150,33 @@ void StartupTest::splashDisabledShowsNothing()
 {
     CAppFixture app; // started as with -nosplash
     QVERIFY(!CSplashWnd::Instance());
+}
+
+void StartupTest::closingTheMainWindowTakesTheSplashAlong()
+{
+    CAppFixture app;
+    CSplashWnd::EnableSplashScreen(true);
+    CSplashWnd::ShowSplashScreen(&app.Frame());
+    QVERIFY(CSplashWnd::Instance());
+    app.Exit();
+    QVERIFY(!CSplashWnd::Instance());
+    CSplashWnd::EnableSplashScreen(false);
+}
+
+void StartupTest::maximisedGameWindowTitle()
+{
+    CAppFixture app;
+    app.NewGame();
+    QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Kestrane - Kestrane1, Test"));
+    app.Frame().ActiveFrame()->showMaximized();
+    app.Frame().UpdateActions();
+    QCoreApplication::processEvents();
+    QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Kestrane - [Kestrane1, Test]"));
+    app.Run(Cmd::ToggleInitials); // a later update keeps it
+    QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Kestrane - [Kestrane1, Test]"));
+    app.Frame().ActiveFrame()->showNormal();
+    QCoreApplication::processEvents();
+    QCOMPARE(app.Frame().windowTitle(), QStringLiteral("Kestrane - Kestrane1, Test"));
 }
 
 void StartupTest::aboutBox()
