@@ -87,14 +87,16 @@ void PaintCentre(Canvas& canvas, Pixel c)
         }
 }
 
-void PaintText(Canvas& canvas, int x, int y, const std::string& text, uint8_t colour)
+void PaintText(Canvas& canvas, int x, int y, const std::string& text, uint8_t colour, int scale)
 {
     for (size_t i = 0; i < text.size(); ++i) {
-        const int gx = x + int(i) * (Font::kGlyphWidth + Font::kSpacing);
+        const int gx = x + int(i) * (Font::kGlyphWidth + Font::kSpacing) * scale;
         for (int row = 0; row < Font::kGlyphHeight; ++row)
             for (int col = 0; col < Font::kGlyphWidth; ++col)
                 if (Font::Ink(text[i], col, row))
-                    canvas.Put(gx + col, y + row, colour);
+                    for (int dy = 0; dy < scale; ++dy)
+                        for (int dx = 0; dx < scale; ++dx)
+                            canvas.Put(gx + col * scale + dx, y + row * scale + dy, colour);
     }
 }
 
@@ -125,7 +127,7 @@ std::vector<uint8_t> PaintBoard(const Regions& regions, const Layout& layout)
         if (l.hasCentre)
             PaintCentre(canvas, l.centre);
         const uint8_t ink = provinces[i].terrain == Terrain::Sea ? kSeaText : kLandText;
-        PaintText(canvas, l.label.x + 1, l.label.y + 1, provinces[i].abbreviation, ink);
+        PaintText(canvas, l.label.x + 1, l.label.y + 1, provinces[i].abbreviation, ink, l.labelScale);
     }
     PaintFrame(canvas);
     return canvas.Take();

@@ -124,7 +124,9 @@ Layout PlaceItems(const Projection& projection, const Regions& regions)
             continue;
         }
 
-        const int lw = Font::TextWidth(province.abbreviation) + 2, lh = Font::kGlyphHeight + 2;
+        out.labelScale = province.terrain == Terrain::Sea ? 2 : 1;
+        const int lw = Font::TextWidth(province.abbreviation) * out.labelScale + 2;
+        const int lh = Font::kGlyphHeight * out.labelScale + 2;
         const auto label = Search({anchor.x - lw / 2, anchor.y - lh / 2}, lw, lh, 40,
                                   [&](const Box& b) { return inside(b, 1.0) && clear(b); });
         if (!label)

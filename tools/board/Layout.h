@@ -26,6 +26,8 @@ struct UnitPlace {
 
 struct ProvinceLayout {
     Box label;
+    /// Pixels per font dot: seas are lettered larger, as on a printed board.
+    int labelScale = 1;
     std::vector<UnitPlace> units;
     bool hasCentre = false;
     Pixel centre;

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Remakes the user guide's pictures in docs/images from the sample game:
+# the program's main window under a virtual X server, its menus and the Game
+# Details dialog (guide-shots), and the board rendered by kestrane-cli.
+#
+#   bash tools/guide/make-screenshots.sh BUILD-FOLDER
+#
+# The build folder must hold kestrane, kestrane-cli and guide-shots.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+build="$(cd "$1" && pwd)"
+cli="$build/src/cli/kestrane-cli"
+app="$build/src/app/kestrane"
+shots="$build/guide-shots"
+images="$root/docs/images"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+# A game holding the first n mails of the sample game.
+game() {
+  rm -f "$1.kes"
+  "$cli" --install-dir "$root/data" new Standard "$1.kes"
+  local i=0
+  for mail in "$root"/data/samples/[1-5]-*.txt; do
+    i=$((i + 1))
+    [ "$i" -le "$2" ] || break
+    cp "$mail" report.txt
+    "$cli" --install-dir "$root/data" import "$1.kes" report.txt
+  done
+}
+
+# The program's settings: supply centres, initials, zoom to fit.
+settings() {
+  rm -rf home
+  mkdir -p home/.config/Morvellan
+  printf '[Settings]\nSCDisplay=%s\nInitials=%s\nZoomToFit=%s\nWinLeft=0\nWinTop=0\nWinRight=1280\nWinBottom=900\nInstallDir=%s\n' \
+    "$1" "$2" "$3" "$root/data" > home/.config/Morvellan/Kestrane.conf
+}
+
+window() {
+  settings "$2" "$3" "$4"
+  HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$app" -nosplash -screenshot "$images/$5" "$work/$1.kes"
+}
+
+game start 1
+game retreats 4
+game builds 5
+mkdir -p "$images"
+window start 0 1 0 window-start.png
+window retreats 1 1 1 window-fit.png
+window builds 1 1 0 window-builds.png
+settings 1 1 0
+HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen "$shots" "$work/builds.kes" "$images"
+"$cli" render retreats.kes F1901R -o "$images/board-f1901r.png" --initials --centres
+python3 "$root/tools/guide/MarkdownToHtml.py" "$root/docs/user-guide.md" "$root/docs/index.html"
+echo "Pictures written to $images"
