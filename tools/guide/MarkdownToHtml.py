@@ -59,7 +59,7 @@ def convert(lines):
                 flush()
             kind = "ol" if line[0].isdigit() else "ul"
             items.append(re.sub(r"^(\d+\.|\*) ", "", line))
-        elif line.startswith("   ") and items:
+        elif line.startswith("  ") and items:
             items[-1] += " " + line.strip()
         elif not line.strip():
             if not code:
