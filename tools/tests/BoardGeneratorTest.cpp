@@ -167,6 +167,24 @@ TEST_F(BoardDivision, ItemsFitAndTheMapNamesThemAll)
                              "PROV: \"MID-ATLANTIC OCEAN\", ", "SUPPLY: \"ST PETERSBURG\", ", "SCRADIUS: 6\r\n"})
         EXPECT_NE(map.find(line), std::string::npos) << line;
     EXPECT_EQ(map.find("SWITZERLAND"), std::string::npos) << "Switzerland is no province";
+
+    // Ownership circles are drawn over units: no circle may cover any unit,
+    // and every unit lies wholly on the picture.
+    auto overlap = [](const Box& a, const Box& b) {
+        return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+    };
+    for (size_t i = 0; i < layout.provinces.size(); ++i)
+        for (const UnitPlace& unit : layout.provinces[i].units) {
+            const Box u = unit.coastLetters.empty() ? UnitBox(unit.position) : FleetBox(unit.position);
+            EXPECT_TRUE(u.x >= 0 && u.y >= 0 && u.x + u.w <= projection.Width() && u.y + u.h <= projection.Height())
+                << Provinces()[i].abbreviation << unit.coastLetters;
+            for (const ProvinceLayout& other : layout.provinces)
+                if (other.hasCentre) {
+                    const Box circle{other.centre.x - kCentreRadius, other.centre.y - kCentreRadius,
+                                     2 * kCentreRadius + 1, 2 * kCentreRadius + 1};
+                    EXPECT_FALSE(overlap(u, circle)) << Provinces()[i].abbreviation << unit.coastLetters;
+                }
+        }
 }
 
 } // namespace
