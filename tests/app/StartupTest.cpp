@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/ChildFrame.h"
+#include "app/HelpGuide.h"
 #include "app/SplashWnd.h"
 #include "model/KestraneDoc.h"
 
@@ -29,6 +30,7 @@ private slots:
     void maximisedGameWindowTitle();
     void aboutBox();
     void landscapeDefault();
+    void userGuideFound();
 };
 
 void StartupTest::fileOnCommandLineIsOpened()
@@ -198,6 +200,14 @@ void StartupTest::landscapeDefault()
 {
     CAppFixture app;
     QCOMPARE(app.App().Printer().pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+void StartupTest::userGuideFound()
+{
+    // The guide of the source tree, or the installed one.
+    const QString guide = UserGuidePath();
+    QVERIFY2(guide.endsWith("/docs/index.html"), qPrintable(guide));
+    QVERIFY(QFileInfo(guide).isFile());
 }
 
 QTEST_MAIN(StartupTest)
