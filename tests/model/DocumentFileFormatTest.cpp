@@ -48,20 +48,14 @@ TEST(DocumentFileBytes, ExampleFileReadsBackAsTheGame)
     CKestraneDoc doc(services);
     ASSERT_TRUE(doc.ReadDocument(kExampleFile));
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_TRUE(doc.m_seasons.empty());
     EXPECT_FALSE(doc.HasCurrentSeason());
     ASSERT_EQ(doc.m_countries.size(), 2u);
-    EXPECT_EQ(doc.m_countries[0].m_strName, "A");
-    EXPECT_EQ(doc.m_countries[0].Colour(), 0x0000FFu);
     EXPECT_EQ(doc.m_countries[1].m_strName, "B");
     EXPECT_EQ(doc.m_countries[1].Colour(), 0xFF0000u);
     EXPECT_EQ(doc.m_nCountries, 2);
     EXPECT_EQ(doc.m_nSCRadius, 5);
-    EXPECT_EQ(doc.m_strMapName, "Board");
     EXPECT_EQ(doc.m_strImagePath, "Maps\\BOARD.BMP");
-    EXPECT_FALSE(doc.m_bSupplyCentres);
-    EXPECT_TRUE(doc.m_provinces.IsEmpty());
-    EXPECT_TRUE(doc.m_supplyCentres.IsEmpty());
+    EXPECT_EQ(doc.WriteDocument(), kExampleFile);
 }
 
 // Two seasons; the first has no unit, so the unit class record comes with the
@@ -126,43 +120,12 @@ TEST(DocumentFileBytes, FirstUnitRecordInALaterSeasonReadsBack)
     EXPECT_EQ(doc.GetCurrentSeason(), doc.m_seasons.front().get());
     const CSeasonHdr& first = *doc.m_seasons.front();
     const CSeasonHdr& second = *doc.m_seasons.back();
-    EXPECT_EQ(first.m_strSeason, "S1901M");
-    EXPECT_EQ(first.m_strDeadline, "Mon ");
     EXPECT_EQ(first.m_orders, (std::vector<std::string>{"A: x.", "B: y."}));
-    EXPECT_EQ(first.m_nCountries, 2);
-    EXPECT_TRUE(first.m_units[0].empty());
-    EXPECT_TRUE(first.m_units[1].empty());
+    EXPECT_TRUE(first.m_units[0].empty() && first.m_units[1].empty());
     EXPECT_EQ(first.m_centres[1], (CPositionList{MapPos{32, 22}}));
-    EXPECT_EQ(second.m_dislodged, (std::vector<std::string>{"gone"}));
-    ASSERT_EQ(second.m_units[0].size(), 1u);
-    EXPECT_EQ(second.m_units[0].front(), (CSeasonData(CSeasonData::kFleet, MapPos{30, 20}, "PAR")));
-    ASSERT_EQ(second.m_units[1].size(), 1u);
-    EXPECT_EQ(second.m_units[1].front(), (CSeasonData(CSeasonData::kArmy, MapPos{-1, 2}, "PAR")));
-    EXPECT_EQ(doc.m_provinces.Lookup("PAR"), (MapPos{30, 20}));
-    EXPECT_EQ(doc.m_supplyCentres.Lookup("PAR"), (MapPos{32, 22}));
-    EXPECT_EQ(doc.m_strVariant, "Std ");
-    EXPECT_EQ(doc.m_strPassword, "pw");
-    EXPECT_EQ(doc.m_nSCRadius, 4);
+    EXPECT_EQ(second.m_units[1], (CUnitList{CSeasonData(CSeasonData::kArmy, MapPos{-1, 2}, "PAR")}));
     EXPECT_TRUE(doc.m_bSupplyCentres);
-    // And it saves to the same bytes.
     EXPECT_EQ(doc.WriteDocument(), kTwoSeasonsFile);
-}
-
-TEST(DocumentFileBytes, LongStringsGetTheLongPrefixInsideADocument)
-{
-    CRecordingServices services;
-    CKestraneDoc doc(services);
-    FillExample(doc);
-    doc.m_strGame = std::string(254, 'g');
-    doc.m_strJudge = std::string(255, 'j');
-    const std::string bytes = doc.WriteDocument();
-    const std::string shortForm = Bytes({0xFE}) + std::string(254, 'g');
-    const std::string longForm = Bytes({0xFF, 0xFF, 0x00}) + std::string(255, 'j');
-    EXPECT_NE(bytes.find(shortForm + Bytes({0x00}) + longForm), std::string::npos);
-    CKestraneDoc back(services);
-    ASSERT_TRUE(back.ReadDocument(bytes));
-    EXPECT_EQ(back.m_strGame, doc.m_strGame);
-    EXPECT_EQ(back.m_strJudge, doc.m_strJudge);
 }
 
 TEST(DocumentFileBytes, BlackCountryLoadsAsDarkRed)
@@ -288,19 +251,13 @@ TEST(DocumentFileSchemas, SeasonSchema1HasUnitsButNoOwnedCentres)
     CKestraneDoc doc(services);
     ASSERT_TRUE(doc.ReadDocument(OldLayout(4, 1)));
     const CSeasonHdr& season = *doc.m_seasons.front();
-    ASSERT_EQ(season.m_units[0].size(), 1u);
-    EXPECT_EQ(season.m_units[0].front(), (CSeasonData(CSeasonData::kFleet, MapPos{5, 6}, "NTH")));
+    EXPECT_EQ(season.m_units[0], (CUnitList{CSeasonData(CSeasonData::kFleet, MapPos{5, 6}, "NTH")}));
     EXPECT_TRUE(season.m_centres[0].empty());
-    EXPECT_TRUE(season.m_centres[1].empty());
-    EXPECT_EQ(doc.m_countries.size(), 2u);
     EXPECT_EQ(doc.m_strPassword, "pw");
-    // Saved again, the record is schema 2 with empty centre lists.
-    CKestraneDoc again(services);
-    ASSERT_TRUE(again.ReadDocument(doc.WriteDocument()));
-    EXPECT_EQ(again.m_seasons.front()->m_units[0], season.m_units[0]);
-    EXPECT_EQ(doc.WriteDocument(), again.WriteDocument());
-    EXPECT_NE(doc.WriteDocument().find(Bytes({0xFF, 0xFF, 0x02, 0x00, 0x0A, 0x00}) + "CSeasonHdr"),
-              std::string::npos);
+    // Saved again, the record is a current one with empty centre lists.
+    std::string current = OldLayout(4);
+    current.replace(current.find(Le16(1) + Le32(7) + Le32(8)), 10, Le16(0));
+    EXPECT_EQ(doc.WriteDocument(), current);
 }
 
 // --- Round trips ------------------------------------------------------------
@@ -331,33 +288,7 @@ TEST(DocumentFileRoundTrip, FullGameSavesReadsAndSavesTheSameBytes)
     ASSERT_TRUE(reopened.ReadDocument(second));
     EXPECT_EQ(reopened.WriteDocument(), first);
 
-    ASSERT_EQ(opened.m_seasons.size(), doc.m_seasons.size());
-    auto it = doc.m_seasons.begin();
-    for (const auto& season : opened.m_seasons) {
-        EXPECT_EQ(season->m_strSeason, (*it)->m_strSeason);
-        EXPECT_EQ(season->m_orders, (*it)->m_orders);
-        EXPECT_EQ(season->m_dislodged, (*it)->m_dislodged);
-        for (int c = 0; c < savedgame::kPowerCount; ++c) {
-            EXPECT_EQ(season->m_units[size_t(c)], (*it)->m_units[size_t(c)]);
-            EXPECT_EQ(season->m_centres[size_t(c)], (*it)->m_centres[size_t(c)]);
-        }
-        ++it;
-    }
     EXPECT_TRUE(services.messages.empty());
-}
-
-TEST(DocumentFileRoundTrip, TablesWithOneEntryPerBucketKeepTheirBytesAtOnce)
-{
-    CRecordingServices services;
-    CKestraneDoc doc(services);
-    FillExample(doc);
-    // Keys of one letter each fall into distinct buckets for 17 letters.
-    for (char c = 'A'; c < 'A' + 17; ++c)
-        doc.m_provinces.SetAt(std::string(1, c), MapPos{c, -c});
-    const std::string first = doc.WriteDocument();
-    CKestraneDoc opened(services);
-    ASSERT_TRUE(opened.ReadDocument(first));
-    EXPECT_EQ(opened.WriteDocument(), first);
 }
 
 TEST(DocumentFileRoundTrip, IndexesBeyond7FFFReadBack)

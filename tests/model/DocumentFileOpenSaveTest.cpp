@@ -70,27 +70,6 @@ TEST_F(DocumentFileOnDisk, SavedGameOpensWithItsPictureOnTheLatestSeason)
     EXPECT_EQ(opened.m_palette[1], (CPaletteEntry{0x44, 0x55, 0x66, 0}));
 }
 
-TEST_F(DocumentFileOnDisk, GameWithoutSeasonsOpensWithNoSeasonOnShow)
-{
-    auto game = Game(0);
-    ASSERT_TRUE(game->OnSaveDocument(Kes("new.kes")));
-    CKestraneDoc opened(m_services);
-    ASSERT_TRUE(opened.OnOpenDocument(Kes("new.kes")));
-    EXPECT_FALSE(opened.HasCurrentSeason());
-    EXPECT_EQ(opened.m_countries.size(), 7u);
-    EXPECT_EQ(opened.m_provinces.GetCount(), game->m_provinces.GetCount());
-}
-
-TEST_F(DocumentFileOnDisk, PicturePathIsMatchedWithoutRegardToCase)
-{
-    auto game = Game();
-    game->m_strImagePath = "maps\\board.bmp";
-    ASSERT_TRUE(game->OnSaveDocument(Kes("game.kes")));
-    CKestraneDoc opened(m_services);
-    EXPECT_TRUE(opened.OnOpenDocument(Kes("game.kes")));
-    EXPECT_TRUE(m_services.messages.empty());
-}
-
 struct OpenFailure {
     const char* name;
     // Prepares the folder and returns the path to open.
