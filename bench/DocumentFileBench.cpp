@@ -7,7 +7,7 @@
 // A long game: 1,000 seasons of 34 units each, with an order line per unit.
 // Both measure the document alone: the picture is read from its own file
 // and is left out here.
-static const savedgame::FullGameSpec kLongGame{.seasons = 1000, .units = 34};
+static const savedgame::FullGameShape kLongGame{.seasons = 1000, .units = 34};
 
 static void BM_SaveGame1000(benchmark::State& state)
 {

@@ -11,7 +11,7 @@
 namespace savedgame {
 
 /// Settings of a game played for a while on a seven-power board.
-struct FullGameSpec {
+struct FullGameShape {
     int seasons = 6;
     /// Units in every season, dealt to the countries in turn.
     int units = 34;
@@ -42,14 +42,14 @@ inline std::string SeasonName(int i)
 }
 
 /// A seven-country game with provinces, supply centres, identity strings and
-/// spec.seasons season records, each with units, owned centres, orders and
+/// shape.seasons season records, each with units, owned centres, orders and
 /// dislodged lines. The first season is current.
-inline void FillFullGame(CKestraneDoc& doc, const FullGameSpec& spec = {})
+inline void FillFullGame(CKestraneDoc& doc, const FullGameShape& shape = {})
 {
     for (int c = 0; c < kPowerCount; ++c)
         doc.m_countries.emplace_back(kPowers[c], (c * 40) % 256, (c * 90) % 256, (c * 150) % 256);
     doc.m_nCountries = kPowerCount;
-    const int provinces = spec.units > 75 ? spec.units : 75;
+    const int provinces = shape.units > 75 ? shape.units : 75;
     for (int p = 0; p < provinces; ++p) {
         doc.m_provinces.SetAt(ProvinceKey(p), MapPos{p * 7, p * 3 + 1});
         if (p % 2 == 0)
@@ -64,12 +64,12 @@ inline void FillFullGame(CKestraneDoc& doc, const FullGameSpec& spec = {})
     doc.m_strPassword = "secret";
     doc.m_strMapName = "Board";
     doc.m_strImagePath = "Maps\\BOARD.BMP";
-    const int orderLines = spec.orderLines < 0 ? spec.units : spec.orderLines;
-    for (int s = 0; s < spec.seasons; ++s) {
+    const int orderLines = shape.orderLines < 0 ? shape.units : shape.orderLines;
+    for (int s = 0; s < shape.seasons; ++s) {
         auto season = std::make_unique<CSeasonHdr>(kPowerCount);
         season->m_strSeason = SeasonName(s);
         season->m_strDeadline = "Sat Mar 14 2026 23:30:00 ";
-        for (int u = 0; u < spec.units; ++u) {
+        for (int u = 0; u < shape.units; ++u) {
             const int province = (u + s) % provinces;
             const int country = u % kPowerCount;
             season->m_units[size_t(country)].emplace_back(u % 3 == 0 ? CSeasonData::kFleet : CSeasonData::kArmy,
