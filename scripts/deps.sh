@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev
-  xvfb xauth xdg-utils
+  xvfb xauth xdg-utils python3
   clang-14 libclang-rt-14-dev
 )
 

@@ -9,4 +9,4 @@ jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j"$jobs"
+ctest --test-dir build --output-on-failure --timeout 600 -j"$jobs"
