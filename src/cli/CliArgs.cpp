@@ -33,9 +33,9 @@ const std::vector<CommandSpec>& Commands()
 
 const CommandSpec* FindCommand(const std::string& name)
 {
-    for (const auto& spec : Commands())
-        if (name == spec.name)
-            return &spec;
+    for (const auto& desc : Commands())
+        if (name == desc.name)
+            return &desc;
     return nullptr;
 }
 
@@ -87,12 +87,12 @@ CArgsResult ParseCliArgs(const std::vector<std::string>& argv)
         result.help = true;
         return result;
     }
-    const CommandSpec* spec = FindCommand(command);
-    if (!spec)
+    const CommandSpec* desc = FindCommand(command);
+    if (!desc)
         return Error("unknown command '" + command + "'");
 
     CCliArgs args;
-    args.command = spec->name;
+    args.command = desc->name;
     args.installDir = leadingInstallDir;
     bool operandsOnly = false;
     for (size_t i = first + 1; i < argv.size(); ++i) {
@@ -117,8 +117,8 @@ CArgsResult ParseCliArgs(const std::vector<std::string>& argv)
             inlineValue = arg.substr(eq + 1);
         }
         const bool isInstallDir = name == "--install-dir";
-        const bool isValued = isInstallDir || spec->valued.count(name) != 0;
-        if (!isValued && spec->flags.count(name) == 0)
+        const bool isValued = isInstallDir || desc->valued.count(name) != 0;
+        if (!isValued && desc->flags.count(name) == 0)
             return Error("unknown option '" + name + "' for " + args.command);
         if (!isValued && inlineValue)
             return Error("option '" + name + "' takes no value");
@@ -143,10 +143,10 @@ CArgsResult ParseCliArgs(const std::vector<std::string>& argv)
         args.options[name] = value;
     }
 
-    if (args.positional.size() < spec->minOperands)
-        return Error(std::string("too few operands for ") + spec->name);
-    if (spec->maxOperands != kUnlimited && args.positional.size() > spec->maxOperands)
-        return Error(std::string("too many operands for ") + spec->name);
+    if (args.positional.size() < desc->minOperands)
+        return Error(std::string("too few operands for ") + desc->name);
+    if (desc->maxOperands != kUnlimited && args.positional.size() > desc->maxOperands)
+        return Error(std::string("too many operands for ") + desc->name);
     if (args.command == "render") {
         if (!args.Has("-o"))
             return Error("render needs -o OUT.png");

@@ -15,7 +15,7 @@
 // its picture, and a work folder for the game and the reports.
 class CliBinary : public testing::Test {
 protected:
-    void SetUp() override { testgame::WriteTestInstall(m_install, cligame::Spec()); }
+    void SetUp() override { testgame::WriteTestInstall(m_install, cligame::Desc()); }
 
     /// Runs kestrane-cli in the work folder with --install-dir added.
     CCliRun Cli(std::vector<std::string> args, const std::string& stdinText = "");

@@ -2,34 +2,34 @@
 
 namespace cligame {
 
-testgame::TestGameSpec Spec()
+testgame::TestGameSpec Desc()
 {
-    testgame::TestGameSpec spec;
-    spec.mapName = "Test";
-    spec.pictureName = "BOARD.BMP";
-    spec.countries = {{"England", 200, 0, 0}, {"France", 0, 0, 200}, {"Germany", 0, 0, 0}};
-    spec.provinces = {{"London", 14, 16},     {"Liverpool", 10, 8},  {"Edinburgh", 16, 4},
+    testgame::TestGameSpec desc;
+    desc.mapName = "Test";
+    desc.pictureName = "BOARD.BMP";
+    desc.countries = {{"England", 200, 0, 0}, {"France", 0, 0, 200}, {"Germany", 0, 0, 0}};
+    desc.provinces = {{"London", 14, 16},     {"Liverpool", 10, 8},  {"Edinburgh", 16, 4},
                       {"North Sea", 34, 10},  {"English Channel", 16, 30}, {"Brest", 10, 40},
                       {"Paris", 22, 50},      {"Picardy", 30, 36},   {"Marseilles", 26, 60},
                       {"Burgundy", 40, 50},   {"Belgium", 44, 34},   {"Holland", 52, 24},
                       {"Ruhr", 58, 40},       {"Kiel", 66, 20},      {"Munich", 70, 52},
                       {"Berlin", 84, 18}};
-    spec.supplyCentres = {{"London", 18, 20},   {"Liverpool", 6, 12}, {"Edinburgh", 20, 6},
+    desc.supplyCentres = {{"London", 18, 20},   {"Liverpool", 6, 12}, {"Edinburgh", 20, 6},
                           {"Brest", 6, 44},     {"Paris", 26, 54},    {"Marseilles", 30, 58},
                           {"Belgium", 48, 30},  {"Holland", 56, 20},  {"Kiel", 70, 16},
                           {"Munich", 74, 56},   {"Berlin", 88, 14}};
-    spec.scRadius = 3;
-    spec.width = 96;
-    spec.height = 64;
+    desc.scRadius = 3;
+    desc.width = 96;
+    desc.height = 64;
     // Index 1 land, 2 sea, 3 a dark coast line: enough detail that a picture
     // drawn at the wrong place or scale shows.
-    spec.palette = {0x000000, 0xE8E0C0, 0x80B0E0, 0x405030};
-    spec.pixel = [](int x, int y) -> uint32_t {
+    desc.palette = {0x000000, 0xE8E0C0, 0x80B0E0, 0x405030};
+    desc.pixel = [](int x, int y) -> uint32_t {
         if (x == 3 * y / 2 || x == 3 * y / 2 + 1)
             return 3;
         return x < 3 * y / 2 ? 1 : 2;
     };
-    return spec;
+    return desc;
 }
 
 std::string Header(const std::string& season, const std::string& deadline)

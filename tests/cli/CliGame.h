@@ -11,7 +11,7 @@ namespace cligame {
 
 /// Maps/Test.map with ENGLAND, FRANCE and GERMANY and the provinces the
 /// reports name; the picture is a 96 x 64 board of land, sea and a coast line.
-testgame::TestGameSpec Spec();
+testgame::TestGameSpec Desc();
 
 std::string GameStart();        ///< filed as S1900M
 std::string SpringMovement();   ///< S1901M, with ownership

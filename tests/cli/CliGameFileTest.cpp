@@ -13,7 +13,7 @@ TEST_F(CliBinary, NewGameIsTheCoresNewGameSaved)
     NewGame();
     CRecordingServices services;
     CTempDir other;
-    auto doc = testgame::MakeTestGame(other, services, cligame::Spec());
+    auto doc = testgame::MakeTestGame(other, services, cligame::Desc());
     ASSERT_TRUE(doc);
     const auto expected = other.Path() / "expected.kes";
     ASSERT_TRUE(doc->OnSaveDocument(expected.string()));

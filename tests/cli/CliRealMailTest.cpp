@@ -15,22 +15,22 @@ namespace fs = std::filesystem;
 // the test board: enough to import the Judge's game-start mail whole.
 testgame::TestGameSpec SevenPowerSpec()
 {
-    testgame::TestGameSpec spec = cligame::Spec();
-    spec.countries = {{"Austria", 200, 0, 0},  {"England", 0, 0, 200}, {"France", 0, 160, 200},
+    testgame::TestGameSpec desc = cligame::Desc();
+    desc.countries = {{"Austria", 200, 0, 0},  {"England", 0, 0, 200}, {"France", 0, 160, 200},
                       {"Germany", 60, 60, 60}, {"Italy", 0, 160, 0},   {"Russia", 120, 0, 120},
                       {"Turkey", 200, 200, 0}};
     const char* names[] = {"Vienna",  "Budapest", "Trieste", "London", "Edinburgh",      "Liverpool",
                            "Paris",   "Marseilles", "Brest", "Berlin", "Munich",         "Kiel",
                            "Rome",    "Venice",   "Naples",  "Moscow", "Warsaw",         "St PetersburgSC",
                            "Sevastopol", "Constantinople", "Smyrna", "Ankara"};
-    spec.provinces.clear();
+    desc.provinces.clear();
     int i = 0;
     for (const char* name : names) {
-        spec.provinces.push_back({name, 4 + 4 * i, 8 + 2 * i});
+        desc.provinces.push_back({name, 4 + 4 * i, 8 + 2 * i});
         ++i;
     }
-    spec.supplyCentres = {};
-    return spec;
+    desc.supplyCentres = {};
+    return desc;
 }
 
 std::string Sample(const std::string& name)

@@ -91,10 +91,10 @@ TEST(NewGame, FailuresGiveTheirMessagesAndNoGame)
         {"notABitmap", "MAP: \"BOARD.BMP\"\n", "BOARD.BMP", "GIF89a", {{"Failed to load image", MessageIcon::None}}},
         {"damagedPixelSize", "MAP: \"BOARD.BMP\"\n", "BOARD.BMP",
          [] {
-             bmp::BitmapSpec spec;
-             spec.fileSizeField = 0xFFFFFF00u;
-             spec.pixels = std::string(16, '\0');
-             return bmp::Build(spec);
+             bmp::BitmapSpec desc;
+             desc.fileSizeField = 0xFFFFFF00u;
+             desc.pixels = std::string(16, '\0');
+             return bmp::Build(desc);
          }(),
          {{"Out of Memory, cannot allocate bitmap data", MessageIcon::Exclamation},
           {"Failed to load image", MessageIcon::None}}},
@@ -125,37 +125,37 @@ TEST(NewGame, CancelledDialogMakesNoGameAndSaysNothing)
 
 struct PaletteCase {
     const char* name;
-    bmp::BitmapSpec spec;
+    bmp::BitmapSpec desc;
     bool made;
     std::vector<CPaletteEntry> expected;
 };
 
-bmp::BitmapSpec Spec(int bitsPerPixel, std::vector<uint32_t> palette, uint32_t coloursUsed)
+bmp::BitmapSpec Desc(int bitsPerPixel, std::vector<uint32_t> palette, uint32_t coloursUsed)
 {
-    bmp::BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bitsPerPixel = bitsPerPixel;
-    spec.palette = std::move(palette);
-    spec.coloursUsed = coloursUsed;
-    spec.pixels = bmp::PackRows(2, 2, bitsPerPixel, [](int, int) { return 0u; });
-    return spec;
+    bmp::BitmapSpec desc;
+    desc.width = 2;
+    desc.height = 2;
+    desc.bitsPerPixel = bitsPerPixel;
+    desc.palette = std::move(palette);
+    desc.coloursUsed = coloursUsed;
+    desc.pixels = bmp::PackRows(2, 2, bitsPerPixel, [](int, int) { return 0u; });
+    return desc;
 }
 
 TEST(NewGame, PaletteComesFromTheColourTableInRedGreenBlueOrder)
 {
     const PaletteCase cases[] = {
-        {"coloursUsed", Spec(8, {0x102030, 0x405060, 0x708090}, 3), true,
+        {"coloursUsed", Desc(8, {0x102030, 0x405060, 0x708090}, 3), true,
          {{0x10, 0x20, 0x30, 0}, {0x40, 0x50, 0x60, 0}, {0x70, 0x80, 0x90, 0}}},
-        {"mono", Spec(1, {0xFF0000, 0x0000FF}, 0), true, {{0xFF, 0, 0, 0}, {0, 0, 0xFF, 0}}},
-        {"trueColourHasNone", Spec(24, {}, 0), false, {}},
-        {"trueColourWithColoursUsed", Spec(24, {0xABCDEF}, 1), true, {{0xAB, 0xCD, 0xEF, 0}}},
+        {"mono", Desc(1, {0xFF0000, 0x0000FF}, 0), true, {{0xFF, 0, 0, 0}, {0, 0, 0xFF, 0}}},
+        {"trueColourHasNone", Desc(24, {}, 0), false, {}},
+        {"trueColourWithColoursUsed", Desc(24, {0xABCDEF}, 1), true, {{0xAB, 0xCD, 0xEF, 0}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CTempDir dir;
         dir.Write("Maps/Std.map", "MAP: \"BOARD.BMP\"\n");
-        dir.Write("Maps/BOARD.BMP", bmp::Build(c.spec));
+        dir.Write("Maps/BOARD.BMP", bmp::Build(c.desc));
         CRecordingServices services(dir.Str());
         CKestraneDoc doc(services);
         ASSERT_TRUE(doc.OnNewDocument("Std.map"));

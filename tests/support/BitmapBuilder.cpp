@@ -16,50 +16,50 @@ void AppendU32(std::string& out, uint32_t value)
         out += char((value >> (8 * i)) & 0xFF);
 }
 
-std::string Build(const BitmapSpec& spec)
+std::string Build(const BitmapSpec& desc)
 {
     std::string header;
-    if (spec.coreHeader) {
+    if (desc.coreHeader) {
         AppendU32(header, 12);
-        AppendU16(header, uint16_t(spec.width));
-        AppendU16(header, uint16_t(spec.height));
+        AppendU16(header, uint16_t(desc.width));
+        AppendU16(header, uint16_t(desc.height));
         AppendU16(header, 1);
-        AppendU16(header, uint16_t(spec.bitsPerPixel));
+        AppendU16(header, uint16_t(desc.bitsPerPixel));
     } else {
-        AppendU32(header, spec.headerSize);
-        AppendU32(header, uint32_t(spec.width));
-        AppendU32(header, uint32_t(spec.height));
+        AppendU32(header, desc.headerSize);
+        AppendU32(header, uint32_t(desc.width));
+        AppendU32(header, uint32_t(desc.height));
         AppendU16(header, 1);
-        AppendU16(header, uint16_t(spec.bitsPerPixel));
-        AppendU32(header, spec.compression);
-        AppendU32(header, spec.imageSize.value_or(uint32_t(spec.pixels.size())));
+        AppendU16(header, uint16_t(desc.bitsPerPixel));
+        AppendU32(header, desc.compression);
+        AppendU32(header, desc.imageSize.value_or(uint32_t(desc.pixels.size())));
         AppendU32(header, 2835);
         AppendU32(header, 2835);
-        AppendU32(header, spec.coloursUsed);
+        AppendU32(header, desc.coloursUsed);
         AppendU32(header, 0);
-        const bool maskFields = spec.headerSize != 40 && spec.headerSize != 64;
-        for (uint32_t mask : spec.masks)
-            if (spec.headerSize == 40 || maskFields)
+        const bool maskFields = desc.headerSize != 40 && desc.headerSize != 64;
+        for (uint32_t mask : desc.masks)
+            if (desc.headerSize == 40 || maskFields)
                 AppendU32(header, mask);
-        if (header.size() < spec.headerSize)
-            header.resize(spec.headerSize, '\0');
+        if (header.size() < desc.headerSize)
+            header.resize(desc.headerSize, '\0');
     }
-    for (uint32_t rgb : spec.palette) {
+    for (uint32_t rgb : desc.palette) {
         header += char(rgb & 0xFF);
         header += char((rgb >> 8) & 0xFF);
         header += char((rgb >> 16) & 0xFF);
-        if (!spec.coreHeader)
+        if (!desc.coreHeader)
             header += char(0);
     }
-    header += spec.gap;
+    header += desc.gap;
 
     const uint32_t offset = uint32_t(14 + header.size());
-    const uint32_t fileSize = uint32_t(offset + spec.pixels.size());
+    const uint32_t fileSize = uint32_t(offset + desc.pixels.size());
     std::string file = "BM";
-    AppendU32(file, spec.fileSizeField.value_or(fileSize));
+    AppendU32(file, desc.fileSizeField.value_or(fileSize));
     AppendU32(file, 0);
-    AppendU32(file, spec.offsetField.value_or(offset));
-    return file + header + spec.pixels;
+    AppendU32(file, desc.offsetField.value_or(offset));
+    return file + header + desc.pixels;
 }
 
 std::string PackRows(int width, int height, int bitsPerPixel, const PixelFunction& pixel, bool topDown)
@@ -141,13 +141,13 @@ std::string EncodeRle4(int width, int height, const PixelFunction& index)
 
 std::string MakeBitmap8(int width, int height, const std::vector<uint32_t>& palette, const PixelFunction& index)
 {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitsPerPixel = 8;
-    spec.palette = palette;
-    spec.pixels = PackRows(width, height, 8, index);
-    return Build(spec);
+    BitmapSpec desc;
+    desc.width = width;
+    desc.height = height;
+    desc.bitsPerPixel = 8;
+    desc.palette = palette;
+    desc.pixels = PackRows(width, height, 8, index);
+    return Build(desc);
 }
 
 } // namespace bmp

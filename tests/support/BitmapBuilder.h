@@ -53,7 +53,7 @@ struct BitmapSpec {
 
 /// The whole file: file header, information or core header, masks, colour
 /// table, gap, pixel block.
-std::string Build(const BitmapSpec& spec);
+std::string Build(const BitmapSpec& desc);
 
 /// Uncompressed rows of width x |height| pixels at the given depth, each row
 /// padded to 4 bytes; bottom-up unless topDown.

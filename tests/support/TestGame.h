@@ -61,16 +61,16 @@ struct TestGameSpec {
 /// centres LON 12,14  PAR 32,22  STP 54,10, radius 4, a 64 x 48 white picture.
 TestGameSpec StandardTestGame();
 
-/// The text of the map definition the spec describes (COUNTRYCOUNT: first).
-std::string MapFileText(const TestGameSpec& spec);
+/// The text of the map definition the desc describes (COUNTRYCOUNT: first).
+std::string MapFileText(const TestGameSpec& desc);
 
 /// Writes Maps/<mapName>.map and Maps/<pictureName> below dir.
-void WriteTestInstall(const CTempDir& dir, const TestGameSpec& spec);
+void WriteTestInstall(const CTempDir& dir, const TestGameSpec& desc);
 
 /// Writes the install folder, points services at it and runs OnNewDocument on
 /// a fresh document for Maps/<mapName>.map. nullptr when File New failed (the
 /// reason is in services.messages).
 std::unique_ptr<CKestraneDoc> MakeTestGame(const CTempDir& dir, CRecordingServices& services,
-                                           const TestGameSpec& spec);
+                                           const TestGameSpec& desc);
 
 } // namespace testgame

@@ -78,22 +78,22 @@ TEST(DibDecode, IndexedDepthsGiveTheTableColourOfEveryPixel)
             SCOPED_TRACE(std::string(c.name) + " width " + std::to_string(width));
             const int colours = 1 << c.bitsPerPixel;
             auto index = [&](int x, int y) { return uint32_t((x * 3 + y * 5 + 1) % colours); };
-            BitmapSpec spec;
-            spec.coreHeader = c.coreHeader;
-            spec.width = width;
-            spec.height = c.topDown ? -height : height;
-            spec.bitsPerPixel = c.bitsPerPixel;
-            spec.compression = c.compression;
-            spec.palette = Palette(colours);
-            spec.pixels = c.compression == bmp::kRle8   ? bmp::EncodeRle8(width, height, index)
+            BitmapSpec desc;
+            desc.coreHeader = c.coreHeader;
+            desc.width = width;
+            desc.height = c.topDown ? -height : height;
+            desc.bitsPerPixel = c.bitsPerPixel;
+            desc.compression = c.compression;
+            desc.palette = Palette(colours);
+            desc.pixels = c.compression == bmp::kRle8   ? bmp::EncodeRle8(width, height, index)
                           : c.compression == bmp::kRle4 ? bmp::EncodeRle4(width, height, index)
                                                         : bmp::PackRows(width, height, c.bitsPerPixel, index, c.topDown);
-            const CRgbImage image = Loaded(bmp::Build(spec)).Decode();
+            const CRgbImage image = Loaded(bmp::Build(desc)).Decode();
             ASSERT_EQ(image.Width(), width);
             ASSERT_EQ(image.Height(), height);
             for (int y = 0; y < height; ++y)
                 for (int x = 0; x < width; ++x)
-                    ASSERT_EQ(image.Pixel(x, y), spec.palette[index(x, y)]) << "at " << x << ", " << y;
+                    ASSERT_EQ(image.Pixel(x, y), desc.palette[index(x, y)]) << "at " << x << ", " << y;
         }
     }
 }
@@ -134,14 +134,14 @@ TEST(DibDecode, DirectDepthsWidenEveryComponent)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        BitmapSpec spec;
-        spec.width = 3;
-        spec.height = 2;
-        spec.bitsPerPixel = c.bitsPerPixel;
-        spec.compression = c.compression;
-        spec.masks = c.masks;
-        spec.pixels = bmp::PackRows(3, 2, c.bitsPerPixel, [&](int x, int y) { return c.raw[size_t(y * 3 + x)]; });
-        EXPECT_EQ(Rows(Loaded(bmp::Build(spec)).Decode()), c.expected);
+        BitmapSpec desc;
+        desc.width = 3;
+        desc.height = 2;
+        desc.bitsPerPixel = c.bitsPerPixel;
+        desc.compression = c.compression;
+        desc.masks = c.masks;
+        desc.pixels = bmp::PackRows(3, 2, c.bitsPerPixel, [&](int x, int y) { return c.raw[size_t(y * 3 + x)]; });
+        EXPECT_EQ(Rows(Loaded(bmp::Build(desc)).Decode()), c.expected);
     }
 }
 
@@ -195,43 +195,43 @@ TEST(DibDecode, RunLengthEscapesAndDamagedRuns)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        BitmapSpec spec;
-        spec.width = c.width;
-        spec.height = c.height;
-        spec.bitsPerPixel = c.compression == bmp::kRle8 ? 8 : 4;
-        spec.compression = c.compression;
-        spec.palette = kRunPalette;
-        spec.coloursUsed = uint32_t(kRunPalette.size());
-        spec.pixels = c.bits;
-        EXPECT_EQ(Rows(Loaded(bmp::Build(spec)).Decode()), c.expected);
+        BitmapSpec desc;
+        desc.width = c.width;
+        desc.height = c.height;
+        desc.bitsPerPixel = c.compression == bmp::kRle8 ? 8 : 4;
+        desc.compression = c.compression;
+        desc.palette = kRunPalette;
+        desc.coloursUsed = uint32_t(kRunPalette.size());
+        desc.pixels = c.bits;
+        EXPECT_EQ(Rows(Loaded(bmp::Build(desc)).Decode()), c.expected);
     }
 }
 
 TEST(DibDecode, IndexesBeyondTheColoursUsedAreBlack)
 {
-    BitmapSpec spec;
-    spec.width = 3;
-    spec.height = 1;
-    spec.palette = {0x101010, 0x202020, 0x303030};
-    spec.coloursUsed = 2;
-    spec.pixels = bmp::PackRows(3, 1, 8, [](int x, int) { return uint32_t(x); });
-    EXPECT_EQ(Rows(Loaded(bmp::Build(spec)).Decode()), (std::vector<std::string>{"101010 202020 000000"}));
+    BitmapSpec desc;
+    desc.width = 3;
+    desc.height = 1;
+    desc.palette = {0x101010, 0x202020, 0x303030};
+    desc.coloursUsed = 2;
+    desc.pixels = bmp::PackRows(3, 1, 8, [](int x, int) { return uint32_t(x); });
+    EXPECT_EQ(Rows(Loaded(bmp::Build(desc)).Decode()), (std::vector<std::string>{"101010 202020 000000"}));
 }
 
 TEST(DibDecode, RowsTheBlockLacksAreColourZero)
 {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 3;
-    spec.palette = {0x00FF00, 0x0000FF};
-    spec.pixels = bmp::PackRows(2, 3, 8, [](int, int) { return 1u; }).substr(0, 6); // bottom row and a half
-    EXPECT_EQ(Rows(Loaded(bmp::Build(spec)).Decode()),
+    BitmapSpec desc;
+    desc.width = 2;
+    desc.height = 3;
+    desc.palette = {0x00FF00, 0x0000FF};
+    desc.pixels = bmp::PackRows(2, 3, 8, [](int, int) { return 1u; }).substr(0, 6); // bottom row and a half
+    EXPECT_EQ(Rows(Loaded(bmp::Build(desc)).Decode()),
               (std::vector<std::string>{"00FF00 00FF00", "0000FF 0000FF", "0000FF 0000FF"}));
 
-    spec.bitsPerPixel = 24;
-    spec.palette.clear();
-    spec.pixels = bmp::PackRows(2, 3, 24, [](int, int) { return 0xFFFFFFu; }).substr(0, 10);
-    EXPECT_EQ(Rows(Loaded(bmp::Build(spec)).Decode()),
+    desc.bitsPerPixel = 24;
+    desc.palette.clear();
+    desc.pixels = bmp::PackRows(2, 3, 24, [](int, int) { return 0xFFFFFFu; }).substr(0, 10);
+    EXPECT_EQ(Rows(Loaded(bmp::Build(desc)).Decode()),
               (std::vector<std::string>{"000000 000000", "00FFFF 000000", "FFFFFF FFFFFF"}));
 }
 
@@ -255,13 +255,13 @@ TEST(DibDecode, TopDownAndBottomUpGiveTheSamePicture)
 
 CDIB TwoByTwo()
 {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bitsPerPixel = 24;
+    BitmapSpec desc;
+    desc.width = 2;
+    desc.height = 2;
+    desc.bitsPerPixel = 24;
     const uint32_t colours[] = {0x0000A1, 0x0000A2, 0x0000B1, 0x0000B2};
-    spec.pixels = bmp::PackRows(2, 2, 24, [&](int x, int y) { return colours[y * 2 + x]; });
-    return Loaded(bmp::Build(spec));
+    desc.pixels = bmp::PackRows(2, 2, 24, [&](int x, int y) { return colours[y * 2 + x]; });
+    return Loaded(bmp::Build(desc));
 }
 
 TEST(DibDraw, CopiesAtItsOwnSizeStretchesAndClips)

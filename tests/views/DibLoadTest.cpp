@@ -39,13 +39,13 @@ uint32_t Index(int x, int y)
 
 BitmapSpec EightBit(int width, int height)
 {
-    BitmapSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitsPerPixel = 8;
-    spec.palette = {0x102030, 0x405060, 0x708090};
-    spec.pixels = bmp::PackRows(width, height, 8, Index);
-    return spec;
+    BitmapSpec desc;
+    desc.width = width;
+    desc.height = height;
+    desc.bitsPerPixel = 8;
+    desc.palette = {0x102030, 0x405060, 0x708090};
+    desc.pixels = bmp::PackRows(width, height, 8, Index);
+    return desc;
 }
 
 // A loaded picture that differs from the 16 x 16 default, to see that a
@@ -86,17 +86,17 @@ TEST(DibLoad, ColourCountFollowsDepthOrColoursUsed)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        BitmapSpec spec;
-        spec.coreHeader = c.coreHeader;
-        spec.width = 3;
-        spec.height = 2;
-        spec.bitsPerPixel = c.bitsPerPixel;
-        spec.compression = c.compression;
-        spec.coloursUsed = c.coloursUsed;
-        spec.pixels = std::string(64, '\0');
+        BitmapSpec desc;
+        desc.coreHeader = c.coreHeader;
+        desc.width = 3;
+        desc.height = 2;
+        desc.bitsPerPixel = c.bitsPerPixel;
+        desc.compression = c.compression;
+        desc.coloursUsed = c.coloursUsed;
+        desc.pixels = std::string(64, '\0');
         CDIB dib;
         CRecordingServices services;
-        ASSERT_TRUE(LoadBytes(dib, bmp::Build(spec), services));
+        ASSERT_TRUE(LoadBytes(dib, bmp::Build(desc), services));
         EXPECT_EQ(dib.ColourCount(), c.expected);
         EXPECT_TRUE(services.messages.empty());
     }
@@ -104,8 +104,8 @@ TEST(DibLoad, ColourCountFollowsDepthOrColoursUsed)
 
 TEST(DibLoad, WindowsHeaderAndPixelsAreKeptAsStored)
 {
-    const BitmapSpec spec = EightBit(5, 2);
-    const std::string file = bmp::Build(spec);
+    const BitmapSpec desc = EightBit(5, 2);
+    const std::string file = bmp::Build(desc);
     CDIB dib;
     CRecordingServices services;
     ASSERT_TRUE(LoadBytes(dib, file, services));
@@ -119,23 +119,23 @@ TEST(DibLoad, WindowsHeaderAndPixelsAreKeptAsStored)
               (std::vector<uint8_t>{0x30, 0x20, 0x10, 0, 0x60, 0x50, 0x40, 0, 0x90, 0x80, 0x70, 0}));
     EXPECT_EQ(dib.Info()[52], uint8_t(Index(0, 1)));
     EXPECT_EQ(dib.Info().size(), 1064u);
-    EXPECT_EQ(dib.Bits(), Bytes(spec.pixels));
+    EXPECT_EQ(dib.Bits(), Bytes(desc.pixels));
 }
 
 TEST(DibLoad, CoreHeaderBecomesTheWindowsForm)
 {
-    BitmapSpec spec;
-    spec.coreHeader = true;
-    spec.width = 40000; // above 32767: the 16-bit field is read without sign
-    spec.height = 1;
-    spec.bitsPerPixel = 4;
-    spec.palette = std::vector<uint32_t>(16, 0);
-    spec.palette[1] = 0xA1B2C3;
-    spec.palette[15] = 0x010203;
-    spec.pixels = bmp::PackRows(40000, 1, 4, [](int, int) { return 1u; });
+    BitmapSpec desc;
+    desc.coreHeader = true;
+    desc.width = 40000; // above 32767: the 16-bit field is read without sign
+    desc.height = 1;
+    desc.bitsPerPixel = 4;
+    desc.palette = std::vector<uint32_t>(16, 0);
+    desc.palette[1] = 0xA1B2C3;
+    desc.palette[15] = 0x010203;
+    desc.pixels = bmp::PackRows(40000, 1, 4, [](int, int) { return 1u; });
     CDIB dib;
     CRecordingServices services;
-    ASSERT_TRUE(LoadBytes(dib, bmp::Build(spec), services));
+    ASSERT_TRUE(LoadBytes(dib, bmp::Build(desc), services));
 
     std::string expected;
     bmp::AppendU32(expected, 40);
@@ -149,20 +149,20 @@ TEST(DibLoad, CoreHeaderBecomesTheWindowsForm)
     EXPECT_EQ(std::vector<uint8_t>(dib.ColourEntry(15), dib.ColourEntry(15) + 4), (std::vector<uint8_t>{3, 2, 1, 0}));
     EXPECT_EQ(dib.ColourCount(), 16);
     EXPECT_EQ(dib.Width(), 40000);
-    EXPECT_EQ(dib.Bits(), Bytes(spec.pixels));
+    EXPECT_EQ(dib.Bits(), Bytes(desc.pixels));
 }
 
 TEST(DibLoad, ReadsFromTheStreamPositionAndSeeksToTheOffset)
 {
-    BitmapSpec spec = EightBit(3, 2);
-    spec.gap = "GAPGAPGAP";
-    std::istringstream in("JUNKJUNK" + bmp::Build(spec) + "TRAILER");
+    BitmapSpec desc = EightBit(3, 2);
+    desc.gap = "GAPGAPGAP";
+    std::istringstream in("JUNKJUNK" + bmp::Build(desc) + "TRAILER");
     in.seekg(8);
     CDIB dib;
     CRecordingServices services;
     ASSERT_TRUE(dib.Load(in, &services));
     // The pixel size is file size minus offset: the trailer is not part of it.
-    EXPECT_EQ(dib.Bits(), Bytes(spec.pixels));
+    EXPECT_EQ(dib.Bits(), Bytes(desc.pixels));
     EXPECT_EQ(dib.Decode().Pixel(2, 0), 0x708090u);
 }
 
@@ -189,19 +189,19 @@ TEST(DibLoad, LongerHeadersAreReadAsWindowsHeaders)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        BitmapSpec spec;
-        spec.headerSize = c.headerSize;
-        spec.width = 2;
-        spec.height = 1;
-        spec.bitsPerPixel = c.bitsPerPixel;
-        spec.compression = c.compression;
-        spec.palette = c.palette;
-        spec.coloursUsed = uint32_t(c.palette.size());
-        spec.masks = c.masks;
-        spec.pixels = bmp::PackRows(2, 1, c.bitsPerPixel, [&](int x, int) { return c.raw[size_t(x)]; });
+        BitmapSpec desc;
+        desc.headerSize = c.headerSize;
+        desc.width = 2;
+        desc.height = 1;
+        desc.bitsPerPixel = c.bitsPerPixel;
+        desc.compression = c.compression;
+        desc.palette = c.palette;
+        desc.coloursUsed = uint32_t(c.palette.size());
+        desc.masks = c.masks;
+        desc.pixels = bmp::PackRows(2, 1, c.bitsPerPixel, [&](int x, int) { return c.raw[size_t(x)]; });
         CDIB dib;
         CRecordingServices services;
-        ASSERT_TRUE(LoadBytes(dib, bmp::Build(spec), services));
+        ASSERT_TRUE(LoadBytes(dib, bmp::Build(desc), services));
         EXPECT_EQ(dib.Width(), 2);
         EXPECT_EQ(dib.Height(), 1);
         EXPECT_EQ(U32At(dib.Info(), 0), 40u); // held in the 40-byte form
@@ -215,8 +215,8 @@ TEST(DibLoad, LongerHeadersAreReadAsWindowsHeaders)
 TEST(DibLoad, ShortFileFillsWhatIsMissingWithZeros)
 {
     // Cut inside the colour table: the rest of the table and the pixels are zeros.
-    BitmapSpec spec = EightBit(3, 2);
-    const std::string full = bmp::Build(spec);
+    BitmapSpec desc = EightBit(3, 2);
+    const std::string full = bmp::Build(desc);
     CDIB dib;
     CRecordingServices services;
     ASSERT_TRUE(LoadBytes(dib, full.substr(0, 14 + 40 + 6), services));
@@ -230,24 +230,24 @@ TEST(DibLoad, ShortFileFillsWhatIsMissingWithZeros)
 
 TEST(DibLoad, NeverAllocatesMoreThanTheFileHolds)
 {
-    BitmapSpec spec = EightBit(3, 2);
-    const std::string full = bmp::Build(spec);
+    BitmapSpec desc = EightBit(3, 2);
+    const std::string full = bmp::Build(desc);
     CDIB dib;
     CRecordingServices services;
     ASSERT_TRUE(LoadBytes(dib, full.substr(0, full.size() - 3), services));
-    EXPECT_EQ(dib.Bits(), Bytes(spec.pixels.substr(0, spec.pixels.size() - 3)));
+    EXPECT_EQ(dib.Bits(), Bytes(desc.pixels.substr(0, desc.pixels.size() - 3)));
 }
 
 struct RefusalCase {
     const char* name;
-    BitmapSpec spec;
+    BitmapSpec desc;
     const char* message; // nullptr: refused silently
 };
 
-BitmapSpec With(BitmapSpec spec, const std::function<void(BitmapSpec&)>& change)
+BitmapSpec With(BitmapSpec desc, const std::function<void(BitmapSpec&)>& change)
 {
-    change(spec);
-    return spec;
+    change(desc);
+    return desc;
 }
 
 TEST(DibLoad, RefusesDamagedOrUndrawableFilesAndKeepsThePicture)
@@ -277,7 +277,7 @@ TEST(DibLoad, RefusesDamagedOrUndrawableFilesAndKeepsThePicture)
         const auto infoBefore = dib.Info();
         const auto bitsBefore = dib.Bits();
         CRecordingServices services;
-        EXPECT_FALSE(LoadBytes(dib, bmp::Build(c.spec), services));
+        EXPECT_FALSE(LoadBytes(dib, bmp::Build(c.desc), services));
         EXPECT_EQ(dib.Info(), infoBefore);
         EXPECT_EQ(dib.Bits(), bitsBefore);
         if (c.message)

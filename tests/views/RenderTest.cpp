@@ -167,12 +167,12 @@ TEST(RenderCompose, TopDownBoardComposesLikeBottomUp)
 {
     const auto compose = [](int height) {
         RenderBoard board;
-        bmp::BitmapSpec spec;
-        spec.width = 30;
-        spec.height = height;
-        spec.palette = {0x000000, 0xFFFFFF, kSea};
-        spec.pixels = bmp::PackRows(30, 20, 8, [](int x, int y) { return uint32_t((x + y) % 3); }, height < 0);
-        std::istringstream in(bmp::Build(spec));
+        bmp::BitmapSpec desc;
+        desc.width = 30;
+        desc.height = height;
+        desc.palette = {0x000000, 0xFFFFFF, kSea};
+        desc.pixels = bmp::PackRows(30, 20, 8, [](int x, int y) { return uint32_t((x + y) % 3); }, height < 0);
+        std::istringstream in(bmp::Build(desc));
         EXPECT_TRUE(board.doc.m_dib.Load(in));
         AddArmy(board.AddSeason("S1901M"), 0, 10, 10);
         return board.Compose();
