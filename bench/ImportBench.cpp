@@ -1,5 +1,5 @@
-#include "judge/FileReplace.h"
 #include "judge/ReportJoiner.h"
+#include "model/FileBytes.h"
 #include "model/KestraneDoc.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
@@ -154,7 +154,7 @@ void BM_ReadReportBytes(benchmark::State& state)
     file.Write();
     std::string bytes;
     for (auto _ : state) {
-        ReadFileBytes(file.path, bytes);
+        bytes = ReadFileBytes(file.path).bytes.value_or(std::string());
         benchmark::DoNotOptimize(bytes.data());
     }
     if (bytes != file.report)

@@ -1,8 +1,8 @@
 #include "judge/ReportJoiner.h"
 
-#include "judge/FileReplace.h"
-#include "judge/ReportFile.h"
 #include "judge/LineMarks.h"
+#include "judge/ReportFile.h"
+#include "model/FileBytes.h"
 #include "model/KestraneDoc.h"
 
 #include <array>
@@ -117,8 +117,8 @@ std::string JoinReportText(const CKestraneDoc& doc, std::string_view text)
 
 bool JoinReportLines(const CKestraneDoc& doc, const std::filesystem::path& path)
 {
-    std::string text;
-    if (!ReadFileBytes(path, text))
+    const FileReadResult file = ReadFileBytes(path);
+    if (!file.bytes)
         return false;
-    return ReplaceFileContents(path, JoinReportText(doc, text));
+    return WriteFileReplacing(path, JoinReportText(doc, *file.bytes));
 }

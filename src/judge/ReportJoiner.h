@@ -16,6 +16,6 @@ class CKestraneDoc;
 std::string JoinReportText(const CKestraneDoc& doc, std::string_view text);
 
 /// Rewrites the report file at path with its joined text. The file is
-/// replaced whole (see ReplaceFileContents): false, and the file unchanged,
+/// replaced whole (see WriteFileReplacing): false, and the file unchanged,
 /// when it cannot be read or rewritten.
 bool JoinReportLines(const CKestraneDoc& doc, const std::filesystem::path& path);

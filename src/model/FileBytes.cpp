@@ -6,6 +6,7 @@
 #include <memory>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
@@ -31,14 +32,29 @@ fs::path TempNameBeside(const fs::path& target)
     return target.parent_path() / name;
 }
 
-// Writes, flushes and closes; false on any error (the file is then incomplete).
-bool WriteAndSync(const fs::path& temp, std::string_view bytes)
+// A new file beside target under a name nobody else holds: "x" in the mode
+// makes the open fail when the name exists, so a racing writer is never
+// overwritten; a taken name is simply drawn again.
+FilePtr CreateBeside(const fs::path& target, fs::path& created)
 {
-    // "x": never reuse a file someone else created under the same name.
-    std::FILE* raw = std::fopen(temp.string().c_str(), "wbx");
-    if (!raw)
-        return false;
-    FilePtr file(raw);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const fs::path candidate = TempNameBeside(target);
+        errno = 0;
+        if (std::FILE* raw = std::fopen(candidate.string().c_str(), "wbx")) {
+            created = candidate;
+            return FilePtr(raw);
+        }
+        // Any reason but a taken name makes every further attempt fail too.
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+// Writes, flushes and closes; false on any error (the file is then incomplete).
+bool WriteAndSync(FilePtr file, std::string_view bytes)
+{
+    std::FILE* raw = file.get();
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), raw) != bytes.size())
         return false;
     if (std::fflush(raw) != 0)
@@ -95,8 +111,11 @@ bool WriteFileReplacing(const fs::path& path, std::string_view bytes)
     }
     if (target.filename().empty())
         return false;
-    const fs::path temp = TempNameBeside(target);
-    if (!WriteAndSync(temp, bytes)) {
+    fs::path temp;
+    FilePtr file = CreateBeside(target, temp);
+    if (!file)
+        return false;
+    if (!WriteAndSync(std::move(file), bytes)) {
         fs::remove(temp, ec);
         return false;
     }
