@@ -1,5 +1,7 @@
 #include "cli/CommandSupport.h"
 
+#include "model/FileBytes.h"
+
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -13,13 +15,7 @@ void Complain(const CCliEnvironment& env, const std::string& text)
 
 std::optional<std::string> ReadWholeFile(const fs::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return text;
+    return ReadFileBytes(path).bytes;
 }
 
 bool WriteWholeFile(const fs::path& path, const std::string& bytes)

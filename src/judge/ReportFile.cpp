@@ -1,17 +1,15 @@
 #include "judge/ReportFile.h"
 
-#include <fstream>
-#include <iterator>
+#include "model/FileBytes.h"
+
+#include <utility>
 
 std::optional<CReportFile> CReportFile::Open(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FileReadResult file = ReadFileBytes(path);
+    if (!file.bytes)
         return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return std::nullopt;
-    return CReportFile(std::move(text));
+    return CReportFile(std::move(*file.bytes));
 }
 
 bool CReportFile::ReadString(std::string& line)
