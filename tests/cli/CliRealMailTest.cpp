@@ -45,6 +45,9 @@ protected:
 
 TEST_F(CliRealMail, BatchOfJudgeMailsFilesTheGameStartFirst)
 {
+    // The real Judge mails live beside the repository, not in it.
+    if (!fs::is_directory(fs::path(KESTRANE_SHARED_DIR) / "judge-samples"))
+        GTEST_SKIP() << "no judge-samples folder beside the repository";
     const std::string start = Sample("05-game-start-starting-position-france.txt");
     const std::string takeover = Sample("09-takeover-reply-header-in-mid-mail.txt");
     ASSERT_FALSE(start.empty());
