@@ -16,27 +16,27 @@
 
 void CMainFrame::CreateActions()
 {
-    for (const CActionSpec& spec : ActionTable()) {
+    for (const CActionSpec& entry : ActionTable()) {
         auto* action = new QAction(this);
-        const QString prompt = QString::fromLatin1(spec.prompt);
+        const QString prompt = QString::fromLatin1(entry.prompt);
         const qsizetype newline = prompt.indexOf('\n');
-        action->setText(spec.text[0] ? QString::fromLatin1(spec.text) : prompt.mid(newline + 1));
+        action->setText(entry.text[0] ? QString::fromLatin1(entry.text) : prompt.mid(newline + 1));
         action->setStatusTip(prompt.left(newline));
         action->setToolTip(prompt.mid(newline + 1));
         action->setWhatsThis(prompt.left(newline));
-        if (spec.shortcut[0])
-            action->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
+        if (entry.shortcut[0])
+            action->setShortcut(QKeySequence(QString::fromLatin1(entry.shortcut)));
         action->setShortcutContext(Qt::WindowShortcut);
-        action->setCheckable(spec.checkable);
-        action->setIcon(ToolbarIcon(spec.id));
+        action->setCheckable(entry.checkable);
+        action->setIcon(ToolbarIcon(entry.id));
         action->setIconVisibleInMenu(false);
-        action->setData(int(spec.id));
-        const Cmd id = spec.id;
+        action->setData(int(entry.id));
+        const Cmd id = entry.id;
         connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
         // Added to the window as well, so the accelerators work whichever
         // menu set is shown.
         addAction(action);
-        m_actions[spec.id] = action;
+        m_actions[entry.id] = action;
     }
 }
 

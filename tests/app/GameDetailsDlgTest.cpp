@@ -14,9 +14,9 @@ namespace {
 
 testgame::TestGameSpec ThreeCountries()
 {
-    testgame::TestGameSpec spec = testgame::StandardTestGame();
-    spec.countries = {{"Turkey", 200, 200, 0}, {"Austria", 200, 0, 0}, {"England", 0, 0, 200}};
-    return spec;
+    testgame::TestGameSpec desc = testgame::StandardTestGame();
+    desc.countries = {{"Turkey", 200, 200, 0}, {"Austria", 200, 0, 0}, {"England", 0, 0, 200}};
+    return desc;
 }
 
 struct Seen {

@@ -17,13 +17,13 @@ namespace {
 // black borders between the land provinces.
 testgame::TestGameSpec SmokeBoard()
 {
-    testgame::TestGameSpec spec;
-    spec.mapName = "Smoke";
-    spec.pictureName = "SMOKE.BMP";
-    spec.width = 480;
-    spec.height = 360;
-    spec.palette = {0x000000, 0xFFFFFF, 0x70A8E0, 0xE8D8A8};
-    spec.pixel = [](int x, int y) -> uint32_t {
+    testgame::TestGameSpec desc;
+    desc.mapName = "Smoke";
+    desc.pictureName = "SMOKE.BMP";
+    desc.width = 480;
+    desc.height = 360;
+    desc.palette = {0x000000, 0xFFFFFF, 0x70A8E0, 0xE8D8A8};
+    desc.pixel = [](int x, int y) -> uint32_t {
         const double bx = (x - 140) / 55.0;
         const double by = (y - 115) / 95.0;
         const bool britain = bx * bx + by * by <= 1.0;
@@ -34,16 +34,16 @@ testgame::TestGameSpec SmokeBoard()
                             (continent && (x == 160 || x == 240 || x == 320 || x == 380 || y == 200 || y == 300));
         return border ? 0 : 3;
     };
-    spec.countries = {{"England", 220, 30, 30}, {"France", 40, 70, 220}, {"Germany", 90, 90, 90}};
-    spec.provinces = {{"LON", 160, 160}, {"EDI", 140, 50},  {"LVP", 115, 105}, {"NTH", 250, 80},
+    desc.countries = {{"England", 220, 30, 30}, {"France", 40, 70, 220}, {"Germany", 90, 90, 90}};
+    desc.provinces = {{"LON", 160, 160}, {"EDI", 140, 50},  {"LVP", 115, 105}, {"NTH", 250, 80},
                       {"ENG", 160, 215}, {"BRE", 110, 270}, {"PAR", 200, 275}, {"MAR", 210, 330},
                       {"BUR", 280, 265}, {"BEL", 260, 180}, {"HOL", 290, 150}, {"KIE", 350, 160},
                       {"BER", 420, 150}, {"MUN", 350, 260}, {"RUH", 300, 220}};
-    spec.supplyCentres = {{"LON", 150, 175}, {"EDI", 130, 65},  {"LVP", 105, 120}, {"BRE", 100, 285},
+    desc.supplyCentres = {{"LON", 150, 175}, {"EDI", 130, 65},  {"LVP", 105, 120}, {"BRE", 100, 285},
                           {"PAR", 190, 290}, {"MAR", 200, 345}, {"BEL", 250, 195}, {"HOL", 280, 165},
                           {"KIE", 340, 175}, {"BER", 410, 165}, {"MUN", 340, 275}};
-    spec.scRadius = 5;
-    return spec;
+    desc.scRadius = 5;
+    return desc;
 }
 
 const char* const kStart = ":: Judge: USTV  Game: smoke  Variant: Standard\n"
