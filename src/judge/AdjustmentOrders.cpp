@@ -27,15 +27,11 @@ bool IsRemovalVerb(const std::string& verb)
 
 void CKestraneDoc::ParseAdjustmentOrders(CReportFile& file)
 {
-    CSeasonHdr* season = GetCurrentSeason();
     // The latest position of the same season and year: its retreat phase if
     // there was one, else its movement phase.
-    const CSeasonHdr* base = season ? FindBaseSeason(*this, *season, "RM") : nullptr;
-    if (!base) {
-        StopFatally(Services(), kInvalidDatabase);
+    CSeasonHdr* season = StartFromBaseSeason(*this, "RM");
+    if (!season)
         return;
-    }
-    CopyUnits(*this, *base, *season);
 
     std::string raw;
     while (file.ReadString(raw)) {

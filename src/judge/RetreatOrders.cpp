@@ -7,16 +7,12 @@ using namespace judgeline;
 
 void CKestraneDoc::ParseRetreatOrders(CReportFile& file)
 {
-    CSeasonHdr* season = GetCurrentSeason();
     // A retreat starts from the movement phase of the same season and year;
     // the header check lets no retreat in without it, so its absence means
     // the season list itself is damaged.
-    const CSeasonHdr* base = season ? FindBaseSeason(*this, *season, "M") : nullptr;
-    if (!base) {
-        StopFatally(Services(), kInvalidDatabase);
+    CSeasonHdr* season = StartFromBaseSeason(*this, "M");
+    if (!season)
         return;
-    }
-    CopyUnits(*this, *base, *season);
 
     std::string raw;
     while (file.ReadString(raw)) {

@@ -62,4 +62,16 @@ void StopFatally(IAppServices& services, std::string_view text)
     services.CloseMainWindow();
 }
 
+CSeasonHdr* StartFromBaseSeason(CKestraneDoc& doc, std::string_view phases)
+{
+    CSeasonHdr* season = doc.GetCurrentSeason();
+    const CSeasonHdr* base = season ? FindBaseSeason(doc, *season, phases) : nullptr;
+    if (!base) {
+        StopFatally(doc.Services(), kInvalidDatabase);
+        return nullptr;
+    }
+    CopyUnits(doc, *base, *season);
+    return season;
+}
+
 } // namespace judgeline

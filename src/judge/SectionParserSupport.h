@@ -37,6 +37,11 @@ CSeasonHdr* FindBaseSeason(const CKestraneDoc& doc, const CSeasonHdr& season, st
 /// Shows text with the exclamation icon and asks the main window to close.
 void StopFatally(IAppServices& services, std::string_view text);
 
+/// The season on show, after the units of its base season (see
+/// FindBaseSeason) were copied into it. Without a season on show or a base
+/// season the season list is damaged: stops fatally and returns nullptr.
+CSeasonHdr* StartFromBaseSeason(CKestraneDoc& doc, std::string_view phases);
+
 /// "Fatal error, invalid database structure"
 inline constexpr std::string_view kInvalidDatabase = "Fatal error, invalid database structure";
 
