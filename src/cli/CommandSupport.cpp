@@ -18,16 +18,6 @@ std::optional<std::string> ReadWholeFile(const fs::path& path)
     return ReadFileBytes(path).bytes;
 }
 
-bool WriteWholeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.close();
-    return !out.fail();
-}
-
 std::string ReadAll(std::istream& in)
 {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -16,8 +16,6 @@ void Complain(const CCliEnvironment& env, const std::string& text);
 
 /// The whole file as bytes; nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
-/// Creates or replaces the file with bytes; false when that failed.
-bool WriteWholeFile(const std::filesystem::path& path, const std::string& bytes);
 /// Everything left on the stream.
 std::string ReadAll(std::istream& in);
 

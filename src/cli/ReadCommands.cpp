@@ -2,6 +2,7 @@
 #include "cli/History.h"
 #include "cli/SeasonReport.h"
 #include "mail/OrdersMail.h"
+#include "model/FileBytes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -78,7 +79,7 @@ int CommandHistory(const CCliArgs& args, const CCliEnvironment& env)
         return kExitOk;
     }
     const std::string outPath = Absolute(args.Value("--svg"));
-    if (!WriteWholeFile(outPath, CentreHistorySvg(history))) {
+    if (!WriteFileBytes(outPath, CentreHistorySvg(history))) {
         Complain(env, "cannot write " + args.Value("--svg"));
         return kExitFailed;
     }

@@ -2,6 +2,7 @@
 #include "judge/ReportFile.h"
 #include "judge/ReportJoiner.h"
 #include "judge/LineMarks.h"
+#include "model/FileBytes.h"
 #include "model/KestraneDoc.h"
 
 #include <array>
@@ -28,16 +29,6 @@ bool CanOpenForReadWrite(const fs::path& path)
         return false;
     std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
     return file.is_open();
-}
-
-bool WriteWholeFile(const fs::path& path, const std::string& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.close();
-    return !out.fail();
 }
 
 // The common steps of both commands once the file is known to be writable:
@@ -110,7 +101,7 @@ void CKestraneDoc::OnImportClipboard(const std::optional<std::string>& clipboard
         fs::create_directories(path.parent_path(), ec);
     // The text goes to the file unchanged, its CR LF line ends included; the
     // import reads it back as text like any report file.
-    if (!WriteWholeFile(path, *clipboardText) || !CanOpenForReadWrite(path)) {
+    if (!WriteFileBytes(path, *clipboardText) || !CanOpenForReadWrite(path)) {
         Services().ShowMessage(kCannotOpenTemp, MessageIcon::None);
         return;
     }

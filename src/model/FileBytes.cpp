@@ -99,6 +99,16 @@ FileReadResult ReadFileBytes(const fs::path& path)
     return result;
 }
 
+bool WriteFileBytes(const fs::path& path, std::string_view bytes)
+{
+    FilePtr file(std::fopen(path.string().c_str(), "wb"));
+    if (!file)
+        return false;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        return false;
+    return std::fclose(file.release()) == 0;
+}
+
 bool WriteFileReplacing(const fs::path& path, std::string_view bytes)
 {
     std::error_code ec;
