@@ -81,8 +81,10 @@ struct BenchGame {
             const int country = i % kCountries;
             const int x = 40 + (i * 331) % (kBoardWidth - 80);
             const int y = 40 + (i * 197) % (kBoardHeight - 80);
+            std::string province = "P";
+            province += std::to_string(i);
             season->m_units[size_t(country)].push_back(
-                CSeasonData(i % 3 == 0 ? CSeasonData::kFleet : CSeasonData::kArmy, {x, y}, "P" + std::to_string(i)));
+                CSeasonData(i % 3 == 0 ? CSeasonData::kFleet : CSeasonData::kArmy, {x, y}, province));
             season->m_centres[size_t(country)].push_back({x + 20, y + 20});
         }
         doc.InsertSeason(std::move(season));

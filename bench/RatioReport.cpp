@@ -1,0 +1,130 @@
+#include "RatioReport.h"
+
+#include <array>
+#include <cstdio>
+
+namespace {
+
+using Times = CRatioReporter::Times;
+
+constexpr double kComposeGoal = 1.5;
+constexpr double kMailsPerYear = 5;
+// Full walks of the season list while year N's five mails are filed: one
+// duplicate check for each movement; for each retreat and the adjustment
+// the base-season check of the header, the duplicate check and the section
+// parser's search for the season it starts from.
+constexpr double kSeasonWalksPerYear = 1 + 3 + 1 + 3 + 3;
+constexpr std::array<int, 4> kYears{1, 10, 50, 100};
+
+std::optional<Times> Ratio(const std::optional<Times>& a, const std::optional<Times>& b)
+{
+    if (!a || !b || b->real <= 0 || b->cpu <= 0)
+        return std::nullopt;
+    return Times{a->real / b->real, a->cpu / b->cpu};
+}
+
+std::optional<Times> Scaled(const std::optional<Times>& t, double factor)
+{
+    if (!t)
+        return std::nullopt;
+    return Times{t->real * factor, t->cpu * factor};
+}
+
+std::optional<Times> Difference(const std::optional<Times>& a, const std::optional<Times>& b)
+{
+    if (!a || !b)
+        return std::nullopt;
+    return Times{a->real - b->real, a->cpu - b->cpu};
+}
+
+struct Unit {
+    const char* suffix;
+    double perSecond;
+};
+constexpr Unit kRatio{"", 1};
+constexpr Unit kMs{" ms", 1e3};
+constexpr Unit kUs{" us", 1e6};
+constexpr Unit kNs{" ns", 1e9};
+
+// One line: the label, the real-time value, the CPU-time value, a note.
+void Row(std::ostream& out, const char* label, const std::optional<Times>& value, Unit unit, const std::string& note = {})
+{
+    char line[160];
+    if (value)
+        std::snprintf(line, sizeof line, "  %-46s %10.3f%-3s %10.3f%-3s", label, value->real * unit.perSecond,
+                      unit.suffix, value->cpu * unit.perSecond, unit.suffix);
+    else
+        std::snprintf(line, sizeof line, "  %-46s %13s %13s", label, "n/a", "n/a");
+    std::string text(line);
+    if (value && !note.empty())
+        text += "  " + note;
+    // The unit column is blank for ratios; no line ends in blanks.
+    text.erase(text.find_last_not_of(' ') + 1);
+    out << text << '\n';
+}
+
+} // namespace
+
+void CRatioReporter::ReportRuns(const std::vector<Run>& runs)
+{
+    for (const Run& run : runs) {
+        // Repetitions are averaged here; the library's own aggregates
+        // (mean, median, stddev) would count twice.
+        if (run.run_type != Run::RT_Iteration || run.error_occurred)
+            continue;
+        std::string name = run.run_name.function_name;
+        if (!run.run_name.args.empty())
+            name += "/" + run.run_name.args;
+        const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
+        Sum& sum = m_sums[name];
+        sum.total.real += run.GetAdjustedRealTime() / perSecond;
+        sum.total.cpu += run.GetAdjustedCPUTime() / perSecond;
+        ++sum.runs;
+    }
+    ConsoleReporter::ReportRuns(runs);
+}
+
+std::optional<Times> CRatioReporter::Find(const std::string& name) const
+{
+    const auto it = m_sums.find(name);
+    if (it == m_sums.end() || it->second.runs == 0)
+        return std::nullopt;
+    return Times{it->second.total.real / it->second.runs, it->second.total.cpu / it->second.runs};
+}
+
+void CRatioReporter::PrintRatios(std::ostream& out) const
+{
+    if (m_sums.empty())
+        return;
+    out << "\nRatios and goals" << std::string(36, ' ') << "real time      CPU time\n";
+
+    const auto compose = Ratio(Find("BM_ComposeSeason"), Find("BM_CopyBareBoard"));
+    std::string verdict;
+    if (compose)
+        verdict = std::string("goal < 1.5: ") + (compose->real < kComposeGoal ? "PASS" : "FAIL");
+    Row(out, "ComposeSeason / CopyBareBoard", compose, kRatio, verdict);
+    Row(out, "ImportMovementReport / ReadReportBytes", Ratio(Find("BM_ImportMovementReport"), Find("BM_ReadReportBytes")),
+        kRatio);
+    Row(out, "OpenGame1000", Find("BM_OpenGame1000"), kMs);
+    Row(out, "SaveGame1000", Find("BM_SaveGame1000"), kMs);
+
+    // A round imports the five mails of a year; the rows show one mail.
+    for (const char* way : {"FromFiles", "InMemory"}) {
+        const std::string bench = std::string("BM_ImportYear") + way + "/";
+        for (int year : kYears) {
+            const std::string label = std::string("Import per mail ") + (way[0] == 'F' ? "from files" : "in memory") +
+                                      ", year " + std::to_string(year);
+            Row(out, label.c_str(), Scaled(Find(bench + std::to_string(year)), 1 / kMailsPerYear), kUs);
+        }
+        Row(out, "  year 100 / year 1", Ratio(Find(bench + "100"), Find(bench + "1")), kRatio);
+    }
+
+    // How much of the growth the season walks explain: the walk at year 100
+    // over the walk at year 1, times the walks a year makes, per mail.
+    const auto walkGrowth = Difference(Find("BM_FindAbsentSeason/100"), Find("BM_FindAbsentSeason/1"));
+    Row(out, "One season walk at year 100", Find("BM_FindAbsentSeason/100"), kNs);
+    Row(out, "Per mail growth, year 1 to 100, in memory",
+        Scaled(Difference(Find("BM_ImportYearInMemory/100"), Find("BM_ImportYearInMemory/1")), 1 / kMailsPerYear),
+        kUs);
+    Row(out, "  of which the season walks predict", Scaled(walkGrowth, kSeasonWalksPerYear / kMailsPerYear), kUs);
+}
