@@ -103,6 +103,8 @@ void CRatioReporter::PrintRatios(std::ostream& out) const
     if (compose)
         verdict = std::string("goal < 1.5: ") + (compose->real < kComposeGoal ? "PASS" : "FAIL");
     Row(out, "ComposeSeason / CopyBareBoard", compose, kRatio, verdict);
+    Row(out, "  the same, decoding the board first",
+        Ratio(Find("BM_ComposeSeasonFreshDecode"), Find("BM_CopyBareBoardFreshDecode")), kRatio);
     Row(out, "ImportMovementReport / ReadReportBytes", Ratio(Find("BM_ImportMovementReport"), Find("BM_ReadReportBytes")),
         kRatio);
     Row(out, "OpenGame1000", Find("BM_OpenGame1000"), kMs);
