@@ -18,3 +18,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --timeout 600 -j"$jobs"
+
+# Every libFuzzer target for a minute from its generated seeds (about five
+# minutes with the build); any crash, leak, timeout or sanitizer report fails.
+FUZZ_SECONDS="${FUZZ_SECONDS:-60}" bash scripts/fuzz.sh
