@@ -27,8 +27,13 @@ fs::path TempNameBeside(const fs::path& target)
 {
     static std::atomic<unsigned> counter{0};
     std::random_device rd;
-    const std::string name = "." + target.filename().string() + "." + std::to_string(rd()) + "-" +
-                             std::to_string(counter++) + ".tmp";
+    std::string name = ".";
+    name += target.filename().string();
+    name += '.';
+    name += std::to_string(rd());
+    name += '-';
+    name += std::to_string(counter++);
+    name += ".tmp";
     return target.parent_path() / name;
 }
 
