@@ -69,10 +69,6 @@ public:
         const bool filed = doc.m_seasons.size() > seasonsBefore;
         if (!filed && services.MessageCount() == messagesBefore)
             Complain(m_env, label + ": no Judge header line was found");
-        // A later rejection clears the modified flag even when an earlier
-        // report of the same run was filed; remembering every import that
-        // left the game modified keeps such a report from being lost.
-        m_bModified = m_bModified || doc.IsModified();
         if (!filed || services.ExclamationCount() != rejectionsBefore || services.CloseRequested())
             Fail();
     }
@@ -80,13 +76,12 @@ public:
     void Fail() { m_bAllTaken = false; }
     /// After a fatal message the game is not to be trusted, let alone saved.
     bool Closed() const { return m_session.Services().CloseRequested(); }
-    bool Modified() const { return m_bModified; }
+    bool Modified() const { return m_session.Doc().IsModified(); }
     bool AllTaken() const { return m_bAllTaken; }
 
 private:
     CGameSession& m_session;
     const CCliEnvironment& m_env;
-    bool m_bModified = false;
     bool m_bAllTaken = true;
 };
 

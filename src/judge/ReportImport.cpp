@@ -32,10 +32,10 @@ bool CanOpenForReadWrite(const fs::path& path)
 }
 
 // The common steps of both commands once the file is known to be writable:
-// mark the document, join the wrapped lines, then read the joined text.
+// join the wrapped lines, then read the joined text. A report that cannot be
+// joined changes nothing, so the modified flag is left as it was.
 void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardForm)
 {
-    doc.SetModifiedFlag(true);
     if (!JoinReportLines(doc, path)) {
         doc.Services().ShowMessage(kCannotProcess, MessageIcon::None);
         return;
@@ -110,13 +110,17 @@ void CKestraneDoc::OnImportClipboard(const std::optional<std::string>& clipboard
 
 void CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
 {
+    // A rejected report must not make the game look saved when it holds
+    // unsaved imports, nor when its own first header filed a season.
+    const bool wasModified = IsModified();
+    const size_t seasonsBefore = m_seasons.size();
     SetModifiedFlag(true);
     bool haveHeader = false;
     std::string line;
     while (file.ReadString(line)) {
         if (IsHeaderLine(line, clipboardForm)) {
             if (!ParseHeader(file, line)) {
-                SetModifiedFlag(false);
+                SetModifiedFlag(wasModified || m_seasons.size() != seasonsBefore);
                 break;
             }
             haveHeader = true;

@@ -124,6 +124,9 @@ public:
     void OnImport(const std::string& path);
     /// Imports clipboard text (the clipboard form); nullopt: no text there.
     void OnImportClipboard(const std::optional<std::string>& clipboardText);
+    /// Reads a joined report: header, then the section it names. Leaves the
+    /// game modified when the header was accepted; a rejected header puts the
+    /// modified flag back as it was, unless the report filed a season first.
     void ImportReport(CReportFile& file, bool clipboardForm);
     bool ParseHeader(CReportFile& file, std::string& line);
     void ParseStartingPosition(CReportFile& file);

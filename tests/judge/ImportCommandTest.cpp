@@ -113,7 +113,20 @@ TEST_F(ImportCommandTest, ImportingRewrittenReportAgainIsDuplicate)
               (std::vector<Message>{
                   {"This Season S1900M has been imported previously,\ndata rejected.", MessageIcon::Exclamation}}));
     EXPECT_EQ(doc.m_seasons.size(), 1u);
-    EXPECT_FALSE(doc.IsModified());
+    // The first import is still unsaved: the rejection must not hide it.
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(ImportCommandTest, RejectedReportPutsModifiedFlagBack)
+{
+    const auto path = files.Write("report.txt", kStartReport);
+    doc.OnImport(path.string());
+    for (const bool savedBefore : {true, false}) {
+        doc.SetModifiedFlag(!savedBefore);
+        doc.OnImport(path.string());
+        EXPECT_EQ(doc.IsModified(), !savedBefore) << (savedBefore ? "saved game" : "unsaved game");
+        EXPECT_EQ(doc.m_seasons.size(), 1u);
+    }
 }
 
 TEST_F(ImportCommandTest, MissingFileIsRefused)
@@ -157,7 +170,7 @@ TEST_F(ImportCommandTest, RewriteFailureKeepsReportAndEndsImport)
         GTEST_SKIP() << "this file system cannot make a folder immutable";
     doc.OnImport(path.string());
     ExpectRefused(kCannotProcess);
-    EXPECT_TRUE(doc.IsModified());
+    EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(CTempDir::Read(path), kStartReport);
 }
 
