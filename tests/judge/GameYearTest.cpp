@@ -257,17 +257,6 @@ const Strings kAutumnCentres{
     "RUSSIA SWEDEN",      "RUSSIA WARSAW",        "TURKEY ANKARA",      "TURKEY CONSTANTINOPLE", "TURKEY GREECE",
     "TURKEY SMYRNA"};
 
-std::string WithWindowsLineEnds(const std::string& text)
-{
-    std::string crlf;
-    for (char c : text) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
-    }
-    return crlf;
-}
-
 class GameYearTest : public ::testing::Test {
 protected:
     GameYearTest()
@@ -275,7 +264,7 @@ protected:
         importboard::FillStandardBoard(doc);
         // The autumn mail comes as a mail program saves it.
         const std::pair<const char*, std::string> reports[] = {
-            {"start.txt", kGameStart}, {"spring.txt", kSpring}, {"fall.txt", WithWindowsLineEnds(kFall)},
+            {"start.txt", kGameStart}, {"spring.txt", kSpring}, {"fall.txt", importchecks::WithWindowsLineEnds(kFall)},
             {"retreats.txt", kRetreats}, {"winter.txt", kWinter}};
         for (const auto& [name, text] : reports) {
             paths.push_back(dir.Write(name, text));

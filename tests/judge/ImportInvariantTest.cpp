@@ -53,17 +53,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     return text;
 }
 
-std::string WithWindowsLineEnds(const std::string& text)
-{
-    std::string crlf;
-    for (char c : text) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
-    }
-    return crlf;
-}
-
 std::vector<std::string> Lines(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -162,7 +151,7 @@ std::vector<ImportCase> Cases()
         {"Adjustments", {kStart, kSpring, kFall, kRetreats}, SampleText(kWinter), Form::File, "F1901B", nullptr},
         {"AdjustmentsAfterMovementOnly", {kStart, kSpring, kFall}, SampleText(kWinter), Form::File, "F1901B",
          nullptr},
-        {"FallFromClipboard", {kStart, kSpring}, WithWindowsLineEnds(fall), Form::Clipboard, "F1901M", nullptr},
+        {"FallFromClipboard", {kStart, kSpring}, importchecks::WithWindowsLineEnds(fall), Form::Clipboard, "F1901M", nullptr},
         {"HeaderWithoutSection", {kStart, kSpring}, fallHead, Form::File, "F1901M", nullptr},
         // Refused.
         {"DifferentJudge", {kStart, kSpring}, Replaced(fall, "Judge: USEF", "Judge: USXX"), Form::File, "",

@@ -57,17 +57,6 @@ const SampleCase kSampleCases[] = {
     {"ListReply", "11-list-reply-no-game.txt", {}, {kNoSeason}, {}},
 };
 
-std::string WithWindowsLineEnds(const std::string& text)
-{
-    std::string crlf;
-    for (char c : text) {
-        if (c == '\n')
-            crlf += '\r';
-        crlf += c;
-    }
-    return crlf;
-}
-
 class JudgeSamplesTest : public ::testing::TestWithParam<std::tuple<SampleCase, bool>> {
 protected:
     JudgeSamplesTest() { importboard::FillStandardBoard(doc); }
@@ -88,7 +77,7 @@ TEST_P(JudgeSamplesTest, ImportsAsTheMailSays)
 
     if (fromClipboard) {
         CScopedEnv xdg("XDG_CACHE_HOME", dir.Str());
-        doc.OnImportClipboard(WithWindowsLineEnds(mail));
+        doc.OnImportClipboard(importchecks::WithWindowsLineEnds(mail));
     } else {
         doc.OnImport(dir.Write(c.file, mail).string());
     }

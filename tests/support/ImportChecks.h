@@ -13,6 +13,19 @@
 /// compare with what the report says.
 namespace importchecks {
 
+/// text with every LF made CR LF, as a report saved on Windows or copied
+/// from a Windows mail program comes.
+inline std::string WithWindowsLineEnds(const std::string& text)
+{
+    std::string crlf;
+    for (char c : text) {
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    return crlf;
+}
+
 /// The key of table whose position is pos, or "?" when none is.
 inline std::string KeyAt(const CPositionMap& table, MapPos pos)
 {
