@@ -74,14 +74,14 @@ void WriteBitmaps(const fs::path& out)
         }, topDown);
     };
     for (int bpp : {1, 4, 8, 16, 24, 32}) {
-        bmp::BitmapSpec spec;
-        spec.width = 5;
-        spec.height = 3;
-        spec.bitsPerPixel = bpp;
+        bmp::BitmapSpec plain;
+        plain.width = 5;
+        plain.height = 3;
+        plain.bitsPerPixel = bpp;
         if (bpp <= 8)
-            spec.palette = palette;
-        spec.pixels = rows(5, 3, bpp);
-        Write(out, "rgb" + std::to_string(bpp) + ".bmp", bmp::Build(spec));
+            plain.palette = palette;
+        plain.pixels = rows(5, 3, bpp);
+        Write(out, "rgb" + std::to_string(bpp) + ".bmp", bmp::Build(plain));
     }
     bmp::BitmapSpec rle8;
     rle8.width = 6;
