@@ -63,11 +63,15 @@ struct SectionTitle {
 };
 
 // Tested in this order; the first title a line contains decides.
-const std::array<SectionTitle, 4> kSectionTitles{{
+// Judges since 2003 title processed retreats and adjustments "... results";
+// older ones wrote "... orders" for the results too.
+const std::array<SectionTitle, 6> kSectionTitles{{
     {"Starting position", &CKestraneDoc::ParseStartingPosition},
     {"Adjustment orders", &CKestraneDoc::ParseAdjustmentOrders},
+    {"Adjustment results", &CKestraneDoc::ParseAdjustmentOrders},
     {"Movement results", &CKestraneDoc::ParseMovementResults},
     {"Retreat orders", &CKestraneDoc::ParseRetreatOrders},
+    {"Retreat results", &CKestraneDoc::ParseRetreatOrders},
 }};
 
 const SectionTitle* FindSectionTitle(std::string_view line)

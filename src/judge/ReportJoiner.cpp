@@ -14,8 +14,9 @@ namespace {
 
 enum class LineKind { SectionStart, BlockHeading, Other };
 
-constexpr std::array<std::string_view, 3> kSectionStarts{
-    "Movement results for", "Retreat orders for", "Adjustment orders for"};
+constexpr std::array<std::string_view, 5> kSectionStarts{
+    "Movement results for", "Retreat orders for", "Retreat results for", "Adjustment orders for",
+    "Adjustment results for"};
 constexpr std::array<std::string_view, 2> kBlockHeadings{
     "Ownership of supply centers", "The following units were dislodged:"};
 constexpr std::array<std::string_view, 2> kSectionEnds{"The next phase of ", "The deadline for "};
