@@ -57,6 +57,12 @@ std::string DecodedBytes(GMimePart* part)
     return bytes ? std::string(reinterpret_cast<const char*>(bytes->data), bytes->len) : std::string();
 }
 
+bool ParameterIs(GMimePart* part, const char* name, const char* value)
+{
+    const char* found = g_mime_object_get_content_type_parameter(GMIME_OBJECT(part), name);
+    return found && g_ascii_strcasecmp(found, value) == 0;
+}
+
 std::string TextOf(const Candidate& candidate, bool fromMbox)
 {
     const char* charset = g_mime_object_get_content_type_parameter(GMIME_OBJECT(candidate.part), "charset");
@@ -64,6 +70,10 @@ std::string TextOf(const Candidate& candidate, bool fromMbox)
     // The mbox escape sits in the stored lines; a base64 body has none of its own.
     if (fromMbox && g_mime_part_get_content_encoding(candidate.part) != GMIME_CONTENT_ENCODING_BASE64)
         text = WithoutMboxEscapes(text);
+    // A mail forwarded from Thunderbird comes flowed: its long lines (the
+    // Judge's convoy routes) broken for sending, and must be joined again.
+    if (ParameterIs(candidate.part, "format", "flowed"))
+        text = UnflowedText(text, ParameterIs(candidate.part, "delsp", "yes"));
     return text;
 }
 

@@ -82,3 +82,42 @@ std::string WithoutMboxEscapes(std::string_view text)
     }
     return out;
 }
+
+std::string UnflowedText(std::string_view text, bool delSp)
+{
+    std::string out;
+    out.reserve(text.size());
+    size_t openDepth = std::string::npos; // quoting depth of a paragraph still open
+    size_t pos = 0;
+    while (pos < text.size()) {
+        const size_t end = std::min(text.find('\n', pos), text.size());
+        std::string_view line = text.substr(pos, end - pos);
+        const bool hasEnd = end < text.size();
+        pos = end + 1;
+
+        size_t depth = 0;
+        while (depth < line.size() && line[depth] == '>')
+            ++depth;
+        std::string_view quote = line.substr(0, depth);
+        std::string_view content = line.substr(depth);
+        if (!content.empty() && content.front() == ' ')
+            content.remove_prefix(1);
+        // A paragraph continues only at its own quoting depth.
+        if (openDepth != std::string::npos && openDepth != depth)
+            out += '\n';
+        const bool continuing = openDepth == depth;
+        const bool soft = !content.empty() && content.back() == ' ' && content != "-- " && hasEnd;
+        if (!continuing && depth > 0)
+            out.append(quote).append(" ");
+        if (soft) {
+            out.append(delSp ? content.substr(0, content.size() - 1) : content);
+            openDepth = depth;
+        } else {
+            out.append(content);
+            if (hasEnd)
+                out += '\n';
+            openDepth = std::string::npos;
+        }
+    }
+    return out;
+}

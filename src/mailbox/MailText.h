@@ -16,3 +16,10 @@ std::string WithUnixLineEnds(std::string_view text);
 /// text of a message read from an mbox file with the mbox escape taken off:
 /// a line beginning with one or more ">" followed by "From " loses one ">".
 std::string WithoutMboxEscapes(std::string_view text);
+
+/// text of a part sent as "format=flowed" (what Thunderbird and others send
+/// when a player forwards a mail inline) as it was written: a line ending
+/// in a blank is joined with the next (losing that blank when delSp), one
+/// stuffed leading blank is taken off, the signature line "-- " stays.
+/// Quoted lines join only lines of the same quoting depth.
+std::string UnflowedText(std::string_view text, bool delSp);

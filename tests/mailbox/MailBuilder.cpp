@@ -128,6 +128,40 @@ std::string Message(const std::string& body, const std::string& subject, const s
     return bytes;
 }
 
+std::string FlowedForward(const std::string& body, const std::string& subject, const std::string& date)
+{
+    std::string flowed = "-------- Forwarded Message --------\nSubject: " + subject + "\nDate: " + date + "\n\n";
+    size_t pos = 0;
+    while (pos < body.size()) {
+        const size_t end = std::min(body.find('\n', pos), body.size());
+        std::string line = body.substr(pos, end - pos);
+        pos = end + 1;
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        if (!line.empty() && (line.front() == ' ' || line.front() == '>' || line.compare(0, 5, "From ") == 0))
+            line = " " + line;
+        // Break after the last blank that keeps the piece within 76 characters.
+        while (line.size() > 76) {
+            const size_t blank = line.rfind(' ', 75);
+            if (blank == std::string::npos || blank == 0)
+                break;
+            flowed += line.substr(0, blank + 1) + "\n";
+            line.erase(0, blank + 1);
+        }
+        flowed += line + "\n";
+    }
+    static std::once_flag once;
+    std::call_once(once, [] { g_mime_init(); });
+    Ptr<GMimeMessage> message(NewMessage("Fwd: " + subject, date));
+    Ptr<GMimeTextPart> part(TextPart("plain", flowed, "utf-8", GMIME_CONTENT_ENCODING_7BIT));
+    g_mime_object_set_content_type_parameter(GMIME_OBJECT(part.get()), "format", "flowed");
+    g_mime_message_set_mime_part(message.get(), GMIME_OBJECT(part.get()));
+    gchar* text = g_mime_object_to_string(GMIME_OBJECT(message.get()), nullptr);
+    std::string bytes(text ? text : "");
+    g_free(text);
+    return bytes;
+}
+
 std::string Mbox(const std::vector<std::string>& messages)
 {
     std::string mbox;

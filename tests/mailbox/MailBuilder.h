@@ -30,6 +30,12 @@ std::string Name(Wrapping wrapping);
 std::string Message(const std::string& body, const std::string& subject, const std::string& date, Wrapping wrapping,
                     const std::string& charset = "us-ascii");
 
+/// body forwarded inline as Thunderbird sends it, "format=flowed": lines
+/// longer than 76 characters broken after a blank, trailing blanks of the
+/// other lines dropped, lines beginning with a blank, ">" or "From " stuffed
+/// with a blank.
+std::string FlowedForward(const std::string& body, const std::string& subject, const std::string& date);
+
 /// The messages as one mbox file: each after a "From " line, line ends LF,
 /// body lines beginning with "From " escaped with ">" as mail programs do.
 std::string Mbox(const std::vector<std::string>& messages);

@@ -66,3 +66,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, MailLines, ::testing::ValuesIn(kLineCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+
+struct FlowedCase {
+    const char* name;
+    std::string flowed;
+    bool delSp;
+    std::string text;
+};
+
+class FlowedText : public ::testing::TestWithParam<FlowedCase> {};
+
+TEST_P(FlowedText, JoinsWhatTheSenderBroke)
+{
+    EXPECT_EQ(UnflowedText(GetParam().flowed, GetParam().delSp), GetParam().text);
+}
+
+const FlowedCase kFlowedCases[] = {
+    {"HardLinesStay", "Austria: Army Vienna HOLD.\nEngland: Fleet London HOLD.\n", false,
+     "Austria: Army Vienna HOLD.\nEngland: Fleet London HOLD.\n"},
+    {"SoftBreakJoined",
+     "England: Army Yorkshire -> North Sea -> Norwegian Sea -> \nNorth Atlantic Ocean -> Clyde.\n", false,
+     "England: Army Yorkshire -> North Sea -> Norwegian Sea -> North Atlantic Ocean -> Clyde.\n"},
+    {"DelSpDropsTheAddedBlank", "England: Army Yorkshire -> North  \nSea.\n", true,
+     "England: Army Yorkshire -> North Sea.\n"},
+    {"StuffedBlankRemoved", " From the Judge\n            Warsaw.\n", false, "From the Judge\n           Warsaw.\n"},
+    {"SignatureLineStays", "-- \nPlayer\n", false, "-- \nPlayer\n"},
+    {"QuotedParagraph", "> a \n> b\n>> c\n", false, "> a b\n>> c\n"},
+    {"DepthChangeEndsParagraph", "> a \n>> b\n", false, "> a \n>> b\n"},
+    {"LastLineWithoutEnd", "a \nb", false, "a b"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, FlowedText, ::testing::ValuesIn(kFlowedCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

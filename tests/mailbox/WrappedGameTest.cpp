@@ -75,6 +75,24 @@ TEST_P(WrappedGame, EachWrappingGivesBackTheJudgesBytes)
     }
 }
 
+TEST_P(WrappedGame, FlowedForwardsFileThePlainGame)
+{
+    // The Judge's 95-column convoy lines come broken and are joined again;
+    // only trailing blanks, which no season keeps, are lost on the way.
+    std::vector<CReportText> reports;
+    bool broken = false;
+    for (size_t i = 0; i < mails.size(); ++i) {
+        const std::string mail = mailbuilder::FlowedForward(mails[i].body, mails[i].subject, judgegame::DateOf(i));
+        broken = broken || mail.find(" \n") != std::string::npos;
+        const auto report = ReadMailMessage(mail, mails[i].file);
+        ASSERT_TRUE(report);
+        EXPECT_EQ(report->subject, mails[i].subject);
+        reports.push_back(*report);
+    }
+    EXPECT_TRUE(broken) << "no line was long enough to be broken";
+    ExpectPlainGame(reports);
+}
+
 TEST_P(WrappedGame, SavedMessagesFileThePlainGame)
 {
     std::vector<std::string> paths;
