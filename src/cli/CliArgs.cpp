@@ -1,54 +1,89 @@
 #include "cli/CliArgs.h"
 
+#include "cli/CliApp.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <set>
 
 namespace {
 
-struct CommandSpec {
-    const char* name;
-    size_t minOperands;
-    size_t maxOperands;
-    std::set<std::string> flags;
-    std::set<std::string> valued;
-};
-
-constexpr size_t kUnlimited = static_cast<size_t>(-1);
-
-const std::vector<CommandSpec>& Commands()
-{
-    static const std::vector<CommandSpec> commands = {
-        {"new", 2, 2, {}, {}},
-        {"import", 2, kUnlimited, {"--batch"}, {}},
-        {"seasons", 1, 1, {}, {}},
-        {"show", 1, 2, {"--json"}, {}},
-        {"render", 1, 2, {"--initials", "--centres", "--no-maskblt"}, {"-o", "--size"}},
-        {"mail", 1, 1, {}, {"--country", "--password"}},
-        {"history", 1, 1, {"--csv"}, {"--svg"}},
-    };
-    return commands;
-}
-
-const CommandSpec* FindCommand(const std::string& name)
-{
-    for (const auto& desc : Commands())
-        if (name == desc.name)
-            return &desc;
-    return nullptr;
-}
-
-CArgsResult Error(std::string text)
+CArgsResult Error(std::string text, std::string usage)
 {
     CArgsResult result;
     result.error = std::move(text);
+    result.usage = std::move(usage);
     return result;
 }
 
-bool LooksLikeOption(const std::string& arg)
+CArgsResult Help(std::string text)
 {
-    return arg.size() > 1 && arg[0] == '-';
+    CArgsResult result;
+    result.help = true;
+    result.helpText = std::move(text);
+    return result;
+}
+
+// CLI11 takes the arguments last first.
+void Parse(CLI::App& app, const std::vector<std::string>& argv)
+{
+    std::vector<std::string> reversed(argv.rbegin(), argv.rend());
+    app.parse(reversed);
+}
+
+std::string CommandUsage(const CCliCommand& command)
+{
+    return UsageLine(&command) + "Run 'kestrane-cli " + command.name +
+           " --help' for its options.\n";
+}
+
+// The usage error of the options given, or an empty text.
+std::string CheckOptions(const CLI::App& app, const CCliCommand& command, CCliArgs& args)
+{
+    for (const CCliOption& option : command.options) {
+        const CLI::Option* given = app.get_option(option.name);
+        if (given->count() == 0)
+            continue;
+        const std::string name = option.name;
+        if (given->count() > 1)
+            return "option '" + name + "' given twice";
+        const std::vector<std::string>& values = given->results();
+        if (option.IsFlag()) {
+            // CLI11 records a plain flag as "true"; anything else came after "=".
+            if (values.size() != 1 || values.front() != "true")
+                return "option '" + name + "' takes no value";
+            args.options[name] = "";
+            continue;
+        }
+        if (values.empty() || values.front().empty())
+            return "option '" + name + "' needs a value";
+        if (option.valid && !option.valid(values.front()))
+            return option.invalidText;
+        args.options[name] = values.front();
+    }
+    for (const CCliOption& option : command.options) {
+        if (option.required && !args.Has(option.name))
+            return std::string(command.name) + " needs " + option.name + " " + option.valueName;
+        if (option.excludes && args.Has(option.name) && args.Has(option.excludes))
+            return std::string(command.name) + " takes " + option.name + " or " + option.excludes + ", not both";
+    }
+    return {};
+}
+
+// --install-dir once, before or after the command.
+std::string CheckInstallDir(const CLI::App& program, const CLI::App& app, CCliArgs& args)
+{
+    const CLI::Option* before = program.get_option("--install-dir");
+    const CLI::Option* after = app.get_option("--install-dir");
+    if (before->count() + after->count() > 1)
+        return "option '--install-dir' given twice";
+    const CLI::Option* given = before->count() ? before : after->count() ? after : nullptr;
+    if (!given)
+        return {};
+    if (given->results().empty() || given->results().front().empty())
+        return "--install-dir needs a folder";
+    args.installDir = given->results().front();
+    return {};
 }
 
 } // namespace
@@ -61,102 +96,60 @@ std::string CCliArgs::Value(const std::string& option, const std::string& fallba
 
 CArgsResult ParseCliArgs(const std::vector<std::string>& argv)
 {
-    // --install-dir may also stand before the command, as a global option.
-    std::optional<std::string> leadingInstallDir;
-    size_t first = 0;
-    while (first < argv.size() && argv[first].rfind("--install-dir", 0) == 0) {
-        if (leadingInstallDir)
-            return Error("option '--install-dir' given twice");
-        if (argv[first] == "--install-dir") {
-            if (first + 1 >= argv.size())
-                return Error("option '--install-dir' needs a value");
-            leadingInstallDir = argv[first + 1];
-            first += 2;
-        } else if (argv[first].rfind("--install-dir=", 0) == 0) {
-            leadingInstallDir = argv[first].substr(14);
-            first += 1;
-        } else {
-            break;
-        }
-    }
-    if (first >= argv.size())
-        return Error("no command given");
-    const std::string& command = argv[first];
-    if (command == "--help" || command == "-h" || command == "help") {
+    const auto program = MakeProgramApp();
+    try {
+        Parse(*program, argv);
+    } catch (const CLI::CallForHelp&) {
+        return Help(program->help());
+    } catch (const CLI::CallForVersion&) {
         CArgsResult result;
-        result.help = true;
+        result.version = true;
         return result;
+    } catch (const CLI::ParseError& e) {
+        return Error(e.what(), UsageText());
     }
-    const CommandSpec* desc = FindCommand(command);
-    if (!desc)
-        return Error("unknown command '" + command + "'");
+
+    // Everything from the command on, as CLI11 left it.
+    const std::vector<std::string> rest = program->remaining();
+    if (rest.empty())
+        return Error("no command given", UsageText());
+    const std::string& word = rest.front();
+    if (word == "help") {
+        const CCliCommand* about = rest.size() > 1 ? FindCliCommand(rest[1]) : nullptr;
+        return Help(about ? MakeCommandApp(*about)->help() : program->help());
+    }
+    if (word.size() > 1 && word.front() == '-')
+        return Error("unknown option '" + word + "'", UsageText());
+    const CCliCommand* command = FindCliCommand(word);
+    if (!command)
+        return Error("unknown command '" + word + "'", UsageText());
+
+    const auto app = MakeCommandApp(*command);
+    try {
+        Parse(*app, std::vector<std::string>(rest.begin() + 1, rest.end()));
+    } catch (const CLI::CallForHelp&) {
+        return Help(app->help());
+    } catch (const CLI::ParseError& e) {
+        return Error(e.what(), CommandUsage(*command));
+    }
 
     CCliArgs args;
-    args.command = desc->name;
-    args.installDir = leadingInstallDir;
-    bool operandsOnly = false;
-    for (size_t i = first + 1; i < argv.size(); ++i) {
-        const std::string& arg = argv[i];
-        if (operandsOnly || !LooksLikeOption(arg)) {
-            args.positional.push_back(arg);
-            continue;
-        }
-        if (arg == "--") {
-            operandsOnly = true;
-            continue;
-        }
-        if (arg == "--help" || arg == "-h") {
-            CArgsResult result;
-            result.help = true;
-            return result;
-        }
-        std::string name = arg;
-        std::optional<std::string> inlineValue;
-        if (const size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-            name = arg.substr(0, eq);
-            inlineValue = arg.substr(eq + 1);
-        }
-        const bool isInstallDir = name == "--install-dir";
-        const bool isValued = isInstallDir || desc->valued.count(name) != 0;
-        if (!isValued && desc->flags.count(name) == 0)
-            return Error("unknown option '" + name + "' for " + args.command);
-        if (!isValued && inlineValue)
-            return Error("option '" + name + "' takes no value");
-        std::string value;
-        if (isValued) {
-            if (inlineValue) {
-                value = *inlineValue;
-            } else {
-                if (i + 1 >= argv.size())
-                    return Error("option '" + name + "' needs a value");
-                value = argv[++i];
-            }
-        }
-        if (isInstallDir) {
-            if (args.installDir)
-                return Error("option '--install-dir' given twice");
-            args.installDir = value;
-            continue;
-        }
-        if (args.options.count(name) != 0)
-            return Error("option '" + name + "' given twice");
-        args.options[name] = value;
-    }
-
-    if (args.positional.size() < desc->minOperands)
-        return Error(std::string("too few operands for ") + desc->name);
-    if (desc->maxOperands != kUnlimited && args.positional.size() > desc->maxOperands)
-        return Error(std::string("too many operands for ") + desc->name);
-    if (args.command == "render") {
-        if (!args.Has("-o"))
-            return Error("render needs -o OUT.png");
-        if (args.Has("--size") && !ParseSize(args.Value("--size")))
-            return Error("--size must be WxH, for example 800x600");
-    }
-    if (args.command == "history" && args.Has("--csv") && args.Has("--svg"))
-        return Error("history takes --csv or --svg, not both");
-    if (args.installDir && args.installDir->empty())
-        return Error("--install-dir needs a folder");
+    args.command = command->name;
+    // Anything CLI11 could not place is an option this command does not have;
+    // it leaves the "--" it obeyed among them.
+    for (const std::string& extra : app->remaining())
+        if (extra != "--")
+            return Error("unknown option '" + extra + "' for " + args.command, CommandUsage(*command));
+    args.positional = app->get_option(kOperandsName)->results();
+    std::string problem = CheckOptions(*app, *command, args);
+    if (problem.empty())
+        problem = CheckInstallDir(*program, *app, args);
+    if (problem.empty() && args.positional.size() < command->minOperands)
+        problem = "too few operands for " + args.command;
+    if (problem.empty() && args.positional.size() > command->maxOperands)
+        problem = "too many operands for " + args.command;
+    if (!problem.empty())
+        return Error(problem, CommandUsage(*command));
 
     CArgsResult result;
     result.args = std::move(args);
@@ -187,12 +180,14 @@ std::optional<std::pair<int, int>> ParseSize(const std::string& text)
 
 std::string UsageText()
 {
-    return "usage: kestrane-cli COMMAND [--install-dir DIR] ...\n"
-           "  new MAPNAME GAME.kes                 a new game from Maps/MAPNAME.map\n"
-           "  import GAME.kes REPORT... [--batch]  import Judge reports ('-' reads standard input)\n"
-           "  seasons GAME.kes                     list the seasons: name, tab, deadline\n"
-           "  show GAME.kes [SEASON] [--json]      orders, dislodged units, units and centres\n"
-           "  render GAME.kes [SEASON] -o OUT.png [--initials] [--centres] [--size WxH] [--no-maskblt]\n"
-           "  mail GAME.kes [--country NAME] [--password PW]   print the orders mail\n"
-           "  history GAME.kes [--csv | --svg OUT.svg]        supply centres per season\n";
+    std::string out = "usage: kestrane-cli COMMAND [--install-dir DIR] ...\n";
+    for (const CCliCommand& command : CliCommands())
+        out += "  " + command.Synopsis() + "\n";
+    out += "Run 'kestrane-cli COMMAND --help' for a command's operands and options.\n";
+    return out;
+}
+
+std::string VersionText()
+{
+    return std::string("kestrane-cli ") + KESTRANE_VERSION + "\n";
 }

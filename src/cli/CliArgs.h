@@ -21,12 +21,17 @@ struct CCliArgs {
     std::string Value(const std::string& option, const std::string& fallback = "") const;
 };
 
-/// The outcome of parsing: the arguments, a request for help, or a usage
-/// error with its text (exit status 2).
+/// The outcome of parsing: the arguments, a request for help or for the
+/// version, or a usage error with its text (exit status 2).
 struct CArgsResult {
     std::optional<CCliArgs> args;
     bool help = false;
+    /// The help asked for: the program's, or the command's after COMMAND --help.
+    std::string helpText;
+    bool version = false;
     std::string error;
+    /// The usage to print after the error: the command's, or the program's.
+    std::string usage;
 };
 
 /// Parses the arguments after the program name. Options may stand anywhere
@@ -34,8 +39,11 @@ struct CArgsResult {
 /// "--" makes every later argument an operand.
 CArgsResult ParseCliArgs(const std::vector<std::string>& argv);
 
-/// The usage summary printed for --help and after a usage error.
+/// The usage summary printed after a usage error: one line per command.
 std::string UsageText();
+
+/// "kestrane-cli" and the version, as --version prints it.
+std::string VersionText();
 
 /// "WxH" with both sides from 1 to 16384 and at most 4096 x 4096 pixels.
 std::optional<std::pair<int, int>> ParseSize(const std::string& text);

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "cli/CommandSupport.h"
+#include "cli/CommandTable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,26 +38,18 @@ int RunCli(const std::vector<std::string>& argv, const CCliEnvironment& env)
 {
     const CArgsResult parsed = ParseCliArgs(argv);
     if (parsed.help) {
-        env.out << UsageText();
+        env.out << parsed.helpText;
+        return kExitOk;
+    }
+    if (parsed.version) {
+        env.out << VersionText();
         return kExitOk;
     }
     if (!parsed.args) {
         Complain(env, parsed.error);
-        env.err << UsageText();
+        env.err << parsed.usage;
         return kExitUsage;
     }
     const CCliArgs& args = *parsed.args;
-    if (args.command == "new")
-        return CommandNew(args, env);
-    if (args.command == "import")
-        return CommandImport(args, env);
-    if (args.command == "seasons")
-        return CommandSeasons(args, env);
-    if (args.command == "show")
-        return CommandShow(args, env);
-    if (args.command == "render")
-        return CommandRender(args, env);
-    if (args.command == "mail")
-        return CommandMail(args, env);
-    return CommandHistory(args, env);
+    return FindCliCommand(args.command)->run(args, env);
 }

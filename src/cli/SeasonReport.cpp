@@ -66,59 +66,51 @@ std::string SeasonReportJson(const CKestraneDoc& doc)
 {
     const CSeasonHdr* season = doc.GetCurrentSeason();
     const CSeasonHdr* ownership = doc.FindOwnershipSeason();
-    CJsonWriter json;
-    json.BeginObject();
-    json.Key("judge").String(doc.m_strJudge);
-    json.Key("game").String(doc.m_strGame);
-    json.Key("variant").String(doc.m_strVariant);
-    json.Key("map").String(doc.m_strMapName);
-    json.Key("my_country").String(doc.m_strMyCountry);
-    if (season) {
-        json.Key("season").String(season->m_strSeason);
-        json.Key("deadline").String(season->m_strDeadline);
-    } else {
-        json.Key("season").Null();
-        json.Key("deadline").Null();
-    }
-    json.Key("title").String(doc.GetTitle());
+    auto lines = [](const std::vector<std::string>* texts) {
+        CJson array = CJson::array();
+        if (texts)
+            for (const auto& line : *texts)
+                array.push_back(JsonText(line));
+        return array;
+    };
 
-    json.Key("orders").BeginArray();
-    if (season)
-        for (const auto& line : season->m_orders)
-            json.String(line);
-    json.EndArray();
-    json.Key("dislodged").BeginArray();
-    if (season)
-        for (const auto& line : season->m_dislodged)
-            json.String(line);
-    json.EndArray();
+    CJson json = CJson::object();
+    json["judge"] = JsonText(doc.m_strJudge);
+    json["game"] = JsonText(doc.m_strGame);
+    json["variant"] = JsonText(doc.m_strVariant);
+    json["map"] = JsonText(doc.m_strMapName);
+    json["my_country"] = JsonText(doc.m_strMyCountry);
+    json["season"] = season ? JsonText(season->m_strSeason) : CJson(nullptr);
+    json["deadline"] = season ? JsonText(season->m_strDeadline) : CJson(nullptr);
+    json["title"] = JsonText(doc.GetTitle());
+    json["orders"] = lines(season ? &season->m_orders : nullptr);
+    json["dislodged"] = lines(season ? &season->m_dislodged : nullptr);
 
-    json.Key("countries").BeginArray();
+    CJson countries = CJson::array();
     for (int i = 0; i < CountryCount(doc); ++i) {
         const CCountry& country = doc.m_countries[size_t(i)];
-        json.BeginObject();
-        json.Key("name").String(country.m_strName);
-        json.Key("colour").BeginArray().Int(country.Red()).Int(country.Green()).Int(country.Blue()).EndArray();
-        json.Key("units").BeginArray();
+        CJson units = CJson::array();
         if (season && i < season->m_nCountries) {
             for (const CSeasonData& unit : season->m_units[size_t(i)]) {
-                json.BeginObject();
-                json.Key("type").String(unit.IsFleet() ? "FLEET" : "ARMY");
-                json.Key("province").String(unit.m_strProvince);
-                json.Key("x").Int(unit.m_pos.x);
-                json.Key("y").Int(unit.m_pos.y);
-                json.EndObject();
+                CJson entry = CJson::object();
+                entry["type"] = unit.IsFleet() ? "FLEET" : "ARMY";
+                entry["province"] = JsonText(unit.m_strProvince);
+                entry["x"] = unit.m_pos.x;
+                entry["y"] = unit.m_pos.y;
+                units.push_back(std::move(entry));
             }
         }
-        json.EndArray();
-        json.Key("centres").BeginArray();
-        if (const CPositionList* centres = OwnedCentres(ownership, i))
-            for (const MapPos& p : *centres)
-                json.BeginArray().Int(p.x).Int(p.y).EndArray();
-        json.EndArray();
-        json.EndObject();
+        CJson centres = CJson::array();
+        if (const CPositionList* owned = OwnedCentres(ownership, i))
+            for (const MapPos& p : *owned)
+                centres.push_back(CJson::array({p.x, p.y}));
+        CJson entry = CJson::object();
+        entry["name"] = JsonText(country.m_strName);
+        entry["colour"] = CJson::array({country.Red(), country.Green(), country.Blue()});
+        entry["units"] = std::move(units);
+        entry["centres"] = std::move(centres);
+        countries.push_back(std::move(entry));
     }
-    json.EndArray();
-    json.EndObject();
-    return json.Str() + "\n";
+    json["countries"] = std::move(countries);
+    return JsonLine(json);
 }

@@ -18,7 +18,7 @@ class JsonQuoting : public testing::TestWithParam<QuoteRow> {};
 
 TEST_P(JsonQuoting, EscapesWhatJsonForbids)
 {
-    EXPECT_EQ(JsonQuote(GetParam().text), GetParam().quoted);
+    EXPECT_EQ(JsonText(GetParam().text).dump(), GetParam().quoted);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -31,39 +31,26 @@ INSTANTIATE_TEST_SUITE_P(
                     QuoteRow{"BackspaceFormFeed", "\b\f", "\"\\b\\f\""},
                     QuoteRow{"OtherControl", std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
                     QuoteRow{"NulByte", std::string("a\0b", 3), "\"a\\u0000b\""},
-                    QuoteRow{"Delete", "\x7f", "\"\\u007f\""},
-                    QuoteRow{"Latin1Byte", "Caf\xe9", "\"Caf\\u00e9\""},
+                    // JSON allows DEL as it is.
+                    QuoteRow{"Delete", "\x7f", "\"\x7f\""},
+                    QuoteRow{"Latin1Byte", "Caf\xe9", "\"Caf\xc3\xa9\""},
                     QuoteRow{"Utf8PassesThrough", "Caf\xc3\xa9 \xe2\x82\xac", "\"Caf\xc3\xa9 \xe2\x82\xac\""},
                     QuoteRow{"FourByteUtf8", "\xf0\x9f\x98\x80", "\"\xf0\x9f\x98\x80\""},
-                    QuoteRow{"OverlongIsBytes", "\xc0\x80", "\"\\u00c0\\u0080\""},
-                    QuoteRow{"TruncatedSequence", "\xe2\x82", "\"\\u00e2\\u0082\""},
-                    QuoteRow{"Surrogate", "\xed\xa0\x80", "\"\\u00ed\\u00a0\\u0080\""},
+                    QuoteRow{"OverlongIsBytes", "\xc0\x80", "\"\xc3\x80\xc2\x80\""},
+                    QuoteRow{"TruncatedSequence", "\xe2\x82", "\"\xc3\xa2\xc2\x82\""},
+                    QuoteRow{"Surrogate", "\xed\xa0\x80", "\"\xc3\xad\xc2\xa0\xc2\x80\""},
+                    // One byte that is not UTF-8 makes the whole text Latin-1.
+                    QuoteRow{"MixedIsLatin1", "\xc3\xa9\xe9", "\"\xc3\x83\xc2\xa9\xc3\xa9\""},
                     QuoteRow{"Solidus", "a/b", "\"a/b\""}),
     [](const testing::TestParamInfo<QuoteRow>& info) { return info.param.name; });
 
-TEST(JsonWriter, PlacesCommasAndColonsInNestedValues)
+TEST(JsonWriter, KeepsKeysInOrderOnOneCompactLine)
 {
-    CJsonWriter json;
-    json.BeginObject()
-        .Key("a")
-        .Int(-3)
-        .Key("b")
-        .BeginArray()
-        .Bool(true)
-        .Null()
-        .BeginArray()
-        .EndArray()
-        .BeginObject()
-        .EndObject()
-        .String("x")
-        .EndArray()
-        .Key("c")
-        .BeginObject()
-        .Key("d")
-        .Bool(false)
-        .EndObject()
-        .EndObject();
-    EXPECT_EQ(json.Str(), "{\"a\":-3,\"b\":[true,null,[],{},\"x\"],\"c\":{\"d\":false}}");
+    CJson json = CJson::object();
+    json["b"] = -3;
+    json["a"] = CJson::array({true, nullptr, CJson::array(), CJson::object(), JsonText("x")});
+    json["c"] = CJson::object({{"d", false}});
+    EXPECT_EQ(JsonLine(json), "{\"b\":-3,\"a\":[true,null,[],{},\"x\"],\"c\":{\"d\":false}}\n");
 }
 
 TEST(JsonWriter, EveryByteStringParsesBackToItsText)
@@ -72,10 +59,10 @@ TEST(JsonWriter, EveryByteStringParsesBackToItsText)
     std::string all;
     for (int c = 0; c < 256; ++c)
         all += char(c);
-    CJsonWriter json;
-    json.BeginObject().Key("text").String(all).EndObject();
+    CJson json = CJson::object();
+    json["text"] = JsonText(all);
     QJsonParseError error{};
-    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json.Str()), &error);
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(JsonLine(json)), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     const QString text = doc.object().value("text").toString();
     ASSERT_EQ(text.size(), 256);

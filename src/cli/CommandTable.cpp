@@ -1,0 +1,101 @@
+#include "cli/CommandTable.h"
+
+#include "cli/CommandSupport.h"
+
+namespace {
+
+bool ValidSize(const std::string& value)
+{
+    return ParseSize(value).has_value();
+}
+
+} // namespace
+
+const std::vector<CCliCommand>& CliCommands()
+{
+    static const std::vector<CCliCommand> commands = {
+        {"new", "MAPNAME GAME.kes", 2, 2, "a new game from Maps/MAPNAME.map",
+         "Starts a new game from Maps/MAPNAME.map below the installation folder and saves it as GAME.kes. "
+         "An existing file is never written over.",
+         {},
+         CommandNew},
+        {"import", "GAME.kes REPORT...", 2, kAnyNumber, "import Judge reports ('-' reads standard input)",
+         "Imports each report in turn, as Edit, Import does: the report file is rewritten with its wrapped "
+         "lines joined. '-' reads standard input as Import from Clipboard does. GAME.kes is saved when an "
+         "import left the game modified, else it stays untouched.",
+         {{"--batch", nullptr,
+           "split each input (a mailbox, a digest, a pasted history) before every Judge header line, put the "
+           "pieces in game order and import them one by one; the input itself is not rewritten"}},
+         CommandImport},
+        {"seasons", "GAME.kes", 1, 1, "list the seasons: name, tab, deadline",
+         "Prints one line per season in game order: the season name, a tab, the deadline text as stored.",
+         {},
+         CommandSeasons},
+        {"show", "GAME.kes [SEASON]", 1, 2, "orders, dislodged units, units and centres",
+         "Prints the latest season, or the one named: title, orders, dislodged units, each country's units "
+         "(kind, province, position) and owned centres.",
+         {{"--json", nullptr,
+           "print one JSON object with judge, game, variant, map, my_country, season, deadline, title, orders, "
+           "dislodged and countries"}},
+         CommandShow},
+        {"render", "GAME.kes [SEASON]", 1, 2, "the map of a season as a PNG picture",
+         "Writes the map view's picture of the latest season, or the one named, as a PNG file, at actual size "
+         "or stretched to --size.",
+         {{"-o", "OUT.png", "the PNG file to write", true},
+          {"--initials", nullptr, "show the provinces' initials"},
+          {"--centres", nullptr, "show the supply centres"},
+          {"--size", "WxH", "stretch the picture to this size (at most 4096 x 4096 pixels)", false, ValidSize,
+           "--size must be WxH, for example 800x600"},
+          {"--no-maskblt", nullptr, "draw the fallback unit shapes"}},
+         CommandRender},
+        {"mail", "GAME.kes", 1, 1, "print the orders mail",
+         "Prints the orders mail exactly as Send composes it, for the stored country and password or those "
+         "given.",
+         {{"--country", "NAME", "the country to sign on as (its name in any case)"},
+          {"--password", "PW", "the password to sign on with"}},
+         CommandMail},
+        {"history", "GAME.kes", 1, 1, "supply centres per season",
+         "Prints the supply centres owned per country for every season with ownership data, as CSV (the "
+         "default) or writes them as an SVG line chart in the countries' colours.",
+         {{"--csv", nullptr, "print CSV (the default)", false, nullptr, "", "--svg"},
+          {"--svg", "OUT.svg", "write an SVG chart instead", false, nullptr, "", "--csv"}},
+         CommandHistory},
+    };
+    return commands;
+}
+
+const CCliCommand* FindCliCommand(const std::string& name)
+{
+    for (const CCliCommand& command : CliCommands())
+        if (name == command.name)
+            return &command;
+    return nullptr;
+}
+
+const CCliOption* CCliCommand::FindOption(const std::string& optionName) const
+{
+    for (const CCliOption& option : options)
+        if (optionName == option.name)
+            return &option;
+    return nullptr;
+}
+
+std::string CCliCommand::Synopsis() const
+{
+    std::string out = std::string(name) + " " + operands;
+    auto usage = [](const CCliOption& option) {
+        return std::string(option.name) + (option.IsFlag() ? "" : std::string(" ") + option.valueName);
+    };
+    for (const CCliOption& option : options) {
+        // A pair that excludes each other is shown once, at its first member.
+        if (option.excludes) {
+            const CCliOption* other = FindOption(option.excludes);
+            if (other && other < &option)
+                continue;
+            out += " [" + usage(option) + (other ? " | " + usage(*other) : "") + "]";
+            continue;
+        }
+        out += option.required ? " " + usage(option) : " [" + usage(option) + "]";
+    }
+    return out;
+}
