@@ -4,22 +4,27 @@
 
 #include <QIcon>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
+
+// The icon's pictures live in the program library's resources, which a
+// static library must register itself.
+static void RegisterIconResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(kestrane_icons);
+        return true;
+    }();
+    (void)registered;
+}
 
 QIcon ProgramIcon()
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 2));
-    p.setBrush(QColor(0, 128, 128));
-    p.drawEllipse(4, 12, 18, 18);
-    p.setBrush(QColor(170, 90, 30));
-    p.drawPolygon(QPolygon({{6, 10}, {30, 2}, {22, 14}, {12, 16}}));
-    p.end();
-    return QIcon(pixmap);
+    // Drawn by tools/icon/make-icons.py and built into the program.
+    RegisterIconResources();
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/kestrane-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)

@@ -1,6 +1,7 @@
 #include "app/DocManager.h"
 
 #include "app/ChildFrame.h"
+#include "app/FileFolders.h"
 #include "app/KesTextView.h"
 #include "app/KestraneApp.h"
 #include "app/KestraneView.h"
@@ -53,12 +54,12 @@ std::vector<CChildFrame*> CDocManager::Frames(const CKestraneDoc& doc) const
 
 CKestraneDoc* CDocManager::OnFileNew()
 {
-    const QString installDir = QString::fromStdString(m_app.Settings().m_strInstallDir);
-    const auto maps = ResolveInstallPath(m_app.Settings().m_strInstallDir, "Maps");
-    const QString folder = maps ? QString::fromStdString(maps->string()) : installDir;
-    const auto chosen = m_app.Prompts().ChooseOpenFile(m_app.MainFrame(), tr("New"), folder, kMapFilter);
+    CFileFolders folders = m_app.FileFolders();
+    const auto chosen =
+        m_app.Prompts().ChooseOpenFile(m_app.MainFrame(), tr("New"), folders.StartFolder(FileKind::Map), kMapFilter);
     if (!chosen)
         return nullptr;
+    folders.Remember(FileKind::Map, *chosen);
     return NewDocument(*chosen);
 }
 
@@ -80,9 +81,12 @@ CKestraneDoc* CDocManager::NewDocument(const QString& chosenMapPath)
 
 CKestraneDoc* CDocManager::OnFileOpen()
 {
-    const auto chosen = m_app.Prompts().ChooseOpenFile(m_app.MainFrame(), tr("Open"), QString(), kGameFilter);
+    CFileFolders folders = m_app.FileFolders();
+    const auto chosen =
+        m_app.Prompts().ChooseOpenFile(m_app.MainFrame(), tr("Open"), folders.StartFolder(FileKind::Game), kGameFilter);
     if (!chosen)
         return nullptr;
+    folders.Remember(FileKind::Game, *chosen);
     return OpenDocumentFile(*chosen);
 }
 
@@ -174,10 +178,15 @@ bool CDocManager::OnFileSaveAs(CKestraneDoc& doc)
 {
     QString suggested = doc.GetPathName().empty() ? SuggestedFileName(FromDocText(doc.GetTitle()))
                                                   : QString::fromStdString(doc.GetPathName());
-    const auto chosen =
-        m_app.Prompts().ChooseSaveFile(m_app.MainFrame(), tr("Save As"), suggested, kGameFilter, kGameSuffix);
+    CFileFolders folders = m_app.FileFolders();
+    // A game saved before offers its own file; a new one its name in the
+    // folder games were last saved to or opened from.
+    const QString folder = doc.GetPathName().empty() ? folders.StartFolder(FileKind::Game) : QString();
+    const auto chosen = m_app.Prompts().ChooseSaveFile(m_app.MainFrame(), tr("Save As"), suggested, kGameFilter,
+                                                       kGameSuffix, folder);
     if (!chosen)
         return false;
+    folders.Remember(FileKind::Game, *chosen);
     return DoSave(doc, *chosen);
 }
 

@@ -2,8 +2,10 @@
 
 #include "app/AboutDlg.h"
 #include "app/ChildFrame.h"
+#include "app/FileFolders.h"
 #include "app/GameDetailsDlg.h"
 #include "app/HelpGuide.h"
+#include "app/HelpWindow.h"
 #include "app/KesTextView.h"
 #include "app/KestraneApp.h"
 #include "app/KestraneView.h"
@@ -36,9 +38,13 @@ void CMainFrame::OnImport()
     CKestraneDoc* doc = ActiveDocument();
     if (!doc)
         return;
-    const auto chosen = m_app.Prompts().ChooseOpenFile(this, QStringLiteral("Import"), QString(), kReportFilter);
-    if (chosen)
-        doc->OnImport(ToPath(*chosen));
+    CFileFolders folders = m_app.FileFolders();
+    const auto chosen = m_app.Prompts().ChooseOpenFile(this, QStringLiteral("Import"),
+                                                       folders.StartFolder(FileKind::Report), kReportFilter);
+    if (!chosen)
+        return;
+    folders.Remember(FileKind::Report, *chosen);
+    doc->OnImport(ToPath(*chosen));
 }
 
 void CMainFrame::OnImportClipboard()
@@ -79,22 +85,31 @@ void CMainFrame::OnSendOrders()
         return;
     switch (m_app.Mail().Send(doc->m_strMail, this)) {
     case CMailSystem::Result::Sent: break;
-    case CMailSystem::Result::ToolMissing:
-        m_app.Services().ShowMessage(CMailSystem::kNoMailSystem, MessageIcon::None);
-        break;
-    case CMailSystem::Result::Failed:
-        m_app.Services().ShowMessage(CMailSystem::kSendFailed, MessageIcon::None);
-        break;
+    case CMailSystem::Result::ToolMissing: OfferOrdersMailCopy(CMailSystem::kNoMailSystem, *doc); break;
+    case CMailSystem::Result::Failed: OfferOrdersMailCopy(CMailSystem::kSendFailed, *doc); break;
     }
+}
+
+void CMainFrame::OfferOrdersMailCopy(const char* failure, CKestraneDoc& doc)
+{
+    // A desktop without a working mail program is common; the player can
+    // still paste the mail into web mail or any mail window.
+    if (m_app.Prompts().AskToContinue(this, QString::fromLatin1(failure), QString::fromLatin1(kOfferCopyQuestion),
+                                      QString::fromLatin1(kCopyButton)))
+        PutOrdersMailOnClipboard(doc);
+}
+
+void CMainFrame::PutOrdersMailOnClipboard(const CKestraneDoc& doc)
+{
+    QApplication::clipboard()->setText(QString::fromLatin1(doc.m_strMail.data(), qsizetype(doc.m_strMail.size())));
+    ShowNotice(QString::fromLatin1(kMailOnClipboard));
 }
 
 void CMainFrame::OnCopyOrdersMail()
 {
     CKestraneDoc* doc = ActiveDocument();
-    if (doc && ComposeOrdersMail(*doc)) {
-        QApplication::clipboard()->setText(QString::fromLatin1(doc->m_strMail.data(), qsizetype(doc->m_strMail.size())));
-        statusBar()->showMessage(QStringLiteral("The orders mail is on the clipboard"), 4000);
-    }
+    if (doc && ComposeOrdersMail(*doc))
+        PutOrdersMailOnClipboard(*doc);
 }
 
 void CMainFrame::OnPrint(bool preview)
@@ -134,8 +149,14 @@ void CMainFrame::OnPrintSetup()
 
 void CMainFrame::OnHelpTopics()
 {
-    if (!OpenUserGuide())
-        m_app.Services().ShowMessage("Failed to launch help.", MessageIcon::None);
+    const QString guide = UserGuidePath();
+    if (guide.isEmpty()) {
+        m_app.Services().ShowMessage(MissingGuideMessage().toStdString(), MessageIcon::Exclamation);
+        return;
+    }
+    if (!m_helpWindow)
+        m_helpWindow = new CHelpWindow(this);
+    m_helpWindow->ShowGuide(guide);
 }
 
 void CMainFrame::OnAppAbout()

@@ -63,10 +63,23 @@ void CMainFrame::CreateStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar"));
     m_indicators = new CLockIndicators(*bar);
     bar->showMessage(QStringLiteral("For Help, press F1"));
-    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& text) {
-        if (text.isEmpty())
+    connect(bar, &QStatusBar::messageChanged, bar, [this, bar](const QString& text) {
+        if (!text.isEmpty())
+            return;
+        // A menu clears the bar as it closes, right after its command ran;
+        // the command's notice stays until its time is up.
+        if (!m_strNotice.isEmpty() && !m_noticeDeadline.hasExpired())
+            bar->showMessage(m_strNotice, int(std::max<qint64>(1, m_noticeDeadline.remainingTime())));
+        else
             bar->showMessage(QStringLiteral("For Help, press F1"));
     });
+}
+
+void CMainFrame::ShowNotice(const QString& text)
+{
+    m_strNotice = text;
+    m_noticeDeadline.setRemainingTime(kNoticeMilliseconds);
+    statusBar()->showMessage(text, kNoticeMilliseconds);
 }
 
 void CMainFrame::FillRecentFiles(QMenu& menu)

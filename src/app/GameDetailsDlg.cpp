@@ -49,7 +49,28 @@ CGameDetailsDlg::CGameDetailsDlg(CKestraneDoc& doc, QWidget* parent)
     else
         m_pList->clearSelection();
     m_pPassword->setText(FromDocText(state.password));
+    FitListToCountries({passwordLabel, m_pPassword});
     m_pList->setFocus();
+}
+
+void CGameDetailsDlg::FitListToCountries(std::initializer_list<QWidget*> below)
+{
+    // The list's own height shows five countries and a part of a sixth; the
+    // standard board has seven, and a cut-off last name looks like the end
+    // of the list. The list grows to show every country up to kShownRows,
+    // moving what lies below it down; longer lists scroll.
+    const int count = m_pList->count();
+    if (count == 0)
+        return;
+    const int rows = std::min(count, kShownRows);
+    const int needed = rows * m_pList->sizeHintForRow(0) + 2 * m_pList->frameWidth();
+    const int extra = needed - m_pList->height();
+    if (extra <= 0)
+        return;
+    m_pList->resize(m_pList->width(), needed);
+    for (QWidget* widget : below)
+        widget->move(widget->x(), widget->y() + extra);
+    setFixedSize(width(), height() + extra);
 }
 
 QString CGameDetailsDlg::Country() const

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
 class CKestraneDoc;
 class QLineEdit;
 class QListWidget;
@@ -25,7 +27,12 @@ public:
     QListWidget* Countries() const { return m_pList; }
     QLineEdit* PasswordEdit() const { return m_pPassword; }
 
+    /// Countries the list shows without scrolling, at most.
+    static constexpr int kShownRows = 12;
+
 private:
+    void FitListToCountries(std::initializer_list<QWidget*> below);
+
     CKestraneDoc& m_doc;
     QListWidget* m_pList;
     QLineEdit* m_pPassword;

@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-/// The user guide's index page: docs/index.html of the source tree when the
-/// program runs from a build, else the installed share/kestrane/docs; empty
-/// when neither exists.
+/// The places the user guide's index page is looked for, in order: the
+/// installed share/kestrane/docs, the same folder beside the program's own
+/// installation (a moved installation), and docs/ of the source tree for a
+/// program run from its build folder.
+QStringList UserGuideCandidates();
+
+/// The first of UserGuideCandidates that exists; empty when none does.
 QString UserGuidePath();
 
-/// Opens the user guide in the desktop's browser; false when it cannot.
-bool OpenUserGuide();
+/// The message shown when no guide is found, naming every place looked in.
+QString MissingGuideMessage();

@@ -4,6 +4,12 @@
 #include "model/KestraneDoc.h"
 #include "views/OrdersLayout.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
@@ -43,7 +49,26 @@ CKesTextView::CKesTextView(CKestraneDoc& doc, QWidget* parent) : QAbstractScroll
 {
     setFocusPolicy(Qt::StrongFocus);
     setWhatsThis(tr("The orders of the season on show and the units that were dislodged."));
+    CreateSelectionActions();
     m_pDoc->AddObserver(this);
+}
+
+void CKesTextView::CreateSelectionActions()
+{
+    // Ctrl+C belongs to Import from Clipboard, so copying takes Ctrl+Shift+C;
+    // both work only while the pane has the focus.
+    m_pCopy = new QAction(tr("&Copy\tCtrl+Shift+C"), this);
+    m_pCopy->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    m_pCopy->setStatusTip(tr("Copy the selected lines to the clipboard"));
+    m_pSelectAll = new QAction(tr("Select &All\tCtrl+A"), this);
+    m_pSelectAll->setShortcut(QKeySequence(QStringLiteral("Ctrl+A")));
+    m_pSelectAll->setStatusTip(tr("Select every line of the season on show"));
+    for (QAction* action : {m_pCopy, m_pSelectAll}) {
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(m_pCopy, &QAction::triggered, this, &CKesTextView::CopySelection);
+    connect(m_pSelectAll, &QAction::triggered, this, &CKesTextView::SelectAll);
 }
 
 CKesTextView::~CKesTextView()
@@ -66,7 +91,104 @@ void CKesTextView::OnInitialUpdate()
 
 void CKesTextView::OnDocumentUpdate()
 {
+    // Another season (or the same one changed): the old line numbers mean
+    // nothing any more.
+    m_selection.Clear();
     viewport()->update();
+}
+
+std::vector<COrdersLine> CKesTextView::ScreenLayout() const
+{
+    if (!m_pDoc)
+        return {};
+    return LayoutScreenLines(m_pDoc->GetCurrentSeason(), ScreenLineHeight());
+}
+
+QStringList CKesTextView::ScreenLines() const
+{
+    QStringList lines;
+    for (const COrdersLine& line : ScreenLayout())
+        lines << FromDocText(line.text);
+    return lines;
+}
+
+int CKesTextView::LineAt(QPoint viewportPos) const
+{
+    const std::vector<COrdersLine> layout = ScreenLayout();
+    if (layout.empty())
+        return -1;
+    const int y = viewportPos.y() + verticalScrollBar()->value();
+    int found = 0;
+    for (size_t i = 0; i < layout.size(); ++i)
+        if (ToDeviceY(layout[i].y, logicalDpiY()) <= y)
+            found = int(i);
+    return found;
+}
+
+QString CKesTextView::SelectedText() const
+{
+    return m_selection.Text(ScreenLines());
+}
+
+void CKesTextView::SelectAll()
+{
+    m_selection.SelectAll(int(ScreenLayout().size()));
+    viewport()->update();
+}
+
+void CKesTextView::CopySelection()
+{
+    const QString text = SelectedText();
+    if (!text.isEmpty())
+        QApplication::clipboard()->setText(text);
+}
+
+void CKesTextView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        const int line = LineAt(event->position().toPoint());
+        if (line < 0)
+            m_selection.Clear();
+        else if (event->modifiers() & Qt::ShiftModifier && !m_selection.IsEmpty())
+            m_selection.Extend(line);
+        else
+            m_selection.Begin(line);
+        viewport()->update();
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CKesTextView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton && !m_selection.IsEmpty()) {
+        const int line = LineAt(event->position().toPoint());
+        if (line >= 0) {
+            m_selection.Extend(line);
+            viewport()->update();
+        }
+    }
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+std::unique_ptr<QMenu> CKesTextView::ContextMenu()
+{
+    // The menu's own items, greyed as the pane's state asks; the pane's keys
+    // stay on whatever the menu showed.
+    auto menu = std::make_unique<QMenu>(this);
+    for (QAction* key : {m_pCopy, m_pSelectAll}) {
+        QAction* item = menu->addAction(key->text());
+        item->setShortcut(key->shortcut());
+        item->setStatusTip(key->statusTip());
+        connect(item, &QAction::triggered, key, &QAction::trigger);
+    }
+    menu->actions()[0]->setEnabled(!m_selection.IsEmpty());
+    menu->actions()[1]->setEnabled(!ScreenLayout().empty());
+    return menu;
+}
+
+void CKesTextView::contextMenuEvent(QContextMenuEvent* event)
+{
+    ContextMenu()->exec(event->globalPos());
 }
 
 QFont CKesTextView::TextFont() const
@@ -113,10 +235,28 @@ void CKesTextView::paintEvent(QPaintEvent*)
     if (!m_pDoc)
         return;
     const int lineHeight = ScreenLineHeight();
+    const std::vector<COrdersLine> layout = LayoutScreenLines(m_pDoc->GetCurrentSeason(), lineHeight);
+    PaintSelection(painter, layout, lineHeight);
     painter.setFont(TextFont());
     painter.setPen(palette().color(QPalette::Text));
-    DrawLines(painter, LayoutScreenLines(m_pDoc->GetCurrentSeason(), lineHeight), -horizontalScrollBar()->value(),
-              -verticalScrollBar()->value(), logicalDpiX(), logicalDpiY());
+    DrawLines(painter, layout, -horizontalScrollBar()->value(), -verticalScrollBar()->value(), logicalDpiX(),
+              logicalDpiY());
+}
+
+void CKesTextView::PaintSelection(QPainter& painter, const std::vector<COrdersLine>& layout, int lineHeight)
+{
+    // Selected lines lie on the highlight colour across the pane; the text
+    // keeps its colour, which reads on the light highlight of every style.
+    if (m_selection.IsEmpty())
+        return;
+    const int dpiY = logicalDpiY();
+    const int height = std::max(1, lineHeight * dpiY / 100);
+    QColor highlight = palette().color(QPalette::Highlight);
+    highlight.setAlpha(90);
+    for (int i = m_selection.First(); i <= m_selection.Last() && i < int(layout.size()); ++i) {
+        const int top = ToDeviceY(layout[size_t(i)].y, dpiY) - verticalScrollBar()->value();
+        painter.fillRect(QRect(0, top, viewport()->width(), height), highlight);
+    }
 }
 
 int CKesTextView::LinesPerPage(QPrinter& printer) const

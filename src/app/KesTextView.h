@@ -1,11 +1,17 @@
 #pragma once
 
+#include "app/OrdersSelection.h"
 #include "model/DocumentObserver.h"
+#include "views/OrdersLayout.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>
 
+#include <memory>
+
 class CKestraneDoc;
+class QAction;
+class QMenu;
 class QPainter;
 class QPrinter;
 
@@ -33,15 +39,38 @@ public:
     /// The line distance on this screen, in 0.01 inch.
     int ScreenLineHeight() const;
 
+    /// The lines the pane shows, headings included, top to bottom.
+    QStringList ScreenLines() const;
+    /// The line under a point of the viewport (the last line below the
+    /// text), -1 when the pane shows nothing.
+    int LineAt(QPoint viewportPos) const;
+    /// The selected lines, joined by line feeds; empty without a selection.
+    QString SelectedText() const;
+    const COrdersSelection& Selection() const { return m_selection; }
+    /// Select All (Ctrl+A) and Copy (Ctrl+Shift+C), also on the context menu.
+    void SelectAll();
+    void CopySelection();
+    /// The pane's context menu: Copy (when lines are selected) and Select All.
+    std::unique_ptr<QMenu> ContextMenu();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QFont TextFont() const;
     void UpdateScrollRanges();
+    void CreateSelectionActions();
+    std::vector<COrdersLine> ScreenLayout() const;
+    void PaintSelection(QPainter& painter, const std::vector<COrdersLine>& layout, int lineHeight);
 
     CKestraneDoc* m_pDoc;
     QString m_strFontName = QStringLiteral("Arial");
+    COrdersSelection m_selection;
+    QAction* m_pCopy = nullptr;
+    QAction* m_pSelectAll = nullptr;
 };

@@ -5,7 +5,9 @@
 #include "app/MainFrame.h"
 #include "app/SplashWnd.h"
 #include "app/UiPrompts.h"
+#include "model/InstallPath.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QPageLayout>
 
@@ -38,6 +40,8 @@ bool CKestraneApp::InitInstance(const StartOptions& options)
     // when it holds the maps, else to the installed data.
     m_settings.Load(m_store, DefaultInstallDir(QDir::currentPath().toStdString(), InstalledDataDir()));
 
+    // Every window, game windows and dialogs included, shows the program's icon.
+    QApplication::setWindowIcon(ProgramIcon());
     m_mainFrame = std::make_unique<CMainFrame>(*this);
     m_mainFrame->setWindowIcon(ProgramIcon());
     m_mainFrame->Docs().SetRecentFiles(m_store.RecentFiles());
@@ -63,6 +67,13 @@ void CKestraneApp::ExitInstance()
     if (m_mainFrame)
         m_store.SetRecentFiles(m_mainFrame->Docs().RecentFiles());
     m_store.Flush();
+}
+
+CFileFolders CKestraneApp::FileFolders()
+{
+    const auto maps = ResolveInstallPath(m_settings.m_strInstallDir, "Maps");
+    return CFileFolders(m_store, maps ? QString::fromStdString(maps->string())
+                                      : QString::fromStdString(m_settings.m_strInstallDir));
 }
 
 void CKestraneApp::SetLandscapeDefault()

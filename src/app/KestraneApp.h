@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "app/FileFolders.h"
 #include "app/MailSystem.h"
 #include "app/QtSettingsStore.h"
 #include "app/UiPrompts.h"
@@ -47,6 +48,8 @@ public:
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     QPrinter& Printer() { return m_printer; }
     CMailSystem& Mail() { return m_mail; }
+    /// The folders the file dialogs open in, kept in the settings.
+    CFileFolders FileFolders();
 
     /// The three display toggles: a value of exactly 1 becomes 0, anything
     /// else 1; every game window is redrawn.

@@ -12,11 +12,19 @@
 
 namespace {
 
-// Wraps the composed picture without copying; valid while picture lives.
+// Wraps the composed picture without copying; valid while picture lives,
+// so only for painting that is finished before picture goes.
 QImage Wrap(const CRgbImage& picture)
 {
     return QImage(reinterpret_cast<const uchar*>(picture.Pixels().data()), picture.Width(), picture.Height(),
                   picture.Width() * 4, QImage::Format_RGB32);
+}
+
+// A copy that owns its pixels. Print preview records the images it is given
+// and plays them back later, long after the composed picture is gone.
+QImage OwnedImage(const CRgbImage& picture)
+{
+    return Wrap(picture).copy();
 }
 
 QRect ToQRect(const CRasterRect& r)
@@ -124,6 +132,44 @@ QImage CKestraneView::RenderedPicture() const
     return Wrap(result.picture).copy();
 }
 
+CPrinterTarget CKestraneView::PrinterTarget(const QRect& page, CRasterPoint windowOrigin, int printerDpiY) const
+{
+    CPrinterTarget target;
+    target.m_nHorzRes = page.width();
+    target.m_nVertRes = page.height();
+    target.m_origin = windowOrigin;
+    // The picture is composed as for the screen and scaled onto the page as
+    // a whole, so the initials keep the size they have on screen relative to
+    // the units. Composed at the printer's resolution they would grow with it
+    // (a 600 dpi printer gives letters three times a unit's height).
+    target.m_nDpiY = std::min(ScreenTarget().m_nDpiY, printerDpiY);
+    // Qt's paint engine scales any image on any printer.
+    target.m_nRasterCaps = kRcBitBlt | kRcStretchBlt | kRcStretchDib;
+    return target;
+}
+
+CKestraneView::CPrintedMap CKestraneView::LayOutPrintedMap(QPrinter& printer, IUserMessages& messages) const
+{
+    CPrintedMap printed;
+    if (!m_pDoc)
+        return printed;
+    // Device units: printer pixels of the printable area, as MM_TEXT gives.
+    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    const QFontMetrics metrics(QFont(), &printer);
+    printed.header = LayoutMapPrintHeader(metrics.ascent() + metrics.descent(), page.left(), page.top(), page.right());
+    printed.titleBaseline = printed.header.title.y + metrics.ascent();
+
+    const CDrawResult result =
+        OnDraw(*m_pDoc, m_app.Display(), PrinterTarget(page, printed.header.windowOrigin, printer.resolution()), messages);
+    if (result.blit) {
+        printed.picture = OwnedImage(result.picture);
+        printed.from = ToQRect(result.blit->from);
+        // Logical coordinates with the window origin at the device's (0, 0).
+        printed.to = ToQRect(result.blit->to).translated(-printed.header.windowOrigin.x, -printed.header.windowOrigin.y);
+    }
+    return printed;
+}
+
 void CKestraneView::Print(QPrinter& printer)
 {
     if (!m_pDoc)
@@ -131,33 +177,13 @@ void CKestraneView::Print(QPrinter& printer)
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-
-    // Device units: printer pixels of the printable area, as MM_TEXT gives.
-    const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    const QString title = FromDocText(m_pDoc->GetTitle());
-    QFont font = painter.font();
-    const QFontMetrics metrics(font, &printer);
-    const int fontHeight = metrics.ascent() + metrics.descent();
-    const CMapPrintHeader header = LayoutMapPrintHeader(fontHeight, page.left(), page.top(), page.right());
-
-    painter.drawText(QPoint(header.title.x, header.title.y + metrics.ascent()), title);
+    const CPrintedMap printed = LayOutPrintedMap(printer, m_app.Services());
+    const CMapPrintHeader& header = printed.header;
+    painter.drawText(QPoint(header.title.x, printed.titleBaseline), FromDocText(m_pDoc->GetTitle()));
     painter.drawLine(header.ruleFrom.x, header.ruleFrom.y, header.ruleTo.x, header.ruleTo.y);
-
-    CPrinterTarget target;
-    target.m_nHorzRes = page.width();
-    target.m_nVertRes = page.height();
-    target.m_origin = header.windowOrigin;
-    target.m_nDpiY = printer.resolution();
-    // Qt's paint engine scales any image on any printer.
-    target.m_nRasterCaps = kRcBitBlt | kRcStretchBlt | kRcStretchDib;
-
-    const CDrawResult result = OnDraw(*m_pDoc, m_app.Display(), target, m_app.Services());
-    if (result.blit) {
-        // Logical coordinates with the window origin at the device's (0, 0).
-        // The rectangle is moved rather than the painter, whose transform a
-        // printer would carry into its next print job.
-        const QRect to = ToQRect(result.blit->to).translated(-header.windowOrigin.x, -header.windowOrigin.y);
-        painter.drawImage(to, Wrap(result.picture), ToQRect(result.blit->from));
-    }
+    // The rectangle is moved rather than the painter, whose transform a
+    // printer would carry into its next print job.
+    if (!printed.picture.isNull())
+        painter.drawImage(printed.to, printed.picture, printed.from);
     painter.end();
 }

@@ -4,9 +4,11 @@
 #include "views/MapPlacement.h"
 
 #include <QAbstractScrollArea>
+#include <QImage>
 
 class CKestraneApp;
 class CKestraneDoc;
+class IUserMessages;
 class QPrinter;
 
 /// The map pane: the board for the season on show with the units, initials
@@ -29,6 +31,22 @@ public:
     /// Prints the map on the printer's current page, under the title line.
     void Print(QPrinter& printer);
 
+    /// What Print puts on a page of printer.
+    struct CPrintedMap {
+        CMapPrintHeader header;
+        /// Baseline of the title line, in device pixels of the printable area.
+        int titleBaseline = 0;
+        /// The composed season, owning its pixels; null when the copy failed.
+        QImage picture;
+        /// The part of picture copied, and where it goes in device pixels of
+        /// the printable area (scaled as a whole, proportions kept).
+        QRect from;
+        QRect to;
+    };
+    /// Composes the season for printer and places it under the header;
+    /// messages gets the core's complaints (a printer without bitmaps).
+    CPrintedMap LayOutPrintedMap(QPrinter& printer, IUserMessages& messages) const;
+
     /// The picture as the screen shows it now, for tests and screenshots.
     QImage RenderedPicture() const;
     QSize ScrollSize() const { return {m_cache.Cx(), m_cache.Cy()}; }
@@ -41,6 +59,7 @@ protected:
 private:
     void UpdateScrollSizes(int cx, int cy);
     CScreenTarget ScreenTarget() const;
+    CPrinterTarget PrinterTarget(const QRect& page, CRasterPoint windowOrigin, int printerDpiY) const;
 
     CKestraneDoc* m_pDoc;
     CKestraneApp& m_app;

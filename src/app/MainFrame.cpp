@@ -1,6 +1,8 @@
 #include "app/MainFrame.h"
 
+#include "app/ActionTable.h"
 #include "app/ChildFrame.h"
+#include "app/ContextHelp.h"
 #include "app/DocManager.h"
 #include "app/KesTextView.h"
 #include "app/KestraneApp.h"
@@ -15,7 +17,6 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QWhatsThis>
 
 namespace {
 
@@ -41,6 +42,7 @@ CMainFrame::CMainFrame(CKestraneApp& app) : m_app(app)
     m_docs = new CDocManager(app, *m_mdi);
     m_docs->setParent(this);
 
+    m_contextHelp = new CContextHelp(*this);
     CreateActions();
     CreateToolBar();
     CreateStatusBar();
@@ -138,6 +140,12 @@ void CMainFrame::RedrawGameWindows()
 
 void CMainFrame::Execute(Cmd id)
 {
+    if (m_contextHelp->IsActive()) {
+        // The command chosen in context help is explained, not run.
+        const QString prompt = QString::fromLatin1(ActionSpec(id).prompt);
+        m_contextHelp->Answer(prompt.left(prompt.indexOf(QLatin1Char('\n'))));
+        return;
+    }
     CKestraneDoc* doc = ActiveDocument();
     CChildFrame* frame = ActiveFrame();
     switch (id) {
@@ -171,7 +179,7 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::WindowArrange: OnArrangeIcons(); break;
     case Cmd::HelpTopics:
     case Cmd::Help: OnHelpTopics(); break;
-    case Cmd::ContextHelp: QWhatsThis::enterWhatsThisMode(); break;
+    case Cmd::ContextHelp: m_contextHelp->Enter(); break;
     case Cmd::AppAbout: OnAppAbout(); break;
     case Cmd::NextPane:
     case Cmd::PreviousPane: if (frame) frame->NextPane(); break;

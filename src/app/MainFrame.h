@@ -2,6 +2,7 @@
 
 #include "app/Commands.h"
 
+#include <QDeadlineTimer>
 #include <QMainWindow>
 
 #include <map>
@@ -10,6 +11,8 @@ class CChildFrame;
 class CDocManager;
 class CKestraneApp;
 class CKestraneDoc;
+class CContextHelp;
+class CHelpWindow;
 class CLockIndicators;
 class QAction;
 class QMdiArea;
@@ -34,6 +37,9 @@ public:
     CKestraneDoc* ActiveDocument() const;
     /// True while the menus are the game-open set.
     bool ShowsGameMenus() const { return m_bGameMenus; }
+    /// The user guide's window once Help has opened it, else nullptr.
+    CHelpWindow* HelpWindow() const { return m_helpWindow; }
+    CContextHelp& ContextHelp() const { return *m_contextHelp; }
 
     /// Sets every action's enabled and checked state from the active game,
     /// the settings and the mail system, and picks the menu set.
@@ -42,6 +48,16 @@ public:
     void RedrawGameWindows();
     /// Runs the command as its menu item or button would.
     void Execute(Cmd id);
+
+    /// Shows text in the status bar for a few seconds, kept there when the
+    /// menu that ran the command closes and clears its prompt.
+    void ShowNotice(const QString& text);
+
+    static constexpr const char* kOfferCopyQuestion =
+        "Copy the orders mail to the clipboard instead, to paste it into your mail program?";
+    static constexpr const char* kCopyButton = "Copy to Clipboard";
+    static constexpr const char* kMailOnClipboard = "The orders mail is on the clipboard";
+    static constexpr int kNoticeMilliseconds = 5000;
 
     // The document commands that need the desktop around them.
     void OnImport();
@@ -68,6 +84,8 @@ private:
     void FillRecentFiles(QMenu& menu);
     void FillFileMenu(QMenu& menu, bool gameOpen);
     void UpdateTitle();
+    void OfferOrdersMailCopy(const char* failure, CKestraneDoc& doc);
+    void PutOrdersMailOnClipboard(const CKestraneDoc& doc);
 
     CKestraneApp& m_app;
     QMdiArea* m_mdi = nullptr;
@@ -77,4 +95,8 @@ private:
     std::map<Cmd, QAction*> m_actions;
     bool m_bGameMenus = false;
     bool m_bMenusBuilt = false;
+    CHelpWindow* m_helpWindow = nullptr;
+    CContextHelp* m_contextHelp = nullptr;
+    QString m_strNotice;
+    QDeadlineTimer m_noticeDeadline;
 };

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPushButton>
 
 std::optional<QString> CUiPrompts::ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
                                                   const QString& filter)
@@ -16,9 +17,10 @@ std::optional<QString> CUiPrompts::ChooseOpenFile(QWidget* parent, const QString
 }
 
 std::optional<QString> CUiPrompts::ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
-                                                  const QString& filter, const QString& defaultSuffix)
+                                                  const QString& filter, const QString& defaultSuffix,
+                                                  const QString& folder)
 {
-    QFileDialog dialog(parent, caption, QString(), filter);
+    QFileDialog dialog(parent, caption, folder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.selectFile(suggested);
@@ -44,6 +46,18 @@ void CUiPrompts::ShowMessage(QWidget* parent, const QString& text, MessageIcon i
         kind = QMessageBox::Information;
     QMessageBox box(kind, QStringLiteral("Kestrane"), text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool CUiPrompts::AskToContinue(QWidget* parent, const QString& text, const QString& question,
+                               const QString& acceptLabel)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kestrane"), text, QMessageBox::NoButton, parent);
+    box.setInformativeText(question);
+    QPushButton* accept = box.addButton(acceptLabel, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(accept);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 bool CUiPrompts::RunDialog(QDialog& dialog)

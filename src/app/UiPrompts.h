@@ -21,12 +21,18 @@ public:
     virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
                                                   const QString& filter);
     /// A file to save to; defaultSuffix is added when the name has none.
+    /// A suggested bare name is offered in folder (when given).
     virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,
-                                                  const QString& filter, const QString& defaultSuffix);
+                                                  const QString& filter, const QString& defaultSuffix,
+                                                  const QString& folder = QString());
     /// "Save changes to %1?": Yes, No or Cancel.
     virtual QMessageBox::StandardButton AskSaveChanges(QWidget* parent, const QString& name);
     /// A message box with an OK button and the icon kind.
     virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);
+    /// A message with a way on: text, then question under it, and the buttons
+    /// acceptLabel and "Cancel"; true when acceptLabel was chosen.
+    virtual bool AskToContinue(QWidget* parent, const QString& text, const QString& question,
+                               const QString& acceptLabel);
     /// Runs a modal dialog; true when it was accepted.
     virtual bool RunDialog(QDialog& dialog);
 };

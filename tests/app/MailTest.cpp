@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QtTest>
 
 namespace {
@@ -44,6 +46,9 @@ class MailTest : public QObject {
 private slots:
     void sendHandsTheTextToTheMailTool();
     void sendFailureIsReported();
+    void sendFailureOffersTheCopy_data();
+    void sendFailureOffersTheCopy();
+    void copySaysSoInTheStatusBar();
     void sendWithoutCountryAsksForIt();
     void copyPutsTheSameTextOnTheClipboard();
     void copyWorksWithoutMailSystem();
@@ -68,9 +73,64 @@ void MailTest::sendFailureIsReported()
     app.InstallMailTool(3);
     PrepareGame(*app.NewGame());
     app.Run(Cmd::SendMail);
-    QCOMPARE(app.Prompts().messages.size(), size_t(1));
-    QCOMPARE(app.Prompts().messages[0].text, QStringLiteral("Send Mail failed to send message."));
+    // The failure is told in the box that offers the clipboard instead.
+    QVERIFY(app.Prompts().messages.empty());
+    QCOMPARE(app.Prompts().questions.size(), size_t(1));
+    QCOMPARE(app.Prompts().questions[0].text, QStringLiteral("Send Mail failed to send message."));
     QVERIFY(app.Frame().isEnabled());
+}
+
+void MailTest::sendFailureOffersTheCopy_data()
+{
+    QTest::addColumn<int>("toolExit"); // -1: the mail tool vanished after start-up
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("FailedAccepted") << 3 << true << "Send Mail failed to send message.";
+    QTest::newRow("FailedDeclined") << 1 << false << "Send Mail failed to send message.";
+    QTest::newRow("ToolGoneAccepted") << -1 << true << "Unable to load mail system support.";
+}
+
+void MailTest::sendFailureOffersTheCopy()
+{
+    QFETCH(int, toolExit);
+    QFETCH(bool, accept);
+    QFETCH(QString, failure);
+    CAppFixture app;
+    app.InstallMailTool(std::max(0, toolExit));
+    PrepareGame(*app.NewGame());
+    // Availability is decided once; the tool may go after that.
+    QVERIFY(app.App().Mail().IsAvailable());
+    if (toolExit < 0)
+        app.RemoveMailTool();
+    QGuiApplication::clipboard()->setText("before");
+    app.Prompts().continueAnswers.push_back(accept);
+    app.Run(Cmd::SendMail);
+
+    QCOMPARE(app.Prompts().questions.size(), size_t(1));
+    QCOMPARE(app.Prompts().questions[0].text, failure);
+    QCOMPARE(app.Prompts().questions[0].question, QString::fromLatin1(CMainFrame::kOfferCopyQuestion));
+    QCOMPARE(app.Prompts().questions[0].acceptLabel, QStringLiteral("Copy to Clipboard"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), accept ? QString::fromLatin1(kExpectedMail) : QStringLiteral("before"));
+    QCOMPARE(app.Frame().statusBar()->currentMessage() == QLatin1String(CMainFrame::kMailOnClipboard), accept);
+    QVERIFY(app.Prompts().messages.empty());
+}
+
+void MailTest::copySaysSoInTheStatusBar()
+{
+    CAppFixture app;
+    PrepareGame(*app.NewGame());
+    app.Run(Cmd::CopyOrdersMail);
+    QCOMPARE(app.Frame().statusBar()->currentMessage(), QStringLiteral("The orders mail is on the clipboard"));
+    // The menu that ran the command clears the bar as it closes; the notice stays.
+    QStatusTipEvent clear{QString()};
+    QCoreApplication::sendEvent(&app.Frame(), &clear);
+    QCOMPARE(app.Frame().statusBar()->currentMessage(), QStringLiteral("The orders mail is on the clipboard"));
+    // Without a country nothing is copied and nothing is claimed.
+    app.Frame().ShowNotice(QString());
+    app.Frame().statusBar()->clearMessage();
+    app.Frame().ActiveDocument()->m_strMyCountry.clear();
+    app.Run(Cmd::CopyOrdersMail);
+    QVERIFY(app.Frame().statusBar()->currentMessage() != QStringLiteral("The orders mail is on the clipboard"));
 }
 
 void MailTest::sendWithoutCountryAsksForIt()

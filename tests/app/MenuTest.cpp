@@ -93,6 +93,12 @@ void MenuTest::shortcuts_data()
     QTest::newRow("ContextHelp") << int(Cmd::ContextHelp) << "Shift+F1";
     QTest::newRow("NextPane") << int(Cmd::NextPane) << "F6";
     QTest::newRow("PreviousPane") << int(Cmd::PreviousPane) << "Shift+F6";
+    // Keys beyond the menus' own.
+    QTest::newRow("First") << int(Cmd::FirstSeason) << "Alt+Home";
+    QTest::newRow("Previous") << int(Cmd::PreviousSeason) << "Alt+Left";
+    QTest::newRow("Next") << int(Cmd::NextSeason) << "Alt+Right";
+    QTest::newRow("Latest") << int(Cmd::LatestSeason) << "Alt+End";
+    QTest::newRow("Exit") << int(Cmd::AppExit) << "Ctrl+Q";
 }
 
 void MenuTest::shortcuts()

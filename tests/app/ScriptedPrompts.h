@@ -34,9 +34,9 @@ public:
     }
 
     std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString& suggested, const QString& filter,
-                                          const QString& defaultSuffix) override
+                                          const QString& defaultSuffix, const QString& folder = QString()) override
     {
-        saveRequests.push_back({suggested, filter, defaultSuffix});
+        saveRequests.push_back({suggested, filter, defaultSuffix, folder});
         if (saveAnswers.empty())
             return std::nullopt;
         const QString answer = saveAnswers.front();
@@ -58,6 +58,16 @@ public:
 
     void ShowMessage(QWidget*, const QString& text, MessageIcon icon) override { messages.push_back({text, icon}); }
 
+    bool AskToContinue(QWidget*, const QString& text, const QString& question, const QString& acceptLabel) override
+    {
+        questions.push_back({text, question, acceptLabel});
+        if (continueAnswers.empty())
+            return false;
+        const bool answer = continueAnswers.front();
+        continueAnswers.pop_front();
+        return answer;
+    }
+
     bool RunDialog(QDialog& dialog) override
     {
         dialogTitles.push_back(dialog.windowTitle());
@@ -69,16 +79,24 @@ public:
         QString folder;
         QString filter;
     };
+    struct Question {
+        QString text;
+        QString question;
+        QString acceptLabel;
+    };
     struct SaveRequest {
         QString suggested;
         QString filter;
         QString defaultSuffix;
+        QString folder;
     };
 
     /// Answers in turn; a null QString cancels the dialog.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     std::deque<QMessageBox::StandardButton> saveChangesAnswers;
+    /// Answers to AskToContinue in turn; none left means Cancel.
+    std::deque<bool> continueAnswers;
     /// Called with each modal dialog; its result is whether it was accepted.
     std::function<bool(QDialog&)> dialogHook;
 
@@ -86,5 +104,6 @@ public:
     std::vector<SaveRequest> saveRequests;
     std::vector<QString> saveQuestions;
     std::vector<Message> messages;
+    std::vector<Question> questions;
     std::vector<QString> dialogTitles;
 };

@@ -4,10 +4,16 @@
 //   guide-shots GAME.kes OUTPUT-FOLDER
 //
 // Opens the game as the program does, then saves file-menu.png, edit-menu.png,
-// view-menu.png and game-details.png.
+// view-menu.png, game-details.png, print-preview.png (the map with initials
+// and supply centres), help-window.png and orders-selection.png, and prints
+// the map and the orders to map.pdf and orders.pdf as File, Print does.
+#include "app/ChildFrame.h"
 #include "app/DocManager.h"
 #include "app/GameDetailsDlg.h"
+#include "app/HelpWindow.h"
+#include "app/KesTextView.h"
 #include "app/KestraneApp.h"
+#include "app/KestraneView.h"
 #include "app/MainFrame.h"
 
 #include <QAction>
@@ -16,7 +22,12 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 
 #include <iostream>
 
@@ -40,6 +51,85 @@ bool SaveMenu(CMainFrame& frame, const QString& title, const QString& path)
     frame.UpdateActions();
     menu->adjustSize();
     return menu->grab().save(path);
+}
+
+// Print Preview of the map as File, Print Preview shows it, at a size where
+// the units and their letters can be made out.
+bool SavePrintPreview(CMainFrame& frame, QPrinter& printer, const QString& path)
+{
+    CChildFrame* game = frame.ActiveFrame();
+    if (!game)
+        return false;
+    QPrintPreviewDialog dialog(&printer, &frame);
+    CKestraneView* map = game->MapView();
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, map, [map](QPrinter* target) { map->Print(*target); });
+    dialog.resize(1100, 820);
+    dialog.show();
+    QApplication::processEvents();
+    if (auto* preview = dialog.findChild<QPrintPreviewWidget*>()) {
+        preview->updatePreview();
+        preview->fitInView();
+    }
+    QApplication::processEvents();
+    const bool ok = dialog.grab().save(path);
+    dialog.close();
+    return ok;
+}
+
+bool SaveHelpWindow(CMainFrame& frame, const QString& path)
+{
+    frame.Execute(Cmd::HelpTopics);
+    CHelpWindow* help = frame.HelpWindow();
+    if (!help)
+        return false;
+    help->resize(900, 700);
+    QApplication::processEvents();
+    const bool ok = help->grab().save(path);
+    help->close();
+    return ok;
+}
+
+// The game window with lines of the orders pane selected by a drag.
+bool SaveOrdersSelection(CMainFrame& frame, const QString& path)
+{
+    CChildFrame* game = frame.ActiveFrame();
+    if (!game)
+        return false;
+    frame.Execute(Cmd::FirstSeason);
+    frame.Execute(Cmd::NextSeason);
+    CKesTextView* pane = game->TextView();
+    QApplication::processEvents();
+    const int line = pane->ScreenLineHeight() * pane->logicalDpiY() / 100;
+    const QPoint from(30, 3 * line + line / 2);
+    const QPoint to(30, 7 * line + line / 2);
+    QWidget* viewport = pane->viewport();
+    QMouseEvent press(QEvent::MouseButtonPress, from, viewport->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, viewport->mapToGlobal(to), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
+    QApplication::processEvents();
+    return frame.grab().save(path);
+}
+
+// The map and the orders printed to PDF files, as the print dialog's
+// "Print to File (PDF)" does.
+bool PrintToPdf(CMainFrame& frame, const QString& folder)
+{
+    CChildFrame* game = frame.ActiveFrame();
+    if (!game)
+        return false;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder + "/map.pdf");
+    game->MapView()->Print(printer);
+    printer.setOutputFileName(folder + "/orders.pdf");
+    game->TextView()->Print(printer);
+    return true;
 }
 
 } // namespace
@@ -81,6 +171,14 @@ int main(int argc, char** argv)
     QApplication::processEvents();
     ok = details.grab().save(out + "/game-details.png") && ok;
     details.close();
+
+    // With initials and supply centres on (the settings the caller chose).
+    frame.Execute(Cmd::LatestSeason);
+    ok = SavePrintPreview(frame, app.Printer(), out + "/print-preview.png") && ok;
+    ok = SaveHelpWindow(frame, out + "/help-window.png") && ok;
+    ok = SaveOrdersSelection(frame, out + "/orders-selection.png") && ok;
+    if (qEnvironmentVariableIsSet("GUIDE_SHOTS_PDF"))
+        ok = PrintToPdf(frame, qEnvironmentVariable("GUIDE_SHOTS_PDF")) && ok;
 
     frame.close();
     app.ExitInstance();

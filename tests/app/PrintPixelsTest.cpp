@@ -1,0 +1,226 @@
+#include "AppFixture.h"
+#include "SampleGame.h"
+
+#include "app/ChildFrame.h"
+#include "app/KestraneView.h"
+#include "model/KestraneDoc.h"
+#include "support/RecordingServices.h"
+
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QStyleOptionGraphicsItem>
+#include <QtTest>
+
+namespace {
+
+// The part region (paper pixels) of the first page that Print Preview shows,
+// drawn by the preview's own page item at the printer's resolution. The page
+// is played back from what the preview recorded when the dialog asked for
+// it, after the print code has returned.
+QImage PreviewRegion(CAppFixture& app, const QRect& region)
+{
+    QImage image;
+    app.Prompts().dialogHook = [&image, region](QDialog& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        if (!preview)
+            return false;
+        preview->updatePreview();
+        auto* view = preview->findChild<QGraphicsView*>();
+        if (!view || !view->scene())
+            return false;
+        QGraphicsItem* first = nullptr;
+        for (QGraphicsItem* item : view->scene()->items())
+            if (!first || item->pos().y() < first->pos().y())
+                first = item;
+        if (!first)
+            return false;
+        image = QImage(region.size(), QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        painter.translate(-region.topLeft());
+        QStyleOptionGraphicsItem option;
+        option.exposedRect = QRectF(region);
+        first->paint(&painter, &option, nullptr);
+        return false;
+    };
+    app.Run(Cmd::PrintPreview);
+    app.Prompts().dialogHook = nullptr;
+    return image;
+}
+
+QPoint PageOrigin(QPrinter& printer)
+{
+    return printer.pageLayout().paintRectPixels(printer.resolution()).topLeft();
+}
+
+// Whether colour is the picture's pixel at (x, y) or at a neighbour: a
+// stretch may round a pixel's edge either way.
+bool NearPixel(const QImage& picture, int x, int y, QRgb colour)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int px = std::clamp(x + dx, 0, picture.width() - 1);
+            const int py = std::clamp(y + dy, 0, picture.height() - 1);
+            if ((picture.pixel(px, py) & 0xFFFFFF) == (colour & 0xFFFFFF))
+                return true;
+        }
+    return false;
+}
+
+// The tallest run of rows, in any one column, where a and b differ: the
+// height of a letter drawn into one of them and not the other.
+int TallestDifference(const QImage& a, const QImage& b)
+{
+    int tallest = 0;
+    for (int x = 0; x < std::min(a.width(), b.width()); ++x) {
+        int run = 0;
+        for (int y = 0; y < std::min(a.height(), b.height()); ++y) {
+            run = a.pixel(x, y) != b.pixel(x, y) ? run + 1 : 0;
+            tallest = std::max(tallest, run);
+        }
+    }
+    return tallest;
+}
+
+// An army of the season on show whose letter lies clear of other units: the
+// first army of the first country that has one.
+std::optional<MapPos> SomeArmy(const CKestraneDoc& doc)
+{
+    for (int c = 0; c < doc.m_nCountries; ++c)
+        if (const CUnitList* units = doc.GetUnitList(c))
+            for (const CSeasonData& unit : *units)
+                if (unit.m_nType != CSeasonData::kFleet)
+                    return unit.m_pos;
+    return std::nullopt;
+}
+
+constexpr int kUnitHeight = 16; // the unit pictures are 24 x 16
+
+} // namespace
+
+// What Print and Print Preview put on paper for the map: the season as the
+// screen composes it, scaled as a whole, owned by the preview.
+class PrintPixelsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void previewPageIsTheSeasonScaled_data();
+    void previewPageIsTheSeasonScaled();
+    void printedPictureIsTheScreenPicture_data();
+    void printedPictureIsTheScreenPicture();
+    void initialsOnA600DpiPageKeepTheirScreenSize();
+};
+
+void PrintPixelsTest::previewPageIsTheSeasonScaled_data()
+{
+    QTest::addColumn<int>("initials");
+    QTest::addColumn<int>("centres");
+    QTest::addColumn<int>("season"); // Cmd run before printing; 0 for the latest
+    QTest::newRow("LatestInitialsAndCentres") << 1 << 1 << 0;
+    QTest::newRow("FirstBareUnits") << 0 << 0 << int(Cmd::FirstSeason);
+    QTest::newRow("RetreatsWithInitials") << 1 << 0 << int(Cmd::PreviousSeason);
+}
+
+void PrintPixelsTest::previewPageIsTheSeasonScaled()
+{
+    QFETCH(int, initials);
+    QFETCH(int, centres);
+    QFETCH(int, season);
+    CAppFixture app(SampleSettings(initials, centres));
+    QVERIFY2(OpenSampleGame(app), qPrintable(SampleGamePath()));
+    if (season)
+        app.Run(Cmd(season));
+    QPrinter& printer = app.App().Printer();
+    printer.setResolution(150);
+    CKestraneView* view = app.Frame().ActiveFrame()->MapView();
+    CRecordingServices messages;
+    const CKestraneView::CPrintedMap printed = view->LayOutPrintedMap(printer, messages);
+    QVERIFY(!printed.picture.isNull());
+    QVERIFY(printed.to.width() > 400);
+
+    const QRect region = printed.to.translated(PageOrigin(printer));
+    const QImage page = PreviewRegion(app, region);
+    QCOMPARE(page.size(), region.size());
+
+    // Every page pixel is the picture's pixel it scales from.
+    qint64 wrong = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const int sx = printed.from.x() + int((x + 0.5) * printed.from.width() / printed.to.width());
+            const int sy = printed.from.y() + int((y + 0.5) * printed.from.height() / printed.to.height());
+            if (!NearPixel(printed.picture, sx, sy, page.pixel(x, y)))
+                ++wrong;
+        }
+    const qint64 all = qint64(page.width()) * page.height();
+    QVERIFY2(wrong * 1000 < all, qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(wrong).arg(all)));
+    QVERIFY(app.Prompts().messages.empty());
+}
+
+void PrintPixelsTest::printedPictureIsTheScreenPicture_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("300dpi") << 300;
+    QTest::newRow("600dpi") << 600;
+    QTest::newRow("1200dpi") << 1200;
+}
+
+void PrintPixelsTest::printedPictureIsTheScreenPicture()
+{
+    QFETCH(int, dpi);
+    CAppFixture app(SampleSettings(1, 1));
+    QVERIFY(OpenSampleGame(app));
+    QPrinter& printer = app.App().Printer();
+    printer.setResolution(dpi);
+    CKestraneView* view = app.Frame().ActiveFrame()->MapView();
+    CRecordingServices messages;
+    const CKestraneView::CPrintedMap printed = view->LayOutPrintedMap(printer, messages);
+    QCOMPARE(printed.picture.convertToFormat(QImage::Format_RGB32), view->RenderedPicture().convertToFormat(QImage::Format_RGB32));
+    // Scaled as a whole: the same factor across and down.
+    const double across = double(printed.to.width()) / printed.from.width();
+    const double down = double(printed.to.height()) / printed.from.height();
+    QVERIFY2(std::abs(across - down) < 0.01 * across, qPrintable(QStringLiteral("%1 %2").arg(across).arg(down)));
+    QVERIFY(messages.messages.empty());
+}
+
+void PrintPixelsTest::initialsOnA600DpiPageKeepTheirScreenSize()
+{
+    CAppFixture app(SampleSettings(1, 0));
+    CKestraneDoc* doc = OpenSampleGame(app);
+    QVERIFY(doc);
+    const std::optional<MapPos> army = SomeArmy(*doc);
+    QVERIFY(army);
+    CKestraneView* view = app.Frame().ActiveFrame()->MapView();
+
+    // On screen: the letter's height in picture pixels, a unit being 16.
+    const QImage screenWith = view->RenderedPicture();
+    app.App().Settings().m_bInitials = 0;
+    const QImage screenWithout = view->RenderedPicture();
+    const int screenLetter = TallestDifference(screenWith, screenWithout);
+    QVERIFY(screenLetter > 3 && screenLetter < kUnitHeight);
+
+    // On a 600 dpi page: the same letter around the same army, measured in
+    // page pixels against the unit's height on the page.
+    QPrinter& printer = app.App().Printer();
+    printer.setResolution(600);
+    CRecordingServices messages;
+    const CKestraneView::CPrintedMap printed = view->LayOutPrintedMap(printer, messages);
+    const double scale = double(printed.to.height()) / printed.from.height();
+    const QRect around(int((army->x - 12) * scale), int((army->y - 10) * scale), int(36 * scale), int(30 * scale));
+    const QRect region = around.translated(printed.to.topLeft() + PageOrigin(printer));
+    const QImage pageWithout = PreviewRegion(app, region);
+    app.App().Settings().m_bInitials = 1;
+    const QImage pageWith = PreviewRegion(app, region);
+    QVERIFY(!pageWith.isNull() && !pageWithout.isNull());
+    const int pageLetter = TallestDifference(pageWith, pageWithout);
+    QVERIFY(pageLetter > 0);
+
+    const double onScreen = double(screenLetter) / kUnitHeight;
+    const double onPaper = pageLetter / (kUnitHeight * scale);
+    QVERIFY2(onPaper <= onScreen + 1.5 / kUnitHeight,
+             qPrintable(QStringLiteral("letter %1 of a unit on paper, %2 on screen").arg(onPaper).arg(onScreen)));
+}
+
+QTEST_MAIN(PrintPixelsTest)
+#include "PrintPixelsTest.moc"
