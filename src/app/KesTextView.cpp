@@ -250,11 +250,13 @@ void CKesTextView::PaintSelection(QPainter& painter, const std::vector<COrdersLi
     if (m_selection.IsEmpty())
         return;
     const int dpiY = logicalDpiY();
-    const int height = std::max(1, lineHeight * dpiY / 100);
     QColor highlight = palette().color(QPalette::Highlight);
     highlight.setAlpha(90);
     for (int i = m_selection.First(); i <= m_selection.Last() && i < int(layout.size()); ++i) {
-        const int top = ToDeviceY(layout[size_t(i)].y, dpiY) - verticalScrollBar()->value();
+        // From this line's top to the next one's, so the band has no gaps.
+        const int y = layout[size_t(i)].y;
+        const int top = ToDeviceY(y, dpiY) - verticalScrollBar()->value();
+        const int height = std::max(1, ToDeviceY(y - lineHeight, dpiY) - ToDeviceY(y, dpiY));
         painter.fillRect(QRect(0, top, viewport()->width(), height), highlight);
     }
 }

@@ -13,18 +13,30 @@
 namespace {
 
 // Wraps the composed picture without copying; valid while picture lives,
-// so only for painting that is finished before picture goes.
+// so only for painting that is finished before picture goes, and only
+// without smooth scaling (see OwnedImage).
 QImage Wrap(const CRgbImage& picture)
 {
     return QImage(reinterpret_cast<const uchar*>(picture.Pixels().data()), picture.Width(), picture.Height(),
                   picture.Width() * 4, QImage::Format_RGB32);
 }
 
-// A copy that owns its pixels. Print preview records the images it is given
-// and plays them back later, long after the composed picture is gone.
+// A copy that owns its pixels and is opaque. Print preview records the
+// images it is given and plays them back later, long after the composed
+// picture is gone. The core leaves the top byte of each pixel 0, which Qt's
+// RGB32 format wants to be 0xFF: its smooth scaling (the preview's zoom, a
+// printer driver's resampling) would read the picture as transparent.
 QImage OwnedImage(const CRgbImage& picture)
 {
-    return Wrap(picture).copy();
+    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+    const std::vector<uint32_t>& pixels = picture.Pixels();
+    for (int y = 0; y < picture.Height(); ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        const uint32_t* from = pixels.data() + size_t(y) * size_t(picture.Width());
+        for (int x = 0; x < picture.Width(); ++x)
+            row[x] = from[x] | 0xFF000000u;
+    }
+    return image;
 }
 
 QRect ToQRect(const CRasterRect& r)
@@ -129,7 +141,7 @@ QImage CKestraneView::RenderedPicture() const
         return {};
     CDeferredMessages messages;
     const CDrawResult result = OnDraw(*m_pDoc, m_app.Display(), ScreenTarget(), messages);
-    return Wrap(result.picture).copy();
+    return OwnedImage(result.picture);
 }
 
 CPrinterTarget CKestraneView::PrinterTarget(const QRect& page, CRasterPoint windowOrigin, int printerDpiY) const

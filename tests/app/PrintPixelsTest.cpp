@@ -51,6 +51,55 @@ QImage PreviewRegion(CAppFixture& app, const QRect& region)
     return image;
 }
 
+// The map as the preview window shows it, fitted into a window of the given
+// width: the preview's own view, grabbed from the screen, and the map's
+// place in that picture. paperMap is the map's rectangle on the paper.
+struct ShownMap {
+    QImage shot;
+    QRect map;
+};
+ShownMap PreviewShown(CAppFixture& app, int width, const QRect& paperMap)
+{
+    ShownMap shown;
+    app.Prompts().dialogHook = [&shown, width, paperMap](QDialog& dialog) {
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        if (!preview)
+            return false;
+        dialog.resize(width, width * 3 / 4);
+        dialog.show();
+        preview->updatePreview();
+        preview->fitInView();
+        QCoreApplication::processEvents();
+        auto* view = preview->findChild<QGraphicsView*>();
+        if (!view || !view->scene() || view->scene()->items().isEmpty())
+            return false;
+        QGraphicsItem* page = view->scene()->items().front();
+        shown.shot = view->viewport()->grab().toImage();
+        shown.map = view->mapFromScene(page->mapToScene(QRectF(paperMap))).boundingRect();
+        dialog.hide();
+        return false;
+    };
+    app.Run(Cmd::PrintPreview);
+    app.Prompts().dialogHook = nullptr;
+    return shown;
+}
+
+// The mean colour of a part of an image.
+QColor MeanColour(const QImage& image, const QRect& part)
+{
+    qint64 red = 0, green = 0, blue = 0, count = 0;
+    for (int y = part.top(); y <= part.bottom(); ++y)
+        for (int x = part.left(); x <= part.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            red += qRed(pixel);
+            green += qGreen(pixel);
+            blue += qBlue(pixel);
+            ++count;
+        }
+    count = std::max<qint64>(1, count);
+    return QColor(int(red / count), int(green / count), int(blue / count));
+}
+
 QPoint PageOrigin(QPrinter& printer)
 {
     return printer.pageLayout().paintRectPixels(printer.resolution()).topLeft();
@@ -111,6 +160,8 @@ private slots:
     void printedPictureIsTheScreenPicture_data();
     void printedPictureIsTheScreenPicture();
     void initialsOnA600DpiPageKeepTheirScreenSize();
+    void zoomedOutPreviewShowsTheMap_data();
+    void zoomedOutPreviewShowsTheMap();
 };
 
 void PrintPixelsTest::previewPageIsTheSeasonScaled_data()
@@ -220,6 +271,45 @@ void PrintPixelsTest::initialsOnA600DpiPageKeepTheirScreenSize()
     const double onPaper = pageLetter / (kUnitHeight * scale);
     QVERIFY2(onPaper <= onScreen + 1.5 / kUnitHeight,
              qPrintable(QStringLiteral("letter %1 of a unit on paper, %2 on screen").arg(onPaper).arg(onScreen)));
+}
+
+void PrintPixelsTest::zoomedOutPreviewShowsTheMap_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<int>("width"); // the preview window's width
+    QTest::newRow("1200dpiFitted") << 1200 << 1100;
+    QTest::newRow("600dpiSmall") << 600 << 500;
+    QTest::newRow("300dpiLarge") << 300 << 1500;
+}
+
+void PrintPixelsTest::zoomedOutPreviewShowsTheMap()
+{
+    QFETCH(int, dpi);
+    QFETCH(int, width);
+    CAppFixture app(SampleSettings(1, 1));
+    QVERIFY(OpenSampleGame(app));
+    QPrinter& printer = app.App().Printer();
+    printer.setResolution(dpi);
+    CRecordingServices messages;
+    const CKestraneView::CPrintedMap printed = app.Frame().ActiveFrame()->MapView()->LayOutPrintedMap(printer, messages);
+    // Opaque, as every scaling path takes an RGB32 picture to be: the byte
+    // Qt's pixel() would hide is read straight from the pixels.
+    for (int y = 0; y < printed.picture.height(); y += 7) {
+        const auto* row = reinterpret_cast<const uint32_t*>(printed.picture.constScanLine(y));
+        for (int x = 0; x < printed.picture.width(); x += 7)
+            QCOMPARE(row[x] >> 24, 0xFFu);
+    }
+
+    const ShownMap shown = PreviewShown(app, width, printed.to.translated(PageOrigin(printer)));
+    QVERIFY(!shown.shot.isNull());
+    QVERIFY(shown.map.width() > 50);
+    // Inside the map's border, well clear of its edges.
+    const QRect inner = shown.map.adjusted(3, 3, -3, -3) & shown.shot.rect();
+    const QColor expected = MeanColour(printed.picture, printed.from);
+    const QColor seen = MeanColour(shown.shot, inner);
+    const int off = std::max({std::abs(seen.red() - expected.red()), std::abs(seen.green() - expected.green()),
+                              std::abs(seen.blue() - expected.blue())});
+    QVERIFY2(off <= 12, qPrintable(QStringLiteral("map shows %1, the picture is %2").arg(seen.name(), expected.name())));
 }
 
 QTEST_MAIN(PrintPixelsTest)
