@@ -1,5 +1,6 @@
 #include "model/InstallPath.h"
 
+#include <cstdlib>
 #include <system_error>
 #include <vector>
 
@@ -35,10 +36,8 @@ bool EqualNoCase(const std::string& a, const std::string& b)
     return true;
 }
 
-} // namespace
-
-std::optional<std::filesystem::path> ResolveInstallPath(const std::string& installDir,
-                                                        const std::string& relativePath)
+// The path below one folder, matched as ResolveInstallPath describes.
+std::optional<std::filesystem::path> ResolveBelow(const std::string& installDir, const std::string& relativePath)
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -69,6 +68,32 @@ std::optional<std::filesystem::path> ResolveInstallPath(const std::string& insta
         current = *match;
     }
     return current;
+}
+
+} // namespace
+
+std::filesystem::path UserDataDir()
+{
+    // The XDG base directory rules: a relative value is to be ignored.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && dataHome[0] == '/')
+        return std::filesystem::path(dataHome) / "kestrane";
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/')
+        return std::filesystem::path(home) / ".local" / "share" / "kestrane";
+    return {};
+}
+
+std::optional<std::filesystem::path> ResolveInstallPath(const std::string& installDir,
+                                                        const std::string& relativePath)
+{
+    if (auto found = ResolveBelow(installDir, relativePath))
+        return found;
+    const bool absolute = !relativePath.empty() && relativePath.front() == '/';
+    const std::filesystem::path user = UserDataDir();
+    if (absolute || user.empty())
+        return std::nullopt;
+    return ResolveBelow(user.string(), relativePath);
 }
 
 std::filesystem::path InstallPathOrJoin(const std::string& installDir, const std::string& relativePath)

@@ -6,6 +6,9 @@
 #ifndef KESTRANE_DATA_DIR
 #define KESTRANE_DATA_DIR "/usr/local/share/kestrane"
 #endif
+#ifndef KESTRANE_RELATIVE_DATA_DIR
+#define KESTRANE_RELATIVE_DATA_DIR "../share/kestrane"
+#endif
 #ifndef KESTRANE_SOURCE_DATA_DIR
 #define KESTRANE_SOURCE_DATA_DIR ""
 #endif
@@ -43,7 +46,22 @@ std::string DefaultInstallDir(const std::string& currentDir, const std::string& 
 
 std::string InstalledDataDir()
 {
+    // Linux names the running program's file here; elsewhere the configured
+    // folder is all there is.
     std::error_code ec;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return InstalledDataDir(ec ? std::string() : program.parent_path().string());
+}
+
+std::string InstalledDataDir(const std::string& programDir)
+{
+    std::error_code ec;
+    if (!programDir.empty()) {
+        const std::filesystem::path beside =
+            (std::filesystem::path(programDir) / KESTRANE_RELATIVE_DATA_DIR).lexically_normal();
+        if (std::filesystem::is_directory(beside / "Maps", ec))
+            return beside.string();
+    }
     const std::filesystem::path installed(KESTRANE_DATA_DIR);
     if (std::filesystem::is_directory(installed / "Maps", ec))
         return installed.string();

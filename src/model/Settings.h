@@ -50,5 +50,13 @@ struct CAppSettings {
 std::string DefaultInstallDir(const std::string& currentDir, const std::string& installedDataDir);
 
 /// The folder the program's data was installed to (share/kestrane), or the
-/// source tree's data folder when running from a build tree.
+/// source tree's data folder when running from a build tree. The running
+/// program's own folder decides, so an installation moved elsewhere as a
+/// whole still finds its data.
 std::string InstalledDataDir();
+
+/// The data folder for programs in programDir: programDir/../share/kestrane
+/// (as installed) when it holds Maps, else the folder the build configured
+/// when that does, else the source tree's data folder when that does, else
+/// the configured folder.
+std::string InstalledDataDir(const std::string& programDir);

@@ -42,10 +42,13 @@ CCliRun RunCliBinary(const std::vector<std::string>& args, const std::filesystem
     std::vector<std::string> envStrings;
     for (char** e = environ; *e; ++e) {
         const std::string entry(*e);
-        if (entry.rfind("XDG_CACHE_HOME=", 0) != 0 && entry.rfind("XDG_CONFIG_HOME=", 0) != 0)
+        if (entry.rfind("XDG_CACHE_HOME=", 0) != 0 && entry.rfind("XDG_CONFIG_HOME=", 0) != 0 &&
+            entry.rfind("XDG_DATA_HOME=", 0) != 0)
             envStrings.push_back(entry);
     }
     envStrings.push_back("XDG_CACHE_HOME=" + (io.Path() / "cache").string());
+    // Maps of the user's own are looked for in the data folder: none here.
+    envStrings.push_back("XDG_DATA_HOME=" + (io.Path() / "data").string());
     envStrings.push_back("XDG_CONFIG_HOME=" + (configHome.empty() ? io.Path() / "config" : configHome).string());
     std::vector<char*> envp;
     for (auto& s : envStrings)
