@@ -1,11 +1,27 @@
 #include "app/KestraneApp.h"
 #include "app/MainFrame.h"
+#include "app/StartOptions.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[])
 {
+    // Answered before any window system is needed, so they work anywhere.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(StartHelpText().c_str(), stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("kestrane %s\n", KESTRANE_VERSION);
+            return 0;
+        }
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrane"));
     QApplication::setOrganizationName(QStringLiteral("Morvellan"));
