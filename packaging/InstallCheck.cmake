@@ -47,7 +47,8 @@ must_exist(${BINDIR}/kestrane ${BINDIR}/kestrane-cli
   ${DATADIR}/applications/org.kestrane.Kestrane.desktop ${DATADIR}/mime/packages/kestrane.xml
   ${DATADIR}/metainfo/org.kestrane.Kestrane.metainfo.xml
   ${MANDIR}/man1/kestrane-cli.1 ${MANDIR}/man1/kestrane.1
-  ${DATADIR}/bash-completion/completions/kestrane-cli)
+  ${DATADIR}/bash-completion/completions/kestrane-cli
+  ${DATADIR}/icons/hicolor/48x48/apps/kestrane.png ${DATADIR}/icons/hicolor/scalable/apps/kestrane.svg)
 
 # No stored settings, no maps in the current folder: the data can only come
 # from the installation. A map only the installation holds proves it.
