@@ -1,10 +1,7 @@
 #include "cli/History.h"
 
-#include "model/KestraneDoc.h"
 #include "views/LineChartSvg.h"
 
-#include <algorithm>
-#include <set>
 #include <utility>
 
 namespace {
@@ -23,34 +20,6 @@ std::string CsvField(const std::string& text)
 }
 
 } // namespace
-
-CCentreHistory BuildCentreHistory(const CKestraneDoc& doc)
-{
-    CCentreHistory history;
-    const int countries = std::clamp<int>(int(std::min<size_t>(size_t(doc.m_nCountries), doc.m_countries.size())),
-                                          0, kMaxCountries);
-    for (int i = 0; i < countries; ++i) {
-        const CCountry& c = doc.m_countries[size_t(i)];
-        history.countries.push_back({c.m_strName, {c.Red(), c.Green(), c.Blue()}});
-    }
-    for (const auto& season : doc.m_seasons) {
-        CCentreHistory::Row row;
-        row.season = season->m_strSeason;
-        bool owned = false;
-        const int inSeason = std::min<int>(countries, std::max(season->m_nCountries, 0));
-        for (int i = 0; i < countries; ++i) {
-            std::set<std::pair<int32_t, int32_t>> distinct;
-            if (i < inSeason)
-                for (const MapPos& p : season->m_centres[size_t(i)])
-                    distinct.insert({p.x, p.y});
-            row.centres.push_back(int(distinct.size()));
-            owned = owned || !distinct.empty();
-        }
-        if (owned)
-            history.rows.push_back(std::move(row));
-    }
-    return history;
-}
 
 std::string CentreHistoryCsv(const CCentreHistory& history)
 {
