@@ -3,6 +3,7 @@
 #include "app/TextConv.h"
 #include "model/KestraneDoc.h"
 #include "views/OrdersLayout.h"
+#include "views/PhaseSummary.h"
 
 #include <QAction>
 #include <QApplication>
@@ -101,7 +102,8 @@ std::vector<COrdersLine> CKesTextView::ScreenLayout() const
 {
     if (!m_pDoc)
         return {};
-    return LayoutScreenLines(m_pDoc->GetCurrentSeason(), ScreenLineHeight());
+    const CSeasonHdr* season = m_pDoc->GetCurrentSeason();
+    return LayoutScreenLines(season, ScreenLineHeight(), PhaseSummaryLines(*m_pDoc, season));
 }
 
 QStringList CKesTextView::ScreenLines() const
@@ -235,7 +237,9 @@ void CKesTextView::paintEvent(QPaintEvent*)
     if (!m_pDoc)
         return;
     const int lineHeight = ScreenLineHeight();
-    const std::vector<COrdersLine> layout = LayoutScreenLines(m_pDoc->GetCurrentSeason(), lineHeight);
+    const CSeasonHdr* season = m_pDoc->GetCurrentSeason();
+    const std::vector<COrdersLine> layout =
+        LayoutScreenLines(season, lineHeight, PhaseSummaryLines(*m_pDoc, season));
     PaintSelection(painter, layout, lineHeight);
     painter.setFont(TextFont());
     painter.setPen(palette().color(QPalette::Text));
@@ -273,7 +277,8 @@ int CKesTextView::PageCount(QPrinter& printer) const
 {
     if (!m_pDoc)
         return 0;
-    return ::PageCount(m_pDoc->GetCurrentSeason(), LinesPerPage(printer));
+    const CSeasonHdr* season = m_pDoc->GetCurrentSeason();
+    return ::PageCount(season, LinesPerPage(printer), PhaseSummaryLines(*m_pDoc, season));
 }
 
 void CKesTextView::Print(QPrinter& printer)
@@ -302,6 +307,8 @@ void CKesTextView::Print(QPrinter& printer)
     const int charHeight = painter.fontMetrics().height() * 100 / dpiY;
     const int ascent = painter.fontMetrics().ascent();
     const COrdersPageHeader header = LayoutOrdersPageHeader(charHeight, pageWidthUnits);
+    const CSeasonHdr* season = m_pDoc->GetCurrentSeason();
+    const std::vector<std::string> summary = PhaseSummaryLines(*m_pDoc, season);
 
     for (int page = from; page <= to; ++page) {
         if (page != from)
@@ -309,7 +316,7 @@ void CKesTextView::Print(QPrinter& printer)
         painter.drawText(QPoint(ToDeviceX(header.titleX, dpiX), ToDeviceY(header.titleY, dpiY) + ascent), title);
         painter.drawLine(ToDeviceX(header.ruleFromX, dpiX), ToDeviceY(header.ruleY, dpiY),
                          ToDeviceX(header.ruleToX, dpiX), ToDeviceY(header.ruleY, dpiY));
-        DrawLines(painter, LayoutPage(m_pDoc->GetCurrentSeason(), page, linesPerPage, lineHeight),
+        DrawLines(painter, LayoutPage(season, page, linesPerPage, lineHeight, summary),
                   ToDeviceX(header.bodyOriginX, dpiX), ToDeviceY(header.bodyOriginY, dpiY), dpiX, dpiY);
     }
     painter.end();

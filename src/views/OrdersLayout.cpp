@@ -3,8 +3,33 @@
 #include "model/SeasonHdr.h"
 
 #include <algorithm>
+#include <array>
 
-std::vector<COrdersLine> LayoutScreenLines(const CSeasonHdr* season, int lineHeight)
+namespace {
+
+// One headed block of the text: the orders, the dislodged units, the summary.
+struct CTextSection {
+    const char* heading;
+    const std::vector<std::string>* lines;
+};
+
+void AppendSection(std::vector<COrdersLine>& out, int& y, int lineHeight, const char* heading,
+                   const std::vector<std::string>& lines)
+{
+    if (lines.empty())
+        return;
+    y -= lineHeight;
+    out.push_back({y, heading});
+    for (const std::string& line : lines) {
+        y -= lineHeight;
+        out.push_back({y, line});
+    }
+}
+
+} // namespace
+
+std::vector<COrdersLine> LayoutScreenLines(const CSeasonHdr* season, int lineHeight,
+                                           const std::vector<std::string>& summary)
 {
     std::vector<COrdersLine> lines;
     if (!season)
@@ -17,14 +42,8 @@ std::vector<COrdersLine> LayoutScreenLines(const CSeasonHdr* season, int lineHei
             lines.push_back({y, order});
         }
     }
-    if (!season->m_dislodged.empty()) {
-        y -= lineHeight;
-        lines.push_back({y, kDislodgedHeading});
-        for (const std::string& unit : season->m_dislodged) {
-            y -= lineHeight;
-            lines.push_back({y, unit});
-        }
-    }
+    AppendSection(lines, y, lineHeight, kDislodgedHeading, season->m_dislodged);
+    AppendSection(lines, y, lineHeight, kSummaryHeading, summary);
     return lines;
 }
 
@@ -42,57 +61,55 @@ int DefaultLinesPerPage()
     return LinesPerPage(kDefaultPageHeight, kDefaultLineHeight);
 }
 
-int PageCount(const CSeasonHdr* season, int linesPerPage)
+int PageCount(const CSeasonHdr* season, int linesPerPage, const std::vector<std::string>& summary)
 {
     if (!season)
         return 0;
-    const int lines = int(season->m_dislodged.size() + season->m_orders.size()) + 2;
+    int lines = int(season->m_dislodged.size() + season->m_orders.size()) + 2;
+    if (!summary.empty())
+        lines += int(summary.size()) + 1;
     return lines / std::max(1, linesPerPage) + 1;
 }
 
-std::vector<COrdersLine> LayoutPage(const CSeasonHdr* season, int page, int linesPerPage, int lineHeight)
+std::vector<COrdersLine> LayoutPage(const CSeasonHdr* season, int page, int linesPerPage, int lineHeight,
+                                    const std::vector<std::string>& summary)
 {
     std::vector<COrdersLine> lines;
     if (!season || season->m_orders.empty() || page < 1)
         return lines;
+    // The sections run on as one stream of lines, L to a page; the headings
+    // take no room of their own. A section's heading stands on every page
+    // that holds some of its lines, and also at the foot of the page on
+    // which the section before it ends when its own lines start on the next.
+    const std::array<CTextSection, 3> sections{{{kOrdersHeading, &season->m_orders},
+                                                {kDislodgedHeading, &season->m_dislodged},
+                                                {kSummaryHeading, &summary}}};
     const size_t perPage = size_t(std::max(1, linesPerPage));
-    const size_t orders = season->m_orders.size();
-    const size_t dislodged = season->m_dislodged.size();
     const size_t first = size_t(page - 1) * perPage;
-    // The page on which the order list ends, and how many of its lines the
-    // orders take; the dislodged lines fill the rest of that page and then
-    // whole pages after it.
-    const size_t lastPage = (orders - 1) / perPage + 1;
-    const size_t ordersOnLastPage = orders - (lastPage - 1) * perPage;
+    const size_t end = first + perPage;
     int y = 0;
-
-    if (first < orders) {
-        lines.push_back({y, kOrdersHeading});
-        const size_t end = std::min(orders, first + perPage);
-        for (size_t i = first; i < end; ++i) {
-            y -= lineHeight;
-            lines.push_back({y, season->m_orders[i]});
-        }
-        if (end == orders && dislodged > 0) {
-            y -= lineHeight;
-            lines.push_back({y, kDislodgedHeading});
-            const size_t room = perPage - ordersOnLastPage;
-            for (size_t i = 0; i < std::min(room, dislodged); ++i) {
+    size_t start = 0;
+    bool previousEndsHere = false;
+    for (const CTextSection& section : sections) {
+        const size_t count = section.lines->size();
+        if (count == 0)
+            continue;
+        const size_t from = std::max(start, first);
+        const size_t to = std::min(start + count, end);
+        if (from < to) {
+            if (!lines.empty())
                 y -= lineHeight;
-                lines.push_back({y, season->m_dislodged[i]});
+            lines.push_back({y, section.heading});
+            for (size_t i = from; i < to; ++i) {
+                y -= lineHeight;
+                lines.push_back({y, (*section.lines)[i - start]});
             }
+        } else if (previousEndsHere && start == end) {
+            y -= lineHeight;
+            lines.push_back({y, section.heading});
         }
-        return lines;
-    }
-
-    const size_t start = (perPage - ordersOnLastPage) + (size_t(page) - lastPage - 1) * perPage;
-    if (start >= dislodged)
-        return lines;
-    lines.push_back({y, kDislodgedHeading});
-    const size_t end = std::min(dislodged, start + perPage);
-    for (size_t i = start; i < end; ++i) {
-        y -= lineHeight;
-        lines.push_back({y, season->m_dislodged[i]});
+        previousEndsHere = start + count > first && start + count <= end;
+        start += count;
     }
     return lines;
 }

@@ -16,6 +16,7 @@ struct COrdersLine {
 
 inline constexpr const char* kOrdersHeading = "Orders";
 inline constexpr const char* kDislodgedHeading = "Units Dislodged";
+inline constexpr const char* kSummaryHeading = "Centres and Units";
 
 /// The fixed scroll size of the orders view, MM_LOENGLISH units.
 inline constexpr int kOrdersScrollWidth = 826;
@@ -28,9 +29,11 @@ inline constexpr int kDefaultLineHeight = 50;
 
 /// The screen text of a season (nullptr: none on show, nothing drawn):
 /// "Orders" at 0 and the order lines below it when there are orders, then
-/// "Units Dislodged" one line lower and the dislodged lines, each line
-/// lineHeight lower than the one before.
-std::vector<COrdersLine> LayoutScreenLines(const CSeasonHdr* season, int lineHeight);
+/// "Units Dislodged" one line lower and the dislodged lines, then, when
+/// summary has lines, its heading (kSummaryHeading) and those lines; each
+/// line lineHeight lower than the one before.
+std::vector<COrdersLine> LayoutScreenLines(const CSeasonHdr* season, int lineHeight,
+                                           const std::vector<std::string>& summary = {});
 
 /// Truncate(pageHeight x 0.85) / lineHeight, in device units; never below 1,
 /// so that a page always holds a line.
@@ -38,16 +41,20 @@ int LinesPerPage(int pageHeight, int lineHeight);
 /// LinesPerPage for the A4 fallback page.
 int DefaultLinesPerPage();
 
-/// (dislodged + orders + 2) / linesPerPage + 1 with a season on show, else 0.
-int PageCount(const CSeasonHdr* season, int linesPerPage);
+/// (dislodged + orders + 2) / linesPerPage + 1 with a season on show, else 0;
+/// summary lines and their heading count as further lines.
+int PageCount(const CSeasonHdr* season, int linesPerPage, const std::vector<std::string>& summary = {});
 
 /// The body of printed page n (from 1), relative to the body origin under the
 /// page header: the order lines (n - 1) x L up to n x L under "Orders"; on
 /// the page where the orders end, "Units Dislodged" and as many dislodged
 /// lines as fit in L lines; on later pages the remaining dislodged lines,
 /// L a page, each page under a repeated "Units Dislodged". Every dislodged
-/// line is printed once. A season without orders prints no body.
-std::vector<COrdersLine> LayoutPage(const CSeasonHdr* season, int page, int linesPerPage, int lineHeight);
+/// line is printed once. The summary lines follow the dislodged lines in
+/// the same way under their own heading. A season without orders prints no
+/// body.
+std::vector<COrdersLine> LayoutPage(const CSeasonHdr* season, int page, int linesPerPage, int lineHeight,
+                                    const std::vector<std::string>& summary = {});
 
 /// The orders page header, MM_LOENGLISH units relative to the page's
 /// printable top-left corner.
