@@ -71,6 +71,9 @@ public:
     void OnPreviousSeason();
     void OnNextSeason();
     void OnLatestSeason();
+    /// Shows the season named exactly name, as the four commands show theirs
+    /// (title and views follow); false, and nothing changed, when there is none.
+    bool ShowSeason(const std::string& name);
     void OnRemoveSeason();
     bool OnUpdateFirstSeason() const;
     bool OnUpdatePreviousSeason() const;

@@ -74,6 +74,18 @@ void CKestraneDoc::OnLatestSeason()
     UpdateSeasonTitle();
 }
 
+bool CKestraneDoc::ShowSeason(const std::string& name)
+{
+    for (auto it = m_seasons.begin(); it != m_seasons.end(); ++it) {
+        if ((*it)->m_strSeason == name) {
+            m_posCurrent = it;
+            UpdateSeasonTitle();
+            return true;
+        }
+    }
+    return false;
+}
+
 void CKestraneDoc::OnRemoveSeason()
 {
     if (m_posCurrent == m_seasons.end())
