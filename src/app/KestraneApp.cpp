@@ -101,6 +101,13 @@ void CKestraneApp::OnToggleInitials()
     RedrawGameWindows();
 }
 
+void CKestraneApp::OnToggleSeasons()
+{
+    m_settings.m_bSeasonsPanel = Toggled(m_settings.m_bSeasonsPanel);
+    if (m_mainFrame)
+        m_mainFrame->UpdateActions();
+}
+
 void CKestraneApp::OnToggleSCDisplay()
 {
     m_settings.m_bSCDisplay = Toggled(m_settings.m_bSCDisplay);

@@ -56,6 +56,8 @@ public:
     void OnToggleZoom();
     void OnToggleInitials();
     void OnToggleSCDisplay();
+    /// The seasons list: shown or hidden by the same toggle rule.
+    void OnToggleSeasons();
 
     /// The toggle rule on its own: 1 becomes 0, every other value 1.
     static int Toggled(int value) { return value == 1 ? 0 : 1; }

@@ -18,6 +18,7 @@ void CAppSettings::Load(const ISettingsStore& store, const std::string& defaultI
     m_bZoomToFit = store.GetProfileInt(kSection, "ZoomToFit", 0);
     m_bInitials = store.GetProfileInt(kSection, "Initials", 0);
     m_bSCDisplay = store.GetProfileInt(kSection, "SCDisplay", 0);
+    m_bSeasonsPanel = store.GetProfileInt(kSection, "SeasonsPanel", 0);
     m_rectStored.left = store.GetProfileInt(kSection, "WinLeft", 100);
     m_rectStored.right = store.GetProfileInt(kSection, "WinRight", 400);
     m_rectStored.top = store.GetProfileInt(kSection, "WinTop", 100);
@@ -34,6 +35,7 @@ void CAppSettings::Save(ISettingsStore& store) const
     store.WriteProfileInt(kSection, "ZoomToFit", m_bZoomToFit);
     store.WriteProfileInt(kSection, "Initials", m_bInitials);
     store.WriteProfileInt(kSection, "SCDisplay", m_bSCDisplay);
+    store.WriteProfileInt(kSection, "SeasonsPanel", m_bSeasonsPanel);
 }
 
 std::string DefaultInstallDir(const std::string& currentDir, const std::string& installedDataDir)

@@ -23,7 +23,7 @@ struct CWindowRect {
     friend bool operator==(const CWindowRect&, const CWindowRect&) = default;
 };
 
-/// The settings that outlive a run: the three display toggles, the main
+/// The settings that outlive a run: the display toggles, the main
 /// window's rectangle and the installation folder.
 struct CAppSettings {
     static constexpr const char* kSection = "Settings";
@@ -31,6 +31,8 @@ struct CAppSettings {
     int m_bZoomToFit = 0;
     int m_bInitials = 0;
     int m_bSCDisplay = 0;
+    /// The seasons list beside the game windows; off at first.
+    int m_bSeasonsPanel = 0;
     /// Recorded when the main window closes; written at exit.
     CWindowRect m_rectWindow;
     /// Where the main window is placed at start-up, as stored.

@@ -3,7 +3,9 @@
 #include "app/DocManager.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -57,6 +59,33 @@ CKestraneDoc* CAppFixture::NewGame()
     Run(Cmd::FileNew);
     const auto docs = Frame().Docs().Documents();
     return docs.size() > before ? docs.back() : nullptr;
+}
+
+CKestraneDoc* CAppFixture::NewStandardGame()
+{
+    const QString maps = QStringLiteral(KESTRANE_SOURCE_DIR "/data/Maps/");
+    for (const char* file : {"Standard.map", "STANDARD.BMP"}) {
+        QFile::remove(Path(QStringLiteral("Maps/") + file));
+        if (!QFile::copy(maps + file, Path(QStringLiteral("Maps/") + file)))
+            return nullptr;
+    }
+    const size_t before = Frame().Docs().Documents().size();
+    m_prompts->openAnswers.push_back(Path("Maps/Standard.map"));
+    Run(Cmd::FileNew);
+    const auto docs = Frame().Docs().Documents();
+    return docs.size() > before ? docs.back() : nullptr;
+}
+
+void CAppFixture::ImportReport(const QString& report)
+{
+    // Importing rewrites the file it reads: the test imports a copy.
+    const QString copy = Path("reports/" + QFileInfo(report).fileName());
+    QDir().mkpath(Path("reports"));
+    QFile::remove(copy);
+    QFile::copy(report, copy);
+    QFile(copy).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    m_prompts->openAnswers.push_back(copy);
+    Run(Cmd::Import);
 }
 
 void CAppFixture::Exit()

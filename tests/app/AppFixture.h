@@ -35,6 +35,10 @@ public:
 
     /// File New on Maps/Test.map through the menu command.
     CKestraneDoc* NewGame();
+    /// File New on a copy of the shipped standard board (data/Maps).
+    CKestraneDoc* NewStandardGame();
+    /// Edit Import of a copy of the report file, as the menu command does.
+    void ImportReport(const QString& report);
     /// Runs a command as its menu item does.
     void Run(Cmd id) { Frame().Execute(id); }
 

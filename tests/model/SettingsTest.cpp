@@ -15,25 +15,28 @@ TEST(Settings, FirstStartGivesTheDefaults)
     EXPECT_EQ(settings.m_bZoomToFit, 0);
     EXPECT_EQ(settings.m_bInitials, 0);
     EXPECT_EQ(settings.m_bSCDisplay, 0);
+    EXPECT_EQ(settings.m_bSeasonsPanel, 0);
     EXPECT_EQ(settings.m_rectStored, (CWindowRect{100, 100, 400, 400}));
     EXPECT_EQ(settings.m_strInstallDir, "/home/player");
 }
 
-TEST(Settings, SaveWritesSevenValuesAndNeverTheInstallDir)
+TEST(Settings, SaveWritesEightValuesAndNeverTheInstallDir)
 {
     CMemorySettingsStore store;
     CAppSettings settings;
     settings.Load(store, "/x");
     settings.m_bInitials = 2;
+    settings.m_bSeasonsPanel = 1;
     settings.m_rectWindow = {10, 20, 300, 400};
     settings.Save(store);
-    EXPECT_EQ(store.values.size(), 7u);
+    EXPECT_EQ(store.values.size(), 8u);
     EXPECT_EQ(store.values.count("Settings/InstallDir"), 0u);
 
     CAppSettings again;
     again.Load(store, "/y");
     EXPECT_EQ(again.m_bInitials, 2);
     EXPECT_EQ(again.m_bZoomToFit, 0);
+    EXPECT_EQ(again.m_bSeasonsPanel, 1);
     EXPECT_EQ(again.m_rectStored, (CWindowRect{10, 20, 300, 400}));
     EXPECT_EQ(again.m_strInstallDir, "/y");
 }
