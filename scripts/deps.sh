@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev qt6-charts-dev qt6-svg-dev qtkeychain-qt6-dev
+  qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qtkeychain-qt6-dev
   libgmime-3.0-dev libgif-dev libcurl4-openssl-dev
   libcli11-dev nlohmann-json3-dev
   dovecot-imapd

@@ -17,6 +17,10 @@ enum class Cmd : int {
     ToggleSCDisplay = 32787,
     /// Puts the orders mail on the clipboard (for web mail users).
     CopyOrdersMail = 32788,
+    /// Shows or hides the seasons list beside the game windows.
+    ToggleSeasons = 32800,
+    /// Opens the game's supply-centre chart.
+    CentreChart = 32801,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

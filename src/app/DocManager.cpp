@@ -278,8 +278,10 @@ void CDocManager::FrameClosed(CChildFrame& frame)
         if (entry.doc.get() != doc)
             continue;
         entry.frames.erase(std::remove(entry.frames.begin(), entry.frames.end(), &frame), entry.frames.end());
-        if (entry.frames.empty())
+        if (entry.frames.empty()) {
+            emit documentClosing(doc);
             m_entries.erase(it);
+        }
         else
             Renumber(entry);
         break;

@@ -72,6 +72,8 @@ public:
 signals:
     /// A window was opened or closed.
     void framesChanged();
+    /// The last window of doc closed; doc is deleted right after.
+    void documentClosing(CKestraneDoc* doc);
     void recentFilesChanged();
 
 private:

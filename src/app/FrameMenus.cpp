@@ -153,6 +153,9 @@ void CMainFrame::BuildMenus(bool gameOpen)
     if (gameOpen) {
         for (Cmd id : {Cmd::ToggleZoom, Cmd::ToggleInitials, Cmd::ToggleSCDisplay})
             view->addAction(Action(id));
+        view->addSeparator();
+        view->addAction(Action(Cmd::ToggleSeasons));
+        view->addAction(Action(Cmd::CentreChart));
         QMenu* window = bar->addMenu(QStringLiteral("&Window"));
         for (Cmd id : {Cmd::WindowNew, Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange})
             window->addAction(Action(id));

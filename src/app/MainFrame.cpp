@@ -1,12 +1,14 @@
 #include "app/MainFrame.h"
 
 #include "app/ActionTable.h"
+#include "app/CentreChartWindow.h"
 #include "app/ChildFrame.h"
 #include "app/ContextHelp.h"
 #include "app/DocManager.h"
 #include "app/KesTextView.h"
 #include "app/KestraneApp.h"
 #include "app/KestraneView.h"
+#include "app/SeasonsPanel.h"
 #include "app/SplashWnd.h"
 #include "app/TextConv.h"
 #include "model/KestraneDoc.h"
@@ -25,6 +27,7 @@ constexpr Cmd kGameCommands[] = {
     Cmd::FileClose,  Cmd::FileSave,        Cmd::FileSaveAs,     Cmd::Print,        Cmd::PrintPreview,
     Cmd::Import,     Cmd::ImportClipboard, Cmd::GameDetails,    Cmd::WindowNew,    Cmd::WindowCascade,
     Cmd::WindowTile, Cmd::WindowArrange,   Cmd::CopyOrdersMail, Cmd::NextPane,     Cmd::PreviousPane,
+    Cmd::ToggleSeasons, Cmd::CentreChart,
 };
 
 } // namespace
@@ -46,17 +49,23 @@ CMainFrame::CMainFrame(CKestraneApp& app) : m_app(app)
     CreateActions();
     CreateToolBar();
     CreateStatusBar();
+    CreateSeasonsPanel();
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(); });
     connect(m_docs, &CDocManager::framesChanged, this, [this] { UpdateActions(); });
     connect(m_docs, &CDocManager::recentFilesChanged, this, [this] { BuildMenus(m_bGameMenus); });
+    connect(m_docs, &CDocManager::documentClosing, this, [this](CKestraneDoc* doc) { CloseChart(doc); });
     UpdateActions();
 }
 
 CMainFrame::~CMainFrame()
 {
     // The game windows go first (they let go of their games as they go),
-    // then the document manager that owns the games.
+    // then the document manager that owns the games. The chart windows let
+    // go of their games before either.
+    for (auto& [doc, chart] : m_charts)
+        delete chart.data();
+    m_charts.clear();
     m_mdi->disconnect(this);
     m_docs->disconnect(this);
     delete m_mdi;
@@ -112,6 +121,10 @@ void CMainFrame::UpdateActions()
     Action(Cmd::ToggleSCDisplay)->setChecked(m_app.Settings().m_bSCDisplay == 1);
     Action(Cmd::ViewToolbar)->setChecked(!m_toolBar->isHidden());
     Action(Cmd::ViewStatusBar)->setChecked(!statusBar()->isHidden());
+    Action(Cmd::ToggleSeasons)->setChecked(m_app.Settings().m_bSeasonsPanel == 1);
+    // The list follows the active game; without a game there is nothing to list.
+    m_seasonsPanel->ShowGame(doc);
+    m_seasonsPanel->setVisible(game && m_app.Settings().m_bSeasonsPanel == 1);
     UpdateTitle();
 }
 
@@ -173,6 +186,8 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::ToggleZoom: m_app.OnToggleZoom(); break;
     case Cmd::ToggleInitials: m_app.OnToggleInitials(); break;
     case Cmd::ToggleSCDisplay: m_app.OnToggleSCDisplay(); break;
+    case Cmd::ToggleSeasons: m_app.OnToggleSeasons(); break;
+    case Cmd::CentreChart: OnCentreChart(); break;
     case Cmd::WindowNew: if (doc) m_docs->OnWindowNew(*doc); break;
     case Cmd::WindowCascade: m_mdi->cascadeSubWindows(); break;
     case Cmd::WindowTile: m_mdi->tileSubWindows(); break;
@@ -223,4 +238,63 @@ void CMainFrame::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
     activateWindow();
     UpdateActions();
+}
+
+void CMainFrame::CreateSeasonsPanel()
+{
+    m_seasonsPanel = new CSeasonsPanel(this);
+    m_seasonsPanel->hide();
+    addDockWidget(Qt::LeftDockWidgetArea, m_seasonsPanel);
+    connect(m_seasonsPanel, &CSeasonsPanel::seasonChosen, this, [this](const QByteArray& name) {
+        if (CKestraneDoc* doc = ActiveDocument())
+            ShowSeason(*doc, name);
+    });
+    connect(m_seasonsPanel, &CSeasonsPanel::closedByUser, this, [this] {
+        // Closing the panel itself is the same as unchecking its menu item.
+        if (m_app.Settings().m_bSeasonsPanel == 1)
+            m_app.OnToggleSeasons();
+    });
+}
+
+void CMainFrame::ShowSeason(CKestraneDoc& doc, const QByteArray& name)
+{
+    doc.ShowSeason(name.toStdString());
+    UpdateActions();
+}
+
+CCentreChartWindow* CMainFrame::ChartWindow(const CKestraneDoc& doc) const
+{
+    const auto it = m_charts.find(&doc);
+    return it == m_charts.end() ? nullptr : it->second.data();
+}
+
+void CMainFrame::OnCentreChart()
+{
+    CKestraneDoc* doc = ActiveDocument();
+    if (!doc)
+        return;
+    CCentreChartWindow* chart = ChartWindow(*doc);
+    if (!chart) {
+        chart = new CCentreChartWindow(*doc, m_app.Prompts(), this);
+        m_charts[doc] = chart;
+        connect(chart, &CCentreChartWindow::seasonChosen, this, [this, chart](const QByteArray& name) {
+            if (CKestraneDoc* shown = chart->Document())
+                ShowSeason(*shown, name);
+        });
+    }
+    chart->show();
+    chart->raise();
+    chart->activateWindow();
+}
+
+void CMainFrame::CloseChart(const CKestraneDoc* doc)
+{
+    const auto it = m_charts.find(doc);
+    if (it == m_charts.end())
+        return;
+    if (CCentreChartWindow* chart = it->second.data()) {
+        chart->Detach();
+        chart->close();
+    }
+    m_charts.erase(it);
 }

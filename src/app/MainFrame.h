@@ -4,9 +4,11 @@
 
 #include <QDeadlineTimer>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <map>
 
+class CCentreChartWindow;
 class CChildFrame;
 class CDocManager;
 class CKestraneApp;
@@ -14,6 +16,7 @@ class CKestraneDoc;
 class CContextHelp;
 class CHelpWindow;
 class CLockIndicators;
+class CSeasonsPanel;
 class QAction;
 class QMdiArea;
 class QMenu;
@@ -40,6 +43,10 @@ public:
     /// The user guide's window once Help has opened it, else nullptr.
     CHelpWindow* HelpWindow() const { return m_helpWindow; }
     CContextHelp& ContextHelp() const { return *m_contextHelp; }
+    /// The seasons list (hidden unless its setting is on and a game is open).
+    CSeasonsPanel* SeasonsPanel() const { return m_seasonsPanel; }
+    /// The chart window of doc, or nullptr when it has none open.
+    CCentreChartWindow* ChartWindow(const CKestraneDoc& doc) const;
 
     /// Sets every action's enabled and checked state from the active game,
     /// the settings and the mail system, and picks the menu set.
@@ -70,6 +77,10 @@ public:
     void OnHelpTopics();
     void OnAppAbout();
     void OnArrangeIcons();
+    /// Opens the active game's chart window, or brings it forward.
+    void OnCentreChart();
+    /// Shows the season named name of doc, as the four season commands do.
+    void ShowSeason(CKestraneDoc& doc, const QByteArray& name);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,6 +97,8 @@ private:
     void UpdateTitle();
     void OfferOrdersMailCopy(const char* failure, CKestraneDoc& doc);
     void PutOrdersMailOnClipboard(const CKestraneDoc& doc);
+    void CreateSeasonsPanel();
+    void CloseChart(const CKestraneDoc* doc);
 
     CKestraneApp& m_app;
     QMdiArea* m_mdi = nullptr;
@@ -93,6 +106,8 @@ private:
     QToolBar* m_toolBar = nullptr;
     CLockIndicators* m_indicators = nullptr;
     std::map<Cmd, QAction*> m_actions;
+    CSeasonsPanel* m_seasonsPanel = nullptr;
+    std::map<const CKestraneDoc*, QPointer<CCentreChartWindow>> m_charts;
     bool m_bGameMenus = false;
     bool m_bMenusBuilt = false;
     CHelpWindow* m_helpWindow = nullptr;

@@ -59,7 +59,8 @@ void MenuTest::gameMenus()
              (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Remove\tCtrl+R", "-", "&First",
                           "&Previous", "&Next", "&Latest", "-", "&Game Details"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&View")),
-             (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "&Initials", "Supply &Centres"}));
+             (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "&Initials", "Supply &Centres", "-", "S&easons",
+                          "Supply Centre &Chart"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Window")),
              (QStringList{"&New Window", "&Cascade", "&Tile", "&Arrange Icons"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Help")), (QStringList{"&Help Topics", "-", "&About Kestrane..."}));
@@ -137,6 +138,10 @@ void MenuTest::statusPrompts_data()
     QTest::newRow("Remove") << int(Cmd::RemoveSeason) << "Remove this season's data" << "Remove";
     QTest::newRow("Centres") << int(Cmd::ToggleSCDisplay) << "View supply centre ownership"
                              << "Toggle Supply Centres";
+    QTest::newRow("Seasons") << int(Cmd::ToggleSeasons) << "Show or hide the list of the game's seasons"
+                             << "Toggle Seasons";
+    QTest::newRow("Chart") << int(Cmd::CentreChart) << "Chart every power's supply centres season by season"
+                           << "Supply Centre Chart";
     QTest::newRow("Send") << int(Cmd::SendMail) << "Send the active document through electronic mail"
                           << "Send Mail";
 }

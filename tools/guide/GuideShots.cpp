@@ -1,12 +1,15 @@
 // guide-shots: pictures of the desktop program's menus and dialogs for the
 // user guide, taken from the real widgets on the offscreen platform.
 //
-//   guide-shots GAME.kes OUTPUT-FOLDER
+//   guide-shots GAME.kes OUTPUT-FOLDER [CHART-GAME.kes]
 //
 // Opens the game as the program does, then saves file-menu.png, edit-menu.png,
 // view-menu.png, game-details.png, print-preview.png (the map with initials
 // and supply centres), help-window.png and orders-selection.png, and prints
-// the map and the orders to map.pdf and orders.pdf as File, Print does.
+// the map and the orders to map.pdf and orders.pdf as File, Print does;
+// given a second game, opens it too and saves its supply-centre chart as
+// centre-chart.png.
+#include "app/CentreChartWindow.h"
 #include "app/ChildFrame.h"
 #include "app/DocManager.h"
 #include "app/GameDetailsDlg.h"
@@ -136,8 +139,8 @@ bool PrintToPdf(CMainFrame& frame, const QString& folder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: guide-shots GAME.kes OUTPUT-FOLDER\n";
+    if (argc != 3 && argc != 4) {
+        std::cerr << "usage: guide-shots GAME.kes OUTPUT-FOLDER [CHART-GAME.kes]\n";
         return 2;
     }
     QApplication qt(argc, argv);
@@ -179,6 +182,22 @@ int main(int argc, char** argv)
     ok = SaveOrdersSelection(frame, out + "/orders-selection.png") && ok;
     if (qEnvironmentVariableIsSet("GUIDE_SHOTS_PDF"))
         ok = PrintToPdf(frame, qEnvironmentVariable("GUIDE_SHOTS_PDF")) && ok;
+
+    if (argc == 4) {
+        CKestraneDoc* chartGame = frame.Docs().OpenDocumentFile(QString::fromLocal8Bit(argv[3]));
+        if (!chartGame) {
+            std::cerr << "guide-shots: the chart's game did not open\n";
+            return 1;
+        }
+        frame.Execute(Cmd::CentreChart);
+        CCentreChartWindow* chart = frame.ChartWindow(*chartGame);
+        if (!chart)
+            return 1;
+        chart->resize(820, 520);
+        QApplication::processEvents();
+        ok = chart->grab().save(out + "/centre-chart.png") && ok;
+        chart->close();
+    }
 
     frame.close();
     app.ExitInstance();
