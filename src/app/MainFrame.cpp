@@ -124,7 +124,14 @@ void CMainFrame::UpdateActions()
     Action(Cmd::ToggleSeasons)->setChecked(m_app.Settings().m_bSeasonsPanel == 1);
     // The list follows the active game; without a game there is nothing to list.
     m_seasonsPanel->ShowGame(doc);
-    m_seasonsPanel->setVisible(game && m_app.Settings().m_bSeasonsPanel == 1);
+    const bool showPanel = game && m_app.Settings().m_bSeasonsPanel == 1;
+    if (showPanel && m_seasonsPanel->isHidden() && !m_bPanelSized) {
+        // Wide enough at first for the longest season and its deadline.
+        m_seasonsPanel->show();
+        resizeDocks({m_seasonsPanel}, {m_seasonsPanel->PreferredWidth()}, Qt::Horizontal);
+        m_bPanelSized = true;
+    }
+    m_seasonsPanel->setVisible(showPanel);
     UpdateTitle();
 }
 

@@ -107,6 +107,7 @@ private:
     CLockIndicators* m_indicators = nullptr;
     std::map<Cmd, QAction*> m_actions;
     CSeasonsPanel* m_seasonsPanel = nullptr;
+    bool m_bPanelSized = false;
     std::map<const CKestraneDoc*, QPointer<CCentreChartWindow>> m_charts;
     bool m_bGameMenus = false;
     bool m_bMenusBuilt = false;

@@ -67,6 +67,13 @@ void CSeasonsPanel::ShowGame(const CKestraneDoc* doc)
     m_bFilling = false;
 }
 
+int CSeasonsPanel::PreferredWidth() const
+{
+    const QFontMetrics metrics(m_pList->font());
+    return metrics.horizontalAdvance(QStringLiteral("Winter 1903 Adjustments")) +
+           metrics.horizontalAdvance(QStringLiteral("Tue Jan 20 2004 21:31:00 +0000")) + 60;
+}
+
 void CSeasonsPanel::Choose(QTreeWidgetItem* item)
 {
     if (!item || m_bFilling)

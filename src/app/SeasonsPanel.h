@@ -25,6 +25,8 @@ public:
     void ShowGame(const CKestraneDoc* doc);
 
     QTreeWidget* List() const { return m_pList; }
+    /// The width that shows "Winter 1903 Adjustments" and a full deadline.
+    int PreferredWidth() const;
     /// The rows as listed, for the window and its tests alike.
     const std::vector<CSeasonIndexEntry>& Entries() const { return m_entries; }
 

@@ -18,6 +18,7 @@
 #include "app/KestraneApp.h"
 #include "app/KestraneView.h"
 #include "app/MainFrame.h"
+#include "model/KestraneDoc.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,6 +29,7 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QSplitter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -118,6 +120,20 @@ bool SaveOrdersSelection(CMainFrame& frame, const QString& path)
     return frame.grab().save(path);
 }
 
+// The orders pane of the chart's game on the fall 1902 retreats, widened so
+// that the phase summary under the orders reads in full.
+bool SavePhaseSummary(CMainFrame& frame, CKestraneDoc& doc, const QString& path)
+{
+    CChildFrame* game = frame.ActiveFrame();
+    if (!game || game->Document() != &doc || !doc.ShowSeason("F1902R"))
+        return false;
+    frame.UpdateActions();
+    game->Splitter()->setSizes({200, 420});
+    QApplication::processEvents();
+    QWidget* viewport = game->TextView()->viewport();
+    return viewport->grab(QRect(0, 0, viewport->width(), std::min(viewport->height(), 300))).save(path);
+}
+
 // The map and the orders printed to PDF files, as the print dialog's
 // "Print to File (PDF)" does.
 bool PrintToPdf(CMainFrame& frame, const QString& folder)
@@ -197,6 +213,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         ok = chart->grab().save(out + "/centre-chart.png") && ok;
         chart->close();
+        ok = SavePhaseSummary(frame, *chartGame, out + "/phase-summary.png") && ok;
     }
 
     frame.close();

@@ -30,16 +30,17 @@ game() {
   done
 }
 
-# The program's settings: supply centres, initials, zoom to fit.
+# The program's settings: supply centres, initials, zoom to fit, and the
+# seasons list (off when not given).
 settings() {
   rm -rf home
   mkdir -p home/.config/Morvellan
-  printf '[Settings]\nSCDisplay=%s\nInitials=%s\nZoomToFit=%s\nWinLeft=0\nWinTop=0\nWinRight=1280\nWinBottom=900\nInstallDir=%s\n' \
-    "$1" "$2" "$3" "$root/data" > home/.config/Morvellan/Kestrane.conf
+  printf '[Settings]\nSCDisplay=%s\nInitials=%s\nZoomToFit=%s\nSeasonsPanel=%s\nWinLeft=0\nWinTop=0\nWinRight=1280\nWinBottom=900\nInstallDir=%s\n' \
+    "$1" "$2" "$3" "${4:-0}" "$root/data" > home/.config/Morvellan/Kestrane.conf
 }
 
 window() {
-  settings "$2" "$3" "$4"
+  settings "$2" "$3" "$4" "${6:-0}"
   HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
     xvfb-run -a -s "-screen 0 1280x1024x24" "$app" -nosplash -screenshot "$images/$5" "$work/$1.kes"
 }
@@ -51,8 +52,26 @@ mkdir -p "$images"
 window start 0 1 0 window-start.png
 window retreats 1 1 1 window-fit.png
 window builds 1 1 0 window-builds.png
+# The real Judge game beside the repository, when it is there, shows the
+# seasons list, a phase summary and the supply-centre chart over three years.
+kestrel="$root/../shared/judge-games/kestrel"
+chart_game=()
+if [ -d "$kestrel" ]; then
+  for upto in 13 14; do
+    rm -f "kestrel$upto.kes"
+    "$cli" --install-dir "$root/data" new Standard "kestrel$upto.kes"
+    for mail in "$kestrel"/[0-9][0-9]-*.txt; do
+      n=$((10#$(basename "$mail" | cut -c1-2)))
+      [ "$n" -le "$upto" ] || continue
+      cp "$mail" report.txt
+      "$cli" --install-dir "$root/data" import "kestrel$upto.kes" report.txt
+    done
+  done
+  window kestrel13 1 1 1 window-seasons.png 1
+  chart_game=("$work/kestrel14.kes")
+fi
 settings 1 1 0
-HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen "$shots" "$work/builds.kes" "$images"
+HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen "$shots" "$work/builds.kes" "$images" "${chart_game[@]}"
 "$cli" render retreats.kes F1901R -o "$images/board-f1901r.png" --initials --centres
 python3 "$root/tools/guide/MarkdownToHtml.py" "$root/docs/user-guide.md" "$root/docs/index.html"
 echo "Pictures written to $images"
