@@ -1,53 +1,12 @@
-#include "cli/BatchSplit.h"
+#include "judge/ReportBatch.h"
 #include "cli/CommandSupport.h"
 
 #include <cstdlib>
 #include <functional>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// One piece of a batch in a file of its own below the temporary folder.
-// The file is created exclusively (never an existing file or a link planted
-// there) and removed with the object.
-class CTempReport {
-public:
-    explicit CTempReport(const std::string& bytes)
-    {
-        std::error_code ec;
-        const fs::path folder = fs::temp_directory_path(ec);
-        std::string pattern = ((ec ? fs::path(".") : folder) / "kestrane-batch-XXXXXX.txt").string();
-        const int fd = ::mkstemps(pattern.data(), 4);
-        if (fd < 0)
-            return;
-        m_path = pattern;
-        size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (n <= 0)
-                break;
-            done += size_t(n);
-        }
-        m_bWritten = ::close(fd) == 0 && done == bytes.size();
-    }
-    ~CTempReport()
-    {
-        std::error_code ec;
-        if (!m_path.empty())
-            fs::remove(m_path, ec);
-    }
-    CTempReport(const CTempReport&) = delete;
-    CTempReport& operator=(const CTempReport&) = delete;
-
-    bool Written() const { return m_bWritten; }
-    const fs::path& Path() const { return m_path; }
-
-private:
-    fs::path m_path;
-    bool m_bWritten = false;
-};
 
 // What one import run has done so far.
 class CImportRun {
@@ -100,46 +59,56 @@ void ImportWhole(CImportRun& run, CKestraneDoc& doc, const CCliEnvironment& env,
     run.Import("standard input", [&] { doc.OnImportClipboard(clipboard); });
 }
 
-// Every Judge mail of the input in game order, each through the form its
-// input would take. The input itself is left as it is (a mailbox stays a
-// mailbox): a piece from a file is imported from a file of its own.
-void ImportBatch(CImportRun& run, CKestraneDoc& doc, const CCliEnvironment& env, const std::string& operand)
+// Every Judge mail of every input in game order, through the core's batch
+// import: no input is rewritten. Each report's messages are printed as the
+// single import prints them, and the summary goes to standard output.
+void ImportBatch(CImportRun& run, CKestraneDoc& doc, const CCliEnvironment& env,
+                 const std::vector<std::string>& operands)
 {
-    const bool fromStdin = operand == "-";
-    const std::string name = fromStdin ? std::string("standard input") : operand;
-    std::optional<std::string> text;
-    std::error_code ec;
-    if (fromStdin)
-        text = ReadAll(env.in);
-    else if (fs::is_regular_file(Absolute(operand), ec))
-        text = ReadWholeFile(Absolute(operand));
-    if (!text) {
-        Complain(env, "cannot read " + operand);
-        run.Fail();
-        return;
-    }
-    if (text->empty()) {
-        Complain(env, name + " holds no report");
-        run.Fail();
-        return;
-    }
-    for (const std::string& piece : OrderBySeason(SplitJudgeMails(*text))) {
-        const std::string season = FiledSeasonName(piece);
-        const std::string label = name + ", the mail of " + (season.empty() ? "no season" : season);
-        if (fromStdin) {
-            run.Import(label, [&] { doc.OnImportClipboard(piece); });
-        } else {
-            const CTempReport temp(piece);
-            if (!temp.Written()) {
-                Complain(env, "cannot write a temporary file for " + label);
-                run.Fail();
-                return;
-            }
-            run.Import(label, [&] { doc.OnImport(temp.Path().string()); });
+    std::vector<CReportText> texts;
+    for (const std::string& operand : operands) {
+        const bool fromStdin = operand == "-";
+        CReportText text;
+        text.origin = fromStdin ? std::string("standard input") : operand;
+        std::optional<std::string> bytes;
+        std::error_code ec;
+        if (fromStdin)
+            bytes = ReadAll(env.in);
+        else if (fs::is_regular_file(Absolute(operand), ec))
+            bytes = ReadWholeFile(Absolute(operand));
+        if (!bytes) {
+            Complain(env, "cannot read " + operand);
+            run.Fail();
+            continue;
         }
-        if (run.Closed())
-            return;
+        if (bytes->empty()) {
+            Complain(env, text.origin + " holds no report");
+            run.Fail();
+            continue;
+        }
+        text.text = std::move(*bytes);
+        texts.push_back(std::move(text));
     }
+    if (texts.empty())
+        return;
+    const CBatchSummary summary = ImportReportBatch(doc, texts);
+    for (const CReportResult& report : summary.reports) {
+        if (report.outcome == ReportOutcome::NotJudgeMail) {
+            Complain(env, report.origin + ", the mail of no season: no Judge header line was found");
+            run.Fail();
+            continue;
+        }
+        bool rejected = report.outcome != ReportOutcome::Filed;
+        for (size_t i = 0; i < report.messages.size(); ++i) {
+            const MessageIcon icon = i < report.icons.size() ? report.icons[i] : MessageIcon::None;
+            rejected = rejected || icon == MessageIcon::Exclamation;
+            env.err << CCliServices::FormatMessage(report.messages[i], icon) << '\n';
+        }
+        if (rejected)
+            run.Fail();
+    }
+    env.err.flush();
+    env.out << summary.Text();
 }
 
 } // namespace
@@ -151,12 +120,11 @@ int CommandImport(const CCliArgs& args, const CCliEnvironment& env)
     if (!session.Open(gamePath))
         return kExitFailed;
     CImportRun run(session, env);
-    for (size_t i = 1; i < args.positional.size() && !run.Closed(); ++i) {
-        if (args.Has("--batch"))
-            ImportBatch(run, session.Doc(), env, args.positional[i]);
-        else
+    if (args.Has("--batch"))
+        ImportBatch(run, session.Doc(), env, {args.positional.begin() + 1, args.positional.end()});
+    else
+        for (size_t i = 1; i < args.positional.size() && !run.Closed(); ++i)
             ImportWhole(run, session.Doc(), env, args.positional[i]);
-    }
     if (run.Closed())
         return kExitFailed;
     if (run.Modified() && !session.Save(gamePath))

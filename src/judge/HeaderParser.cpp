@@ -1,6 +1,8 @@
 #include "judge/ReportFile.h"
 #include "judge/LineMarks.h"
+#include "judge/SectionTitles.h"
 #include "model/KestraneDoc.h"
+#include "model/SeasonWords.h"
 
 #include <algorithm>
 
@@ -30,11 +32,35 @@ bool ReportSaysGameStart(CReportFile& file)
     return found;
 }
 
+// What a mail without results was about, in words: the Judge, the game and
+// the season its header names, as far as it names them.
+std::string NoResultsText(const std::string& judge, const std::string& game, const std::string& season)
+{
+    std::string text = "This mail from Judge " + (judge.empty() ? std::string("(unnamed)") : judge);
+    if (!game.empty())
+        text += " about game " + game;
+    if (!season.empty())
+        text += ", " + season + " (" + SeasonInWords(season) + "),";
+    return text + " holds no results to import: it is an orders status, a reply or a notice.\nNothing was imported.";
+}
+
 } // namespace
 
 bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
 {
+    return ParseHeaderChecked(file, line) == ReportOutcome::Filed;
+}
+
+ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& line)
+{
     IUserMessages& messages = Services();
+    // A mail without results leaves the game as it was, its Judge and game
+    // names included.
+    const std::string judgeBefore = m_strJudge;
+    const std::string gameBefore = m_strGame;
+    const std::string variantBefore = m_strVariant;
+    std::string mailJudge;
+    std::string mailGame;
 
     judgeline::MarkLastFullStop(line);
     std::string word;
@@ -42,21 +68,23 @@ bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
     while (more) {
         if (word == "Judge") {
             NextWord(word, kHeaderSeparators);
+            mailJudge = word;
             if (m_strJudge.empty()) {
                 m_strJudge = word;
             } else if (word != m_strJudge) {
                 messages.ShowMessage("The data in this import file is from a different Judge.\nRejecting data.",
                                      MessageIcon::Exclamation);
-                return false;
+                return ReportOutcome::AnotherGame;
             }
         } else if (word == "Game") {
             NextWord(word, kHeaderSeparators);
+            mailGame = word;
             if (m_strGame.empty()) {
                 m_strGame = word;
             } else if (word != m_strGame) {
                 messages.ShowMessage("The data in this import file is from a different Game.\nRejecting data.",
                                      MessageIcon::Exclamation);
-                return false;
+                return ReportOutcome::AnotherGame;
             }
         } else if (m_strVariant.empty() && word == "Variant") {
             m_strVariant.clear();
@@ -82,6 +110,15 @@ bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
         more = NextWord(word, kHeaderSeparators);
     }
 
+    if (!ReportHoldsResults(file, line)) {
+        m_strJudge = judgeBefore;
+        m_strGame = gameBefore;
+        m_strVariant = variantBefore;
+        messages.ShowMessage(NoResultsText(mailJudge, mailGame, IsSeasonName(season->m_strSeason) ? season->m_strSeason : ""),
+                             MessageIcon::Information);
+        return ReportOutcome::NoResults;
+    }
+
     // The letters and the year sit at fixed places of a six-character name
     // with four year digits. Anything else is a damaged line: filed, it would
     // name no phase, and the retreat and adjustment parsers would find no
@@ -89,7 +126,7 @@ bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
     if (!haveDeadline || !IsSeasonName(season->m_strSeason)) {
         messages.ShowMessage("This report names no valid season on its deadline line,\ndata rejected.",
                              MessageIcon::Exclamation);
-        return false;
+        return ReportOutcome::Rejected;
     }
 
     if (ReportSaysGameStart(file)) {
@@ -106,18 +143,19 @@ bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
         messages.ShowMessage("Cannot import Retreat " + name + " since no corresponding move data for " + stem +
                                  "M exists,\ndata rejected.",
                              MessageIcon::Exclamation);
-        return false;
+        return ReportOutcome::Rejected;
     }
     if (phase == 'B' && !FindSeason(stem + "R") && !FindSeason(stem + "M")) {
         messages.ShowMessage("Cannot import Build " + name + " since no corresponding move data for " + stem +
                                  "M exists,\ndata rejected.",
                              MessageIcon::Exclamation);
-        return false;
+        return ReportOutcome::Rejected;
     }
     if (FindSeason(name)) {
         messages.ShowMessage("This Season " + name + " has been imported previously,\ndata rejected.",
                              MessageIcon::Exclamation);
-        return false;
+        return ReportOutcome::AlreadyImported;
     }
-    return InsertSeason(std::move(season));
+    InsertSeason(std::move(season));
+    return ReportOutcome::Filed;
 }

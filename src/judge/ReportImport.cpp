@@ -1,11 +1,15 @@
 #include "judge/ClipboardFile.h"
+#include "judge/HistoryReply.h"
+#include "judge/ImportSnapshot.h"
+#include "judge/ReportBatch.h"
 #include "judge/ReportFile.h"
+#include "judge/ReportImportText.h"
 #include "judge/ReportJoiner.h"
 #include "judge/LineMarks.h"
+#include "judge/SectionTitles.h"
 #include "model/FileBytes.h"
 #include "model/KestraneDoc.h"
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 
@@ -19,9 +23,9 @@ constexpr const char* kCannotOpen = "Cannot open file, is this file read-only?";
 constexpr const char* kCannotProcess = "Cannot process file, is this file read-only?";
 constexpr const char* kCannotOpenTemp = "Cannot open Kestrane.tmp file, is this file read-only?";
 
-// The import rewrites the report, so a file that cannot be written is refused
-// before anything happens. Only a regular file is taken: reading a pipe or a
-// device to its end could wait for ever.
+// The import may rewrite the report, so a file that cannot be written is
+// refused before anything happens. Only a regular file is taken: reading a
+// pipe or a device to its end could wait for ever.
 bool CanOpenForReadWrite(const fs::path& path)
 {
     std::error_code ec;
@@ -32,20 +36,39 @@ bool CanOpenForReadWrite(const fs::path& path)
 }
 
 // The common steps of both commands once the file is known to be writable:
-// join the wrapped lines, then read the joined text. A report that cannot be
-// joined changes nothing, so the modified flag is left as it was.
-void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardForm)
+// join the wrapped lines in memory and read the joined text. The file is
+// rewritten with the joined text only when a season was filed and joining
+// changed it, so a mail without wrapped lines, a mail without results and a
+// file that is no Judge mail keep their bytes and their time stamp. When the
+// rewrite fails the season is taken out again and the game is as before.
+void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardForm, const std::string& source)
 {
-    if (!JoinReportLines(doc, path)) {
+    const FileReadResult read = ReadFileBytes(path);
+    if (!read.bytes) {
         doc.Services().ShowMessage(kCannotProcess, MessageIcon::None);
         return;
     }
-    std::optional<CReportFile> file = CReportFile::Open(path.string());
-    if (!file) {
-        doc.Services().ShowMessage(kCannotProcess, MessageIcon::None);
+    // A reply to a history request holds the whole game: its entries are
+    // filed as their own mails would be, and one summary tells what came of
+    // them. The reply itself is never rewritten.
+    if (IsHistoryReply(*read.bytes)) {
+        const CBatchSummary summary = ImportReportBatch(doc, {{*read.bytes, "", "", source}});
+        doc.Services().ShowMessage(summary.Text(), MessageIcon::None);
         return;
     }
-    doc.ImportReport(*file, clipboardForm);
+    CJoinedReport joined = JoinReport(doc, *read.bytes);
+    const bool rewrite = joined.changed;
+    const CImportSnapshot before(doc);
+    CReportFile file(std::move(joined.text));
+    const ReportOutcome outcome = doc.ImportReport(file, clipboardForm);
+    if (outcome == ReportOutcome::NotJudgeMail) {
+        doc.Services().ShowMessage(NotJudgeMailText(source), MessageIcon::None);
+        return;
+    }
+    if (outcome == ReportOutcome::Filed && rewrite && !WriteFileReplacing(path, file.Text())) {
+        before.Restore(doc);
+        doc.Services().ShowMessage(kCannotProcess, MessageIcon::None);
+    }
 }
 
 bool IsHeaderLine(std::string_view line, bool clipboardForm)
@@ -57,32 +80,29 @@ bool IsHeaderLine(std::string_view line, bool clipboardForm)
 
 using SectionParser = void (CKestraneDoc::*)(CReportFile&);
 
-struct SectionTitle {
-    std::string_view text;
-    SectionParser parse;
-};
-
-// Tested in this order; the first title a line contains decides.
-// Judges since 2003 title processed retreats and adjustments "... results";
-// older ones wrote "... orders" for the results too.
-const std::array<SectionTitle, 6> kSectionTitles{{
-    {"Starting position", &CKestraneDoc::ParseStartingPosition},
-    {"Adjustment orders", &CKestraneDoc::ParseAdjustmentOrders},
-    {"Adjustment results", &CKestraneDoc::ParseAdjustmentOrders},
-    {"Movement results", &CKestraneDoc::ParseMovementResults},
-    {"Retreat orders", &CKestraneDoc::ParseRetreatOrders},
-    {"Retreat results", &CKestraneDoc::ParseRetreatOrders},
-}};
-
-const SectionTitle* FindSectionTitle(std::string_view line)
+SectionParser ParserFor(SectionKind kind)
 {
-    for (const SectionTitle& title : kSectionTitles)
-        if (Contains(line, title.text))
-            return &title;
-    return nullptr;
+    switch (kind) {
+    case SectionKind::StartingPosition: return &CKestraneDoc::ParseStartingPosition;
+    case SectionKind::Adjustment: return &CKestraneDoc::ParseAdjustmentOrders;
+    case SectionKind::Movement: return &CKestraneDoc::ParseMovementResults;
+    case SectionKind::Retreat: break;
+    }
+    return &CKestraneDoc::ParseRetreatOrders;
 }
 
 } // namespace
+
+std::string NotJudgeMailText(const std::string& source)
+{
+    return source + " has no Judge header line (\":: Judge:\"), so it holds nothing to import.";
+}
+
+ReportOutcome ImportReportText(CKestraneDoc& doc, std::string_view text, bool clipboardForm)
+{
+    CReportFile file(JoinReportText(doc, text));
+    return doc.ImportReport(file, clipboardForm);
+}
 
 void CKestraneDoc::OnImport(const std::string& path)
 {
@@ -90,7 +110,7 @@ void CKestraneDoc::OnImport(const std::string& path)
         Services().ShowMessage(kCannotOpen, MessageIcon::None);
         return;
     }
-    ImportJoinedFile(*this, path, false);
+    ImportJoinedFile(*this, path, false, "The file " + fs::path(path).filename().string());
 }
 
 void CKestraneDoc::OnImportClipboard(const std::optional<std::string>& clipboardText)
@@ -109,10 +129,10 @@ void CKestraneDoc::OnImportClipboard(const std::optional<std::string>& clipboard
         Services().ShowMessage(kCannotOpenTemp, MessageIcon::None);
         return;
     }
-    ImportJoinedFile(*this, path, true);
+    ImportJoinedFile(*this, path, true, "The clipboard text");
 }
 
-void CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
+ReportOutcome CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
 {
     // A rejected report must not make the game look saved when it holds
     // unsaved imports, nor when its own first header filed a season.
@@ -120,10 +140,12 @@ void CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
     const size_t seasonsBefore = m_seasons.size();
     SetModifiedFlag(true);
     bool haveHeader = false;
+    ReportOutcome outcome = ReportOutcome::NotJudgeMail;
     std::string line;
     while (file.ReadString(line)) {
         if (IsHeaderLine(line, clipboardForm)) {
-            if (!ParseHeader(file, line)) {
+            outcome = ParseHeaderChecked(file, line);
+            if (outcome != ReportOutcome::Filed) {
                 SetModifiedFlag(wasModified || m_seasons.size() != seasonsBefore);
                 break;
             }
@@ -131,14 +153,20 @@ void CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
         }
         // After a header the line holds the deadline line, which may carry
         // the section title itself.
-        if (const SectionTitle* title = FindSectionTitle(line)) {
-            if (haveHeader)
-                (this->*title->parse)(file);
-            else
+        if (const std::optional<SectionKind> title = FindSectionTitle(line)) {
+            if (haveHeader) {
+                (this->*ParserFor(*title))(file);
+            } else {
                 Services().ShowMessage("Could not find a valid header, this file may be corrupt.",
                                        MessageIcon::None);
+                outcome = ReportOutcome::Rejected;
+            }
             break;
         }
     }
+    // Nothing at all of a Judge mail: the game is as it was.
+    if (outcome == ReportOutcome::NotJudgeMail)
+        SetModifiedFlag(wasModified);
     UpdateAllViews();
+    return outcome;
 }

@@ -5,6 +5,7 @@
 #include "model/FileBytes.h"
 #include "model/KestraneDoc.h"
 
+#include <algorithm>
 #include <array>
 
 using judgeline::Contains;
@@ -104,7 +105,47 @@ private:
     bool m_bInSection = false;
 };
 
+// The next line of text at pos that holds more than white space, without
+// its trailing white space; false at the end.
+bool NextContentLine(std::string_view text, size_t& pos, std::string_view& line)
+{
+    while (pos < text.size()) {
+        const size_t end = std::min(text.find('\n', pos), text.size());
+        line = text.substr(pos, end - pos);
+        pos = end + 1;
+        while (!line.empty() && judgeline::IsWhite(line.back()))
+            line.remove_suffix(1);
+        if (!line.empty())
+            return true;
+    }
+    return false;
+}
+
+bool SameContentLines(std::string_view a, std::string_view b)
+{
+    size_t posA = 0;
+    size_t posB = 0;
+    std::string_view lineA;
+    std::string_view lineB;
+    for (;;) {
+        const bool moreA = NextContentLine(a, posA, lineA);
+        const bool moreB = NextContentLine(b, posB, lineB);
+        if (!moreA || !moreB)
+            return moreA == moreB;
+        if (lineA != lineB)
+            return false;
+    }
+}
+
 } // namespace
+
+CJoinedReport JoinReport(const CKestraneDoc& doc, std::string_view text)
+{
+    CJoinedReport joined;
+    joined.text = JoinReportText(doc, text);
+    joined.changed = !SameContentLines(text, joined.text);
+    return joined;
+}
 
 std::string JoinReportText(const CKestraneDoc& doc, std::string_view text)
 {

@@ -1,7 +1,7 @@
 #include "model/KestraneDoc.h"
 
 CKestraneDoc::CKestraneDoc(IAppServices& services)
-    : m_posCurrent(m_seasons.end()), m_services(services)
+    : m_posCurrent(m_seasons.end()), m_pServices(&services)
 {
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "judge/ReportOutcome.h"
 #include "model/Country.h"
 #include "model/DocumentBase.h"
 #include "model/PositionMap.h"
@@ -40,7 +41,10 @@ public:
     CKestraneDoc(const CKestraneDoc&) = delete;
     CKestraneDoc& operator=(const CKestraneDoc&) = delete;
 
-    IAppServices& Services() const { return m_services; }
+    IAppServices& Services() const { return *m_pServices; }
+    /// Routes messages and close requests to services from now on (a batch
+    /// import collects them); services must outlive its use here.
+    void SetServices(IAppServices& services) { m_pServices = &services; }
 
     // --- Model (KestraneDoc.cpp) ---------------------------------------
     /// Deletes every season, empties both tables and the countries. Strings,
@@ -130,8 +134,15 @@ public:
     /// Reads a joined report: header, then the section it names. Leaves the
     /// game modified when the header was accepted; a rejected header puts the
     /// modified flag back as it was, unless the report filed a season first.
-    void ImportReport(CReportFile& file, bool clipboardForm);
+    /// A report without any header line and section title shows nothing and
+    /// gives NotJudgeMail: the caller names its source to the user.
+    ReportOutcome ImportReport(CReportFile& file, bool clipboardForm);
     bool ParseHeader(CReportFile& file, std::string& line);
+    /// ParseHeader telling why a report was not filed. A Judge mail without
+    /// results (no section title below its header, or an orders status that
+    /// repeats a section title) files nothing, leaves the game exactly as it
+    /// was and says so in one message: NoResults.
+    ReportOutcome ParseHeaderChecked(CReportFile& file, std::string& line);
     void ParseStartingPosition(CReportFile& file);
     void ParseOwnership(CReportFile& file);
     void ParseMovementResults(CReportFile& file);
@@ -161,7 +172,7 @@ public:
     int32_t m_nSCRadius = 5;
 
 private:
-    IAppServices& m_services;
+    IAppServices* m_pServices; // never null
 
     // The word splitter's buffer: the normalised copy of the line given last.
     std::string m_tokenBuf;

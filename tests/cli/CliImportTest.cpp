@@ -65,7 +65,8 @@ TEST_F(CliBinary, NoticeWithoutHeaderFailsWithAReason)
     const std::string notice = Report("notice.txt", "A new player has signed on to game 'kt'.\n");
     const CCliRun run = Cli({"import", Game(), notice});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "kestrane-cli: " + notice + ": no Judge header line was found\n");
+    EXPECT_EQ(run.err, "kestrane: The file notice.txt has no Judge header line (\":: Judge:\"), so it holds nothing "
+                       "to import.\n");
 
     const CCliRun batch = Cli({"import", "--batch", Game(), "-"}, "just a notice\n");
     EXPECT_EQ(batch.status, 1);

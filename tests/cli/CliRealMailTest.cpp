@@ -55,11 +55,13 @@ TEST_F(CliRealMail, BatchOfJudgeMailsFilesTheGameStartFirst)
     NewGame();
 
     // The later mail first, with text above its header as the Judge sent it.
+    // It is an orders status: it files nothing, and says so.
     const CCliRun run = Cli({"import", "--batch", Game(), Report("judge.mbox", takeover + "\n" + start)});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(Cli({"seasons", Game()}).out, "S1900M\tTue Jan 06 2004 23 30 00 +0000 \n"
-                                            "S1901M\tTue Jan 06 2004 23 30 00 +0000 \n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "kestrane: information: This mail from Judge XXXX about game Dt, S1901M (Spring 1901 "
+                       "Movement), holds no results to import: it is an orders status, a reply or a notice. "
+                       "Nothing was imported.\n");
+    EXPECT_EQ(Cli({"seasons", Game()}).out, "S1900M\tTue Jan 06 2004 23 30 00 +0000 \n");
 
     const CCliRun show = Cli({"show", Game(), "S1900M", "--json"});
     ASSERT_EQ(show.status, 0) << show.err;
@@ -81,10 +83,11 @@ TEST_F(CliRealMail, BatchOfJudgeMailsFilesTheGameStartFirst)
     EXPECT_EQ(provinces(5), (std::vector<std::string>{"ARMY MOSCOW", "ARMY WARSAW", "FLEET ST PETERSBURGSC",
                                                       "FLEET SEVASTOPOL"}));
 
-    // The latest season is the orders-status mail, which lists no units.
+    // The orders-status mail filed no empty season, so the orders mail lists
+    // France's units of the starting position.
     const CCliRun mail = Cli({"mail", Game(), "--country", "France", "--password", "pw"});
     EXPECT_EQ(mail.status, 0) << mail.err;
-    EXPECT_EQ(mail.out, "signon FDt pw\nsignoff\n");
+    EXPECT_EQ(mail.out, "signon FDt pw\nA PARIS\nA MARSEILLES\nF BREST\nsignoff\n");
 }
 
 } // namespace

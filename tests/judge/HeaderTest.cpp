@@ -42,7 +42,11 @@ protected:
     CViewCounter view;
 };
 
-std::string Report(const std::string& season, const std::string& below = "")
+// A section title, so the import takes a report for results: a header
+// with nothing below it is a mail without results.
+const std::string kTitle = "Movement results for Spring of 1901.\n";
+
+std::string Report(const std::string& season, const std::string& below = kTitle)
 {
     return ":: Judge: ABCD  Game: alpha  Variant: Standard\n"
            ":: Deadline: " + season + " Mon Jan 12 2004 23:30:00 -0500\n"
@@ -69,7 +73,7 @@ class HeaderFieldTest : public HeaderTest, public ::testing::WithParamInterface<
 TEST_P(HeaderFieldTest, FillsDocumentAndSeason)
 {
     const FieldCase& c = GetParam();
-    Import(c.header + "\n" + c.deadline + "\n");
+    Import(c.header + "\n" + c.deadline + "\n" + kTitle);
     EXPECT_TRUE(services.messages.empty()) << services.Texts()[0];
     EXPECT_EQ(doc.m_strJudge, c.judge);
     EXPECT_EQ(doc.m_strGame, c.game);
@@ -136,7 +140,7 @@ TEST_P(SeasonChainTest, AcceptsOrRejects)
     doc.SetModifiedFlag(true);
     view.updates = 0;
 
-    Import(Report(c.reportSeason, c.gameStart ? "You have been selected as France in game 'alpha'.\n" : ""));
+    Import(Report(c.reportSeason, c.gameStart ? "You have been selected as France in game 'alpha'.\n" + kTitle : kTitle));
 
     EXPECT_EQ(SeasonNames(doc), c.seasonsAfter);
     EXPECT_GT(view.updates, 0) << "views are told after every import";
@@ -200,7 +204,7 @@ TEST_P(IdentityTest, ComparesWithDocument)
     const IdentityCase& c = GetParam();
     doc.m_strJudge = c.docJudge;
     doc.m_strGame = c.docGame;
-    Import(c.header + "\n:: Deadline: S1901M Mon\n");
+    Import(c.header + "\n:: Deadline: S1901M Mon\n" + kTitle);
     EXPECT_EQ(doc.m_strJudge, c.judgeAfter);
     EXPECT_EQ(doc.m_strGame, c.gameAfter);
     if (c.message.empty()) {
@@ -291,13 +295,19 @@ TEST_F(HeaderTest, SectionWithoutHeaderFilesNothing)
     EXPECT_EQ(view.updates, 1);
 }
 
-TEST_F(HeaderTest, HeaderWithoutSectionFilesEmptySeason)
+TEST_F(HeaderTest, HeaderWithoutSectionFilesNothing)
 {
     Import(Report("S1901M", "Nothing else to say.\n"));
-    EXPECT_TRUE(services.messages.empty());
-    ASSERT_EQ(SeasonNames(doc), std::vector<std::string>{"S1901M"});
-    EXPECT_TRUE(doc.m_seasons.front()->m_orders.empty());
-    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(services.messages,
+              (std::vector<Message>{{"This mail from Judge ABCD about game alpha, S1901M (Spring 1901 Movement), holds "
+                                     "no results to import: it is an orders status, a reply or a notice.\nNothing "
+                                     "was imported.",
+                                     MessageIcon::Information}}));
+    EXPECT_TRUE(doc.m_seasons.empty());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.m_strJudge, "");
+    EXPECT_EQ(doc.m_strGame, "");
+    EXPECT_EQ(doc.m_strVariant, "");
 }
 
 TEST_F(HeaderTest, EndOfFileBeforeAnythingShowsNothing)
@@ -357,13 +367,14 @@ TEST_P(BadSeasonTest, RejectedWithoutFiling)
 
 const BadSeasonCase kBadSeasons[] = {
     {"NoDeadlineWord", ":: Judge: ABCD  Game: alpha\n:: S1901M Mon Jan 12\nStarting position\n"},
-    {"DeadlineLineMissing", ":: Judge: ABCD  Game: alpha\n"},
+    {"DeadlineLineMissing", ":: Judge: ABCD  Game: alpha\nMovement results\n"},
     {"EmptyDeadlineLine", ":: Judge: ABCD  Game: alpha\n\nStarting position\nAustria: Army Vienna.\n"},
-    {"NoNameAfterDeadline", ":: Judge: ABCD  Game: alpha\n:: Deadline:\n"},
-    {"ShortName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S190 Mon\n"},
+    {"NoNameAfterDeadline", ":: Judge: ABCD  Game: alpha\n:: Deadline:\nMovement results\n"},
+    {"ShortName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S190 Mon\nMovement results\n"},
     {"LongName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S1901MonOwnership\nAdjustment orders\n"},
-    {"YearNotDigits", ":: Judge: ABCD  Game: alpha\n:: Deadline: S19x1M Mon\n"},
-    {"ShortNameOfGameStart", ":: Judge: ABCD  Game: alpha\n:: Deadline: F19M\nYou have been selected\n"},
+    {"YearNotDigits", ":: Judge: ABCD  Game: alpha\n:: Deadline: S19x1M Mon\nMovement results\n"},
+    {"ShortNameOfGameStart",
+     ":: Judge: ABCD  Game: alpha\n:: Deadline: F19M\nYou have been selected\nStarting position\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Seasons, BadSeasonTest, ::testing::ValuesIn(kBadSeasons),

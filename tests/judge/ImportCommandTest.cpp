@@ -1,4 +1,5 @@
 #include "judge/ClipboardFile.h"
+#include "judge/ReportJoiner.h"
 #include "model/KestraneDoc.h"
 #include "support/ImmutableFile.h"
 #include "support/ImportChecks.h"
@@ -32,21 +33,25 @@ const std::string kStartReport = ":: Judge: XXXX  Game: dt  Variant: Standard\r\
                                  "Russia:  Fleet St Petersburg (south coast).\r\n"
                                  "\r\n"
                                  "The deadline for the first orders is Tue Jan 06 2004 23:30:00 +0000.\r\n";
-// The same after joining: line feeds only, an empty line before the closing
-// deadline line and one at the end.
-const std::string kStartJoined = ":: Judge: XXXX  Game: dt  Variant: Standard\n"
-                                 ":: Deadline: S1901M Tue Jan 06 2004 23:30:00 +0000  \n"
-                                 "\n"
-                                 "You have been selected as France in game 'dt' of Diplomacy.\n"
-                                 "\n"
-                                 "Starting position for Spring of 1901.\n"
-                                 "\n"
-                                 "Austria: Army  Vienna.\n"
-                                 "Russia:  Fleet St Petersburg (south coast).\n"
-                                 "\n"
-                                 "\n"
-                                 "The deadline for the first orders is Tue Jan 06 2004 23:30:00 +0000.\n"
-                                 "\n";
+// A movement report with an order the Judge wrapped: the one kind of report
+// the import rewrites, with the wrapped order joined.
+const std::string kWrappedReport = ":: Judge: XXXX  Game: dt  Variant: Standard\r\n"
+                                   ":: Deadline: S1901M Tue Jan 06 2004 23:30:00 +0000  \r\n"
+                                   "\r\n"
+                                   "Movement results for Spring of 1901.  (dt.001)\r\n"
+                                   "\r\n"
+                                   "Austria: Army Vienna -> Galicia.\r\n"
+                                   "Russia:  Fleet St Petersburg (south coast) -> Gulf of\r\n"
+                                   "          Bothnia.\r\n"
+                                   "\r\n"
+                                   "The next phase of 'dt' will be Movement for Fall of 1901.\r\n"
+                                   "The deadline for orders will be Tue Jan 13 2004 23:30:00 +0000.\r\n";
+
+// The file's modification time, to tell a file the import left alone.
+std::filesystem::file_time_type Stamp(const std::filesystem::path& path)
+{
+    return std::filesystem::last_write_time(path);
+}
 
 class CViewCounter : public IDocumentObserver {
 public:
@@ -94,13 +99,27 @@ private:
 
 // --- File import ---------------------------------------------------------
 
-TEST_F(ImportCommandTest, FileImportFilesSeasonAndRewritesReport)
+TEST_F(ImportCommandTest, FileImportFilesSeasonAndKeepsReportNeedingNoJoining)
 {
     const auto path = files.Write("report.txt", kStartReport);
+    const auto stamp = Stamp(path);
     doc.OnImport(path.string());
     ExpectStartPositionFiled();
-    EXPECT_EQ(CTempDir::Read(path), kStartJoined);
+    EXPECT_EQ(CTempDir::Read(path), kStartReport);
+    EXPECT_EQ(Stamp(path), stamp);
     EXPECT_GT(view.updates, 0);
+}
+
+TEST_F(ImportCommandTest, FileImportRewritesReportWithWrappedLines)
+{
+    const auto path = files.Write("report.txt", kWrappedReport);
+    doc.OnImport(path.string());
+    EXPECT_TRUE(services.messages.empty()) << ::testing::PrintToString(services.Texts());
+    ASSERT_EQ(importchecks::SeasonNames(doc), Strings{"S1901M"});
+    const std::string joined = CTempDir::Read(path);
+    EXPECT_EQ(joined, JoinReportText(doc, kWrappedReport));
+    EXPECT_NE(joined.find("\nRussia:  Fleet St Petersburg (south coast) -> Gulf of Bothnia."), std::string::npos);
+    EXPECT_EQ(joined.find('\r'), std::string::npos);
 }
 
 TEST_F(ImportCommandTest, ImportingRewrittenReportAgainIsDuplicate)
@@ -164,14 +183,16 @@ TEST_F(ImportCommandTest, ReadOnlyFileIsRefusedWhenOpened)
 
 TEST_F(ImportCommandTest, RewriteFailureKeepsReportAndEndsImport)
 {
-    const auto path = files.Write("mail/report.txt", kStartReport);
+    const auto path = files.Write("mail/report.txt", kWrappedReport);
     CImmutable locked(path.parent_path());
     if (!locked.Applied())
         GTEST_SKIP() << "this file system cannot make a folder immutable";
     doc.OnImport(path.string());
-    ExpectRefused(kCannotProcess);
+    EXPECT_EQ(services.messages, (std::vector<Message>{{kCannotProcess, MessageIcon::None}}));
+    EXPECT_TRUE(doc.m_seasons.empty());
+    EXPECT_TRUE(doc.m_strJudge.empty());
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(CTempDir::Read(path), kStartReport);
+    EXPECT_EQ(CTempDir::Read(path), kWrappedReport);
 }
 
 // --- Clipboard import ------------------------------------------------------
@@ -188,7 +209,7 @@ TEST_F(ImportCommandTest, ClipboardTextImportedThroughCacheFile)
 {
     doc.OnImportClipboard(kStartReport);
     ExpectStartPositionFiled();
-    EXPECT_EQ(CTempDir::Read(cache.Path() / "kestrane" / "Kestrane.tmp"), kStartJoined);
+    EXPECT_EQ(CTempDir::Read(cache.Path() / "kestrane" / "Kestrane.tmp"), kStartReport);
 }
 
 TEST_F(ImportCommandTest, ClipboardTextWrittenUnchanged)
@@ -199,10 +220,10 @@ TEST_F(ImportCommandTest, ClipboardTextWrittenUnchanged)
     CImmutable locked(temp.parent_path());
     if (!locked.Applied())
         GTEST_SKIP() << "this file system cannot make a folder immutable";
-    const std::string text = "line one\r\nline two\r\n\r\n";
-    doc.OnImportClipboard(text);
-    ExpectRefused(kCannotProcess);
-    EXPECT_EQ(CTempDir::Read(temp), text);
+    doc.OnImportClipboard(kWrappedReport);
+    EXPECT_EQ(services.messages, (std::vector<Message>{{kCannotProcess, MessageIcon::None}}));
+    EXPECT_TRUE(doc.m_seasons.empty());
+    EXPECT_EQ(CTempDir::Read(temp), kWrappedReport);
 }
 
 TEST_F(ImportCommandTest, ClipboardNeedsHeaderAtLineStart)
@@ -218,7 +239,7 @@ TEST_F(ImportCommandTest, LaterClipboardImportReplacesCacheFile)
 {
     doc.OnImportClipboard(kStartReport);
     doc.OnImportClipboard("short\r\n");
-    EXPECT_EQ(CTempDir::Read(cache.Path() / "kestrane" / "Kestrane.tmp"), "short\n\n");
+    EXPECT_EQ(CTempDir::Read(cache.Path() / "kestrane" / "Kestrane.tmp"), "short\r\n");
 }
 
 TEST_F(ImportCommandTest, UnusableCacheFolderIsReported)

@@ -137,6 +137,9 @@ std::string BinaryNoise()
 }
 
 constexpr const char* kNoSeason = "This report names no valid season on its deadline line,\ndata rejected.";
+// A mail cut before any section title is a mail without results.
+constexpr const char* kNoResults = "This mail from Judge USEF about game kestrel holds no results to import: it is "
+                                   "an orders status, a reply or a notice.\nNothing was imported.";
 
 std::vector<ImportCase> Cases()
 {
@@ -152,8 +155,10 @@ std::vector<ImportCase> Cases()
         {"AdjustmentsAfterMovementOnly", {kStart, kSpring, kFall}, SampleText(kWinter), Form::File, "F1901B",
          nullptr},
         {"FallFromClipboard", {kStart, kSpring}, importchecks::WithWindowsLineEnds(fall), Form::Clipboard, "F1901M", nullptr},
-        {"HeaderWithoutSection", {kStart, kSpring}, fallHead, Form::File, "F1901M", nullptr},
         // Refused.
+        {"HeaderWithoutSection", {kStart, kSpring}, fallHead, Form::File, "",
+         "This mail from Judge USEF about game kestrel, F1901M (Fall 1901 Movement), holds no results to import: "
+         "it is an orders status, a reply or a notice.\nNothing was imported."},
         {"DifferentJudge", {kStart, kSpring}, Replaced(fall, "Judge: USEF", "Judge: USXX"), Form::File, "",
          "The data in this import file is from a different Judge.\nRejecting data."},
         {"DifferentGame", {kStart, kSpring}, Replaced(fall, "Game: kestrel", "Game: falcon"), Form::Clipboard, "",
@@ -167,12 +172,14 @@ std::vector<ImportCase> Cases()
         {"SeasonNameTooShort", {kStart, kSpring}, Replaced(fall, "Deadline: F1901M", "Deadline: F1901"), Form::File,
          "", kNoSeason},
         {"NoDeadlineLine", {kStart, kSpring}, Replaced(fall, Lines(fall)[1], ""), Form::File, "", kNoSeason},
-        {"CutAfterJudgeLine", {kStart, kSpring}, Lines(fall)[0], Form::File, "", kNoSeason},
-        {"CutInsideDeadline", {kStart, kSpring}, Lines(fall)[0] + ":: Deadline: F19", Form::File, "", kNoSeason},
+        {"CutAfterJudgeLine", {kStart, kSpring}, Lines(fall)[0], Form::File, "", kNoResults},
+        {"CutInsideDeadline", {kStart, kSpring}, Lines(fall)[0] + ":: Deadline: F19", Form::File, "", kNoResults},
         {"HeaderDamaged", {kStart, kSpring}, Replaced(fall, ":: Judge:", ":: Judje:"), Form::File, "",
          "Could not find a valid header, this file may be corrupt."},
-        {"Empty", {kStart, kSpring}, "", Form::File, "", nullptr},
-        {"EmptyClipboard", {kStart, kSpring}, "", Form::Clipboard, "", nullptr},
+        {"Empty", {kStart, kSpring}, "", Form::File, "",
+         "The file report.txt has no Judge header line (\":: Judge:\"), so it holds nothing to import."},
+        {"EmptyClipboard", {kStart, kSpring}, "", Form::Clipboard, "",
+         "The clipboard text has no Judge header line (\":: Judge:\"), so it holds nothing to import."},
         {"BinaryNoise", {kStart, kSpring}, BinaryNoise(), Form::File, "", nullptr},
         {"RetreatWithoutMovement", {kStart, kSpring}, SampleText(kRetreats), Form::File, "",
          "Cannot import Retreat F1901R since no corresponding move data for F1901M exists,\ndata rejected."},
@@ -321,10 +328,11 @@ TEST(ImportInvariantSweep, RandomLineDropsAndByteFlips)
 TEST_F(ImportInvariants, FailedReportRewriteKeepsReportAndGame)
 {
     CKestraneDoc doc(m_services);
-    FillBaseGame(doc, {kStart, kSpring});
+    FillBaseGame(doc, {kStart, kSpring, kFall});
     doc.SetModifiedFlag(false);
     const Snapshot before = seasonsnapshot::Take(doc);
-    // A wrapped line makes the joined text differ from the report.
+    // A wrapped line makes the joined text differ from the report: the
+    // retreats are filed, then taken out again when the rewrite fails.
     const std::string report = SampleText(kRetreats);
     ASSERT_NE(JoinReportText(doc, report), report);
     const fs::path path = m_dir.Write("mail/report.txt", report);

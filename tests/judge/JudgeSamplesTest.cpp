@@ -20,8 +20,17 @@ using importchecks::CScopedEnv;
 
 const std::filesystem::path kSamples = std::filesystem::path(KESTRANE_SHARED_DIR) / "judge-samples";
 
-const Message kNoSeason{"This report names no valid season on its deadline line,\ndata rejected.",
-                        MessageIcon::Exclamation};
+// What a Judge mail without results says: which Judge, game and season.
+const Message kJudgeOnlyReply{"This mail from Judge XXXX holds no results to import: it is an orders status, a "
+                              "reply or a notice.\nNothing was imported.",
+                              MessageIcon::Information};
+const Message kSpringReply{"This mail from Judge XXXX about game Dt, S1901M (Spring 1901 Movement), holds no "
+                           "results to import: it is an orders status, a reply or a notice.\nNothing was imported.",
+                           MessageIcon::Information};
+// A mail without any header line: the message names its source, "{source}"
+// stands for "The file <name>" or "The clipboard text".
+const Message kNoHeaderLine{"{source} has no Judge header line (\":: Judge:\"), so it holds nothing to import.",
+                            MessageIcon::None};
 
 struct SampleCase {
     const char* name;
@@ -43,18 +52,19 @@ const Strings kStartingUnits{
     "RUSSIA ARMY WARSAW",         "RUSSIA FLEET ST PETERSBURGSC", "RUSSIA FLEET SEVASTOPOL",
     "TURKEY ARMY CONSTANTINOPLE", "TURKEY ARMY SMYRNA",     "TURKEY FLEET ANKARA"};
 
+// Every mail but the game start holds no results: it files nothing and says so once.
 const SampleCase kSampleCases[] = {
-    {"RegistrationReply", "01-registration-reply-header-only.txt", {}, {kNoSeason}, {}},
-    {"GameCreated", "02-game-created-master-reply.txt", {"S1901M"}, {}, {}},
-    {"SelectedToPlay", "03-signon-selected-to-play-a-power.txt", {"S1901M"}, {}, {}},
-    {"NoticeWithoutHeader", "04-new-player-signon-notice-no-header.txt", {}, {}, {}},
+    {"RegistrationReply", "01-registration-reply-header-only.txt", {}, {kJudgeOnlyReply}, {}},
+    {"GameCreated", "02-game-created-master-reply.txt", {}, {kSpringReply}, {}},
+    {"SelectedToPlay", "03-signon-selected-to-play-a-power.txt", {}, {kSpringReply}, {}},
+    {"NoticeWithoutHeader", "04-new-player-signon-notice-no-header.txt", {}, {kNoHeaderLine}, {}},
     {"GameStart", "05-game-start-starting-position-france.txt", {"S1900M"}, {}, kStartingUnits, 22},
-    {"QuorumNotice", "06-game-start-quorum-notice-custodian.txt", {"S1901M"}, {}, {}},
-    {"ObserverReply", "07-observer-broadcast-reply-time-to-deadline.txt", {"S1901M"}, {}, {}},
-    {"OrdersStatus", "08-movement-orders-status-no-order-processed.txt", {"S1901M"}, {}, {}},
-    {"HeaderInMidMail", "09-takeover-reply-header-in-mid-mail.txt", {"S1901M"}, {}, {}},
-    {"TakeoverNotice", "10-takeover-notice-to-master-no-header.txt", {}, {}, {}},
-    {"ListReply", "11-list-reply-no-game.txt", {}, {kNoSeason}, {}},
+    {"QuorumNotice", "06-game-start-quorum-notice-custodian.txt", {}, {kSpringReply}, {}},
+    {"ObserverReply", "07-observer-broadcast-reply-time-to-deadline.txt", {}, {kSpringReply}, {}},
+    {"OrdersStatus", "08-movement-orders-status-no-order-processed.txt", {}, {kSpringReply}, {}},
+    {"HeaderInMidMail", "09-takeover-reply-header-in-mid-mail.txt", {}, {kSpringReply}, {}},
+    {"TakeoverNotice", "10-takeover-notice-to-master-no-header.txt", {}, {kNoHeaderLine}, {}},
+    {"ListReply", "11-list-reply-no-game.txt", {}, {kJudgeOnlyReply}, {}},
 };
 
 class JudgeSamplesTest : public ::testing::TestWithParam<std::tuple<SampleCase, bool>> {
@@ -82,7 +92,11 @@ TEST_P(JudgeSamplesTest, ImportsAsTheMailSays)
         doc.OnImport(dir.Write(c.file, mail).string());
     }
 
-    EXPECT_EQ(services.messages, c.messages);
+    std::vector<Message> expected = c.messages;
+    for (Message& m : expected)
+        if (const size_t at = m.text.find("{source}"); at != std::string::npos)
+            m.text.replace(at, 8, fromClipboard ? std::string("The clipboard text") : "The file " + std::string(c.file));
+    EXPECT_EQ(services.messages, expected);
     EXPECT_EQ(services.closeRequests, 0);
     ASSERT_EQ(importchecks::SeasonNames(doc), c.seasons);
     if (c.seasons.empty())

@@ -8,11 +8,27 @@
 /// ":: Judge:" anywhere or begins with "Judge:".
 bool IsJudgeHeaderLine(std::string_view line);
 
+/// The words of a header or deadline line as the import takes them: the
+/// last full stop and every byte of 128 or more count as blanks; blanks,
+/// colons, tabs and commas separate words.
+std::vector<std::string> HeaderWords(std::string_view line);
+
 /// Splits a text that holds several Judge mails (a mailbox file, a digest,
 /// a pasted history) before each header line. Text before the first header
 /// stays with the first piece; a text without a header is one piece. The
 /// pieces are substrings, line ends included, so joining them gives the text.
 std::vector<std::string> SplitJudgeMails(const std::string& text);
+
+/// One report cut out of a text, with the mail subject it came under.
+struct CReportPiece {
+    std::string text;
+    std::string subject;
+};
+
+/// The reports a text holds, in the order it holds them: the pieces of
+/// SplitJudgeMails, each under the text's subject, except that a reply to a
+/// history request gives its entries (SplitHistoryReply).
+std::vector<CReportPiece> SplitReports(const std::string& text, const std::string& subject);
 
 /// The name under which the import files a piece: the word after
 /// "Deadline" on the line after its first header, one year earlier when the

@@ -1,5 +1,6 @@
-#include "cli/BatchSplit.h"
+#include "judge/ReportSplit.h"
 
+#include "judge/HistoryReply.h"
 #include "model/SeasonHdr.h"
 
 #include <algorithm>
@@ -25,9 +26,8 @@ Line LineAt(std::string_view text, size_t pos)
     return line;
 }
 
-// The words of a header or deadline line as the import takes them: the last
-// full stop and every byte of 128 or more count as blanks; blanks, colons,
-// tabs and commas separate words.
+} // namespace
+
 std::vector<std::string> HeaderWords(std::string_view line)
 {
     std::string copy(line);
@@ -50,8 +50,6 @@ std::vector<std::string> HeaderWords(std::string_view line)
         words.push_back(word);
     return words;
 }
-
-} // namespace
 
 bool IsJudgeHeaderLine(std::string_view line)
 {
@@ -77,6 +75,20 @@ std::vector<std::string> SplitJudgeMails(const std::string& text)
     for (size_t i = 0; i < starts.size(); ++i) {
         const size_t end = i + 1 < starts.size() ? starts[i + 1] : text.size();
         pieces.push_back(text.substr(starts[i], end - starts[i]));
+    }
+    return pieces;
+}
+
+std::vector<CReportPiece> SplitReports(const std::string& text, const std::string& subject)
+{
+    std::vector<CReportPiece> pieces;
+    for (std::string& piece : SplitJudgeMails(text)) {
+        if (IsHistoryReply(piece)) {
+            for (CReportPiece& entry : SplitHistoryReply(piece))
+                pieces.push_back(std::move(entry));
+        } else {
+            pieces.push_back({std::move(piece), subject});
+        }
     }
     return pieces;
 }

@@ -1,4 +1,4 @@
-#include "cli/BatchSplit.h"
+#include "judge/ReportSplit.h"
 
 #include <gtest/gtest.h>
 

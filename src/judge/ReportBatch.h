@@ -1,0 +1,51 @@
+#pragma once
+
+#include "judge/ReportOutcome.h"
+#include "model/Services.h"
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+class CKestraneDoc;
+
+/// One text handed to a batch import: a plain report file, a whole mailbox
+/// file as text, or one message a mail reader took out of a mailbox.
+struct CReportText {
+    std::string text;
+    std::string subject; ///< the mail's Subject, when known
+    std::string date;    ///< the mail's Date, when known
+    std::string origin;  ///< where it came from: a file name, or "box.mbox, mail 12"
+};
+
+/// What the batch did with one report.
+struct CReportResult {
+    std::string origin, subject;
+    ReportOutcome outcome = ReportOutcome::Rejected;
+    std::vector<std::string> seasons;  ///< the seasons it filed
+    std::vector<std::string> messages; ///< every message the import gave for it, in order
+    std::vector<MessageIcon> icons;    ///< the icon each of those messages would have shown
+};
+
+/// What a whole batch did, report by report in the order they were imported.
+struct CBatchSummary {
+    std::vector<CReportResult> reports;
+    bool cancelled = false;
+
+    /// Seasons filed by the whole batch.
+    int SeasonsFiled() const;
+    /// The one summary for the user: the seasons filed, then every mail
+    /// skipped with why (another game, already imported, no results, not a
+    /// Judge mail), then the messages given while filing the others.
+    std::string Text() const;
+};
+
+/// Splits each text into reports (at header lines; history replies into their
+/// entries), orders them by season, and imports each through the same path
+/// as the file import without rewriting any input, collecting every message
+/// into the summary instead of showing it. progress(done,total) returning
+/// false cancels between reports. After a fatal inconsistency the batch stops
+/// and the close request reaches the document's services once it has ended.
+CBatchSummary ImportReportBatch(CKestraneDoc& doc, const std::vector<CReportText>& texts,
+                                const std::function<bool(size_t, size_t)>& progress = {});
