@@ -1,11 +1,5 @@
 #pragma once
 
-#include <string>
-
-/// One report text taken from a mail, with what the summary shows of it.
-struct CReportText {
-    std::string text;
-    std::string subject;
-    std::string date;
-    std::string origin;
-};
+// One report text taken from a mail, with what the summary shows of it: the
+// core's batch import defines it, so a mail reader's texts go straight in.
+#include "judge/ReportBatch.h"
