@@ -8,7 +8,6 @@
 #include <utility>
 
 using judgeline::Contains;
-using judgeline::StartsWith;
 
 namespace {
 
@@ -36,12 +35,14 @@ bool ReportHoldsResults(CReportFile& file, std::string_view lineRead)
     const size_t back = file.GetPosition();
     bool title = FindSectionTitle(lineRead).has_value();
     bool nextPhase = Contains(lineRead, "The next phase of ");
-    bool timeLeft = StartsWith(lineRead, "Time to deadline:");
+    // The joiner may have glued the time left onto the last order of the
+    // section, so it is sought anywhere in a line.
+    bool timeLeft = Contains(lineRead, "Time to deadline:");
     std::string line;
     while (file.ReadString(line)) {
         title = title || FindSectionTitle(line).has_value();
         nextPhase = nextPhase || Contains(line, "The next phase of ");
-        timeLeft = timeLeft || StartsWith(line, "Time to deadline:");
+        timeLeft = timeLeft || Contains(line, "Time to deadline:");
     }
     file.Seek(back);
     return title && (nextPhase || !timeLeft);
