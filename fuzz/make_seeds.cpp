@@ -2,9 +2,12 @@
 // archive/ (saved games), dib/ (bitmaps of every kind the loader draws),
 // mapfile/ (map definitions) and import/ (Judge reports, each prefixed with
 // the byte that chooses the import form). Sample reports and the bundled
-// map are read from the source tree; mails beside the repository are used
+// map are read from the source tree; mailbox/ holds those reports wrapped
+// as mail programs keep them (each transfer encoding, multipart, forwarded,
+// an mbox); mails beside the repository are used
 // when present.
 #include "QuietServices.h"
+#include "mailbox/MailBuilder.h"
 #include "model/FileBytes.h"
 #include "model/KestraneDoc.h"
 #include "support/BitmapBuilder.h"
@@ -162,6 +165,29 @@ void WriteReports(const fs::path& out, const fs::path& source, const fs::path& m
         Write(out, "mail-" + file.stem().string() + ".txt", std::string(1, '\0') + ReadWhole(file));
 }
 
+// Each sample report in every wrapping, a character set beyond ASCII, and
+// the year's reports as one mbox.
+void WriteMailboxes(const fs::path& out, const fs::path& source)
+{
+    std::vector<std::string> messages;
+    int n = 0;
+    for (const fs::path& file : TextFiles(source / "data" / "samples")) {
+        const std::string text = ReadWhole(file);
+        const std::string subject = "USEF:kestrel - " + file.stem().string() + " Results";
+        const std::string date = "Wed, 07 Jan 2004 23:30:00 +0000";
+        for (mailbuilder::Wrapping wrapping : mailbuilder::kAllWrappings)
+            Write(out, file.stem().string() + "-" + mailbuilder::Name(wrapping) + ".eml",
+                  mailbuilder::Message(text, subject, date, wrapping));
+        Write(out, file.stem().string() + "-latin1.eml",
+              mailbuilder::Message(text + "Press: Gr\xc3\xbc\xc3\x9f" "e\n", subject, date,
+                                   mailbuilder::Wrapping::QuotedPrintable, "iso-8859-1"));
+        messages.push_back(mailbuilder::Message(
+            text, subject, date, mailbuilder::kAllWrappings[size_t(n++) % mailbuilder::kAllWrappings.size()]));
+        Write(out, file.stem().string() + ".txt", text);
+    }
+    Write(out, "year.mbox", mailbuilder::Mbox(messages));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -171,11 +197,12 @@ int main(int argc, char** argv)
         return 2;
     }
     const fs::path out = argv[1];
-    for (const char* kind : {"archive", "dib", "mapfile", "import"})
+    for (const char* kind : {"archive", "dib", "mapfile", "import", "mailbox"})
         fs::create_directories(out / kind);
     WriteArchives(out / "archive");
     WriteBitmaps(out / "dib");
     WriteMapFiles(out / "mapfile", argv[2]);
     WriteReports(out / "import", argv[2], argv[3]);
+    WriteMailboxes(out / "mailbox", argv[2]);
     return g_failed ? 1 : 0;
 }
