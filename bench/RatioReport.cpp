@@ -15,6 +15,8 @@ constexpr double kMailsPerYear = 5;
 // parser's search for the season it starts from.
 constexpr double kSeasonWalksPerYear = 1 + 3 + 1 + 3 + 3;
 constexpr std::array<int, 4> kYears{1, 10, 50, 100};
+// The 100-year mbox: the game start and five mails a year.
+constexpr double kCenturyMails = 1 + 100 * kMailsPerYear;
 
 std::optional<Times> Ratio(const std::optional<Times>& a, const std::optional<Times>& b)
 {
@@ -129,4 +131,9 @@ void CRatioReporter::PrintRatios(std::ostream& out) const
         Scaled(Difference(Find("BM_ImportYearInMemory/100"), Find("BM_ImportYearInMemory/1")), 1 / kMailsPerYear),
         kUs);
     Row(out, "  of which the season walks predict", Scaled(walkGrowth, kSeasonWalksPerYear / kMailsPerYear), kUs);
+
+    // Import Mailbox of a whole 100-year game in one mbox, into a new game.
+    Row(out, "Import Mailbox, 100-year mbox, per mail", Scaled(Find("BM_ImportMailbox100Years"), 1 / kCenturyMails),
+        kUs);
+    Row(out, "  of which reading the mbox", Scaled(Find("BM_ReadMailbox100Years"), 1 / kCenturyMails), kUs);
 }

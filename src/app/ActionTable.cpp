@@ -21,6 +21,8 @@ constexpr std::array kActions{
     CActionSpec{Cmd::AppExit, "E&xit", "Ctrl+Q", "Quit the application; prompts to save documents\nExit"},
     CActionSpec{Cmd::Import, "&Import...\tCtrl+I", "Ctrl+I", "Import a Judge response\nImport"},
     CActionSpec{Cmd::ImportClipboard, "Import from &Clipboard\tCtrl+C", "Ctrl+C", "Import data from the clipboard\nClipBoard"},
+    CActionSpec{Cmd::ImportMailbox, "Import &Mailbox...", "",
+                "Import every Judge mail of saved mails, an mbox file or a Maildir folder\nImport Mailbox"},
     CActionSpec{Cmd::RemoveSeason, "Remove\tCtrl+R", "Ctrl+R", "Remove this season's data\nRemove"},
     CActionSpec{Cmd::FirstSeason, "&First", "Alt+Home", "Display the First season\nFirst"},
     CActionSpec{Cmd::PreviousSeason, "&Previous", "Alt+Left", "Display the previous season\nPrevious"},

@@ -21,6 +21,8 @@ enum class Cmd : int {
     ToggleSeasons = 32800,
     /// Opens the game's supply-centre chart.
     CentreChart = 32801,
+    /// Imports every Judge mail of mail files or a Maildir folder at once.
+    ImportMailbox = 32802,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

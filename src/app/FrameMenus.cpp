@@ -139,7 +139,7 @@ void CMainFrame::BuildMenus(bool gameOpen)
     FillFileMenu(*bar->addMenu(QStringLiteral("&File")), gameOpen);
     if (gameOpen) {
         QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-        for (Cmd id : {Cmd::Import, Cmd::ImportClipboard, Cmd::RemoveSeason})
+        for (Cmd id : {Cmd::Import, Cmd::ImportClipboard, Cmd::ImportMailbox, Cmd::RemoveSeason})
             edit->addAction(Action(id));
         edit->addSeparator();
         for (Cmd id : {Cmd::FirstSeason, Cmd::PreviousSeason, Cmd::NextSeason, Cmd::LatestSeason})

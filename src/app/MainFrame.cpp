@@ -11,12 +11,14 @@
 #include "app/SeasonsPanel.h"
 #include "app/SplashWnd.h"
 #include "app/TextConv.h"
+#include "mailbox/MailSources.h"
 #include "model/KestraneDoc.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QStringList>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -27,7 +29,7 @@ constexpr Cmd kGameCommands[] = {
     Cmd::FileClose,  Cmd::FileSave,        Cmd::FileSaveAs,     Cmd::Print,        Cmd::PrintPreview,
     Cmd::Import,     Cmd::ImportClipboard, Cmd::GameDetails,    Cmd::WindowNew,    Cmd::WindowCascade,
     Cmd::WindowTile, Cmd::WindowArrange,   Cmd::CopyOrdersMail, Cmd::NextPane,     Cmd::PreviousPane,
-    Cmd::ToggleSeasons, Cmd::CentreChart,
+    Cmd::ToggleSeasons, Cmd::CentreChart, Cmd::ImportMailbox,
 };
 
 } // namespace
@@ -91,6 +93,14 @@ CChildFrame* CMainFrame::ActiveFrame() const
             frame = qobject_cast<CChildFrame*>(windows.back());
     }
     return frame && frame->Document() ? frame : nullptr;
+}
+
+CChildFrame* CMainFrame::FrameAt(const QPoint& pos) const
+{
+    for (QWidget* widget = childAt(pos); widget; widget = widget->parentWidget())
+        if (auto* frame = qobject_cast<CChildFrame*>(widget))
+            return frame->Document() ? frame : nullptr;
+    return nullptr;
 }
 
 CKestraneDoc* CMainFrame::ActiveDocument() const
@@ -182,6 +192,7 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::AppExit: close(); break;
     case Cmd::Import: OnImport(); break;
     case Cmd::ImportClipboard: OnImportClipboard(); break;
+    case Cmd::ImportMailbox: OnImportMailbox(); break;
     case Cmd::RemoveSeason: if (doc) doc->OnRemoveSeason(); break;
     case Cmd::FirstSeason: if (doc) doc->OnFirstSeason(); break;
     case Cmd::PreviousSeason: if (doc) doc->OnPreviousSeason(); break;
@@ -239,9 +250,20 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile())
+    // Mail dropped on a game window goes into that game; everything else is
+    // opened as a game, as before.
+    CChildFrame* target = FrameAt(event->position().toPoint());
+    QStringList mail;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        if (target && IsMailSource(ToPath(url.toLocalFile())))
+            mail << url.toLocalFile();
+        else
             m_docs->OpenDocumentFile(url.toLocalFile());
+    }
+    if (!mail.isEmpty())
+        ImportMailSources(*target->Document(), mail);
     event->acceptProposedAction();
     activateWindow();
     UpdateActions();

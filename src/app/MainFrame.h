@@ -38,6 +38,8 @@ public:
     QAction* Action(Cmd id) const;
     CChildFrame* ActiveFrame() const;
     CKestraneDoc* ActiveDocument() const;
+    /// The game window at pos (in this window's coordinates), if any.
+    CChildFrame* FrameAt(const QPoint& pos) const;
     /// True while the menus are the game-open set.
     bool ShowsGameMenus() const { return m_bGameMenus; }
     /// The user guide's window once Help has opened it, else nullptr.
@@ -69,6 +71,11 @@ public:
     // The document commands that need the desktop around them.
     void OnImport();
     void OnImportClipboard();
+    void OnImportMailbox();
+    /// Imports every mail of paths (mail files, mbox files, Maildir folders)
+    /// into doc: a progress dialog that can cancel between mails, then one
+    /// summary of what was filed and skipped.
+    void ImportMailSources(CKestraneDoc& doc, const QStringList& paths);
     void OnGameDetails();
     void OnSendOrders();
     void OnCopyOrdersMail();

@@ -1,5 +1,7 @@
 #include "app/UiPrompts.h"
 
+#include "app/MailSourceDialog.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,6 +16,14 @@ std::optional<QString> CUiPrompts::ChooseOpenFile(QWidget* parent, const QString
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();
+}
+
+std::optional<QStringList> CUiPrompts::ChooseMailSources(QWidget* parent)
+{
+    CMailSourceDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.Chosen().isEmpty())
+        return std::nullopt;
+    return dialog.Chosen();
 }
 
 std::optional<QString> CUiPrompts::ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,

@@ -1,10 +1,10 @@
-#include "judge/ReportBatch.h"
 #include "cli/CommandSupport.h"
+#include "judge/ReportBatch.h"
+#include "mailbox/MailSources.h"
+#include "mailbox/MailboxImport.h"
 
-#include <cstdlib>
 #include <functional>
-
-namespace fs = std::filesystem;
+#include <iterator>
 
 namespace {
 
@@ -59,72 +59,71 @@ void ImportWhole(CImportRun& run, CKestraneDoc& doc, const CCliEnvironment& env,
     run.Import("standard input", [&] { doc.OnImportClipboard(clipboard); });
 }
 
-// Every Judge mail of every input in game order, through the core's batch
-// import: no input is rewritten. Each report's messages are printed as the
-// single import prints them, and the summary goes to standard output.
-void ImportBatch(CImportRun& run, CKestraneDoc& doc, const CCliEnvironment& env,
-                 const std::vector<std::string>& operands)
+// Every mail of the inputs read as mail programs keep mail (mbox files,
+// Maildir folders, saved messages; plain reports as they are), before the
+// game is opened: the core may make another folder current, and the
+// summary names each input as the user wrote it.
+std::vector<CReportText> ReadBatchInputs(const CCliEnvironment& env, const std::vector<std::string>& operands,
+                                         std::vector<std::string>& problems)
 {
     std::vector<CReportText> texts;
     for (const std::string& operand : operands) {
-        const bool fromStdin = operand == "-";
-        CReportText text;
-        text.origin = fromStdin ? std::string("standard input") : operand;
-        std::optional<std::string> bytes;
-        std::error_code ec;
-        if (fromStdin)
-            bytes = ReadAll(env.in);
-        else if (fs::is_regular_file(Absolute(operand), ec))
-            bytes = ReadWholeFile(Absolute(operand));
-        if (!bytes) {
-            Complain(env, "cannot read " + operand);
-            run.Fail();
-            continue;
-        }
-        if (bytes->empty()) {
-            Complain(env, text.origin + " holds no report");
-            run.Fail();
-            continue;
-        }
-        text.text = std::move(*bytes);
-        texts.push_back(std::move(text));
+        std::vector<CReportText> read = operand == "-" ? ReadMailBytes(ReadAll(env.in), "standard input", problems)
+                                                       : ReadMailSources({operand}, problems);
+        texts.insert(texts.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
     }
-    if (texts.empty())
-        return;
-    const CBatchSummary summary = ImportReportBatch(doc, texts);
-    for (const CReportResult& report : summary.reports) {
-        if (report.outcome == ReportOutcome::NotJudgeMail) {
-            Complain(env, report.origin + ", the mail of no season: no Judge header line was found");
-            run.Fail();
-            continue;
-        }
-        bool rejected = report.outcome != ReportOutcome::Filed;
-        for (size_t i = 0; i < report.messages.size(); ++i) {
-            const MessageIcon icon = i < report.icons.size() ? report.icons[i] : MessageIcon::None;
-            rejected = rejected || icon == MessageIcon::Exclamation;
-            env.err << CCliServices::FormatMessage(report.messages[i], icon) << '\n';
-        }
-        if (rejected)
-            run.Fail();
-    }
+    return texts;
+}
+
+// Every Judge mail of the inputs in game order, through the core's batch
+// import: no input is rewritten. Each report's messages are printed as the
+// single import prints them, and the summary, as the desktop program shows
+// it, goes to standard output.
+int ImportBatch(const CCliArgs& args, const CCliEnvironment& env)
+{
+    std::vector<std::string> problems;
+    const std::vector<CReportText> texts =
+        ReadBatchInputs(env, {args.positional.begin() + 1, args.positional.end()}, problems);
+    for (const std::string& problem : problems)
+        Complain(env, problem);
+
+    const std::string gamePath = Absolute(args.positional[0]);
+    CGameSession session(env, InstallDirOf(args, env));
+    if (!session.Open(gamePath))
+        return kExitFailed;
+    const CMailboxImport result = ImportMailTexts(session.Doc(), texts, std::move(problems));
+    for (const CReportResult& report : result.summary.reports)
+        for (size_t i = 0; i < report.messages.size(); ++i)
+            env.err << CCliServices::FormatMessage(report.messages[i],
+                                                   i < report.icons.size() ? report.icons[i] : MessageIcon::None)
+                    << '\n';
     env.err.flush();
-    env.out << summary.Text();
+    std::string details = result.Details();
+    if (!details.empty() && details.back() != '\n')
+        details += '\n';
+    env.out << result.Headline() << '\n' << details;
+
+    // After a fatal message the game is not to be trusted, let alone saved.
+    if (session.Services().CloseRequested())
+        return kExitFailed;
+    if (session.Doc().IsModified() && !session.Save(gamePath))
+        return kExitFailed;
+    return result.Succeeded() ? kExitOk : kExitFailed;
 }
 
 } // namespace
 
 int CommandImport(const CCliArgs& args, const CCliEnvironment& env)
 {
+    if (args.Has("--batch"))
+        return ImportBatch(args, env);
     const std::string gamePath = Absolute(args.positional[0]);
     CGameSession session(env, InstallDirOf(args, env));
     if (!session.Open(gamePath))
         return kExitFailed;
     CImportRun run(session, env);
-    if (args.Has("--batch"))
-        ImportBatch(run, session.Doc(), env, {args.positional.begin() + 1, args.positional.end()});
-    else
-        for (size_t i = 1; i < args.positional.size() && !run.Closed(); ++i)
-            ImportWhole(run, session.Doc(), env, args.positional[i]);
+    for (size_t i = 1; i < args.positional.size() && !run.Closed(); ++i)
+        ImportWhole(run, session.Doc(), env, args.positional[i]);
     if (run.Closed())
         return kExitFailed;
     if (run.Modified() && !session.Save(gamePath))

@@ -56,8 +56,8 @@ void MenuTest::gameMenus()
                           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Sen&d...",
                           "Cop&y Orders Mail", "-", "Recent File", "-", "E&xit"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Edit")),
-             (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Remove\tCtrl+R", "-", "&First",
-                          "&Previous", "&Next", "&Latest", "-", "&Game Details"}));
+             (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Import &Mailbox...", "Remove\tCtrl+R",
+                          "-", "&First", "&Previous", "&Next", "&Latest", "-", "&Game Details"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&View")),
              (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "&Initials", "Supply &Centres", "-", "S&easons",
                           "Supply Centre &Chart"}));
@@ -135,6 +135,9 @@ void MenuTest::statusPrompts_data()
     QTest::newRow("Initials") << int(Cmd::ToggleInitials)
                               << "Select this option to display country initial letters" << "Toggle Initials";
     QTest::newRow("Clipboard") << int(Cmd::ImportClipboard) << "Import data from the clipboard" << "ClipBoard";
+    QTest::newRow("Mailbox") << int(Cmd::ImportMailbox)
+                             << "Import every Judge mail of saved mails, an mbox file or a Maildir folder"
+                             << "Import Mailbox";
     QTest::newRow("Remove") << int(Cmd::RemoveSeason) << "Remove this season's data" << "Remove";
     QTest::newRow("Centres") << int(Cmd::ToggleSCDisplay) << "View supply centre ownership"
                              << "Toggle Supply Centres";

@@ -33,6 +33,19 @@ public:
         return answer;
     }
 
+    std::optional<QStringList> ChooseMailSources(QWidget*) override
+    {
+        ++mailSourceRequests;
+        if (mailSourceAnswers.empty() || mailSourceAnswers.front().isEmpty()) {
+            if (!mailSourceAnswers.empty())
+                mailSourceAnswers.pop_front();
+            return std::nullopt;
+        }
+        const QStringList answer = mailSourceAnswers.front();
+        mailSourceAnswers.pop_front();
+        return answer;
+    }
+
     std::optional<QString> ChooseSaveFile(QWidget*, const QString&, const QString& suggested, const QString& filter,
                                           const QString& defaultSuffix, const QString& folder = QString()) override
     {
@@ -94,6 +107,8 @@ public:
     /// Answers in turn; a null QString cancels the dialog.
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    /// Mail sources chosen in turn; an empty list cancels the dialog.
+    std::deque<QStringList> mailSourceAnswers;
     std::deque<QMessageBox::StandardButton> saveChangesAnswers;
     /// Answers to AskToContinue in turn; none left means Cancel.
     std::deque<bool> continueAnswers;
@@ -101,6 +116,7 @@ public:
     std::function<bool(QDialog&)> dialogHook;
 
     std::vector<OpenRequest> openRequests;
+    int mailSourceRequests = 0;
     std::vector<SaveRequest> saveRequests;
     std::vector<QString> saveQuestions;
     std::vector<Message> messages;
