@@ -53,7 +53,7 @@ void CMainFrame::ImportMailSources(CKestraneDoc& doc, const QStringList& paths)
     });
     progress.close();
 
-    CImportSummaryDlg summary(FromDocText(result.Headline()), FromDocText(result.Details()), this);
+    CImportSummaryDlg summary(FromDocText(result.Headline()), FromDocText(result.Text()), this);
     m_app.Prompts().RunDialog(summary);
     UpdateActions();
 }

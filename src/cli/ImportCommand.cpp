@@ -98,10 +98,10 @@ int ImportBatch(const CCliArgs& args, const CCliEnvironment& env)
                                                    i < report.icons.size() ? report.icons[i] : MessageIcon::None)
                     << '\n';
     env.err.flush();
-    std::string details = result.Details();
-    if (!details.empty() && details.back() != '\n')
-        details += '\n';
-    env.out << result.Headline() << '\n' << details;
+    std::string text = result.Text();
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    env.out << text;
 
     // After a fatal message the game is not to be trusted, let alone saved.
     if (session.Services().CloseRequested())

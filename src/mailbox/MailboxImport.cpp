@@ -26,7 +26,7 @@ std::string CMailboxImport::Headline() const
     return line;
 }
 
-std::string CMailboxImport::Details() const
+std::string CMailboxImport::Text() const
 {
     std::string text = summary.Text();
     if (!problems.empty()) {

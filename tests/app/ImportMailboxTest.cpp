@@ -109,7 +109,7 @@ void ImportMailboxTest::mboxFilesEveryMailWithOneSummary()
     QCOMPARE(SeasonNames(*doc), (QStringList{"S1900M", "S1901M"}));
     // Both armies of the movement came through the quoted-printable body.
     QCOMPARE(doc->GetCurrentSeason()->m_units[0].size(), size_t(2));
-    QCOMPARE(app.Prompts().dialogTitles, QStringList{"Import Mailbox"});
+    QCOMPARE(app.Prompts().dialogTitles, std::vector<QString>{"Import Mailbox"});
     QVERIFY2(app.Prompts().messages.empty(), "no message box per mail");
     QCOMPARE(summaries.headlines, QStringList{"2 seasons filed from 3 mails."});
     QVERIFY2(summaries.details.front().contains("not a Judge mail"), qPrintable(summaries.details.front()));
@@ -217,6 +217,10 @@ void ImportMailboxTest::mailDroppedOnTheGameWindowIsImported()
     QCOMPARE(app.Frame().FrameAt(centre), game);
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(app.Path("start.eml"))});
+    // The application hands a drop only to the window that took the drag.
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&app.Frame(), &enter);
+    QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(centre), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&app.Frame(), &drop);
 
@@ -233,7 +237,7 @@ void ImportMailboxTest::dialogTakesAMaildirFolderWhole()
     dir.Write("a.eml", "From: a@b\n\nbody\n");
 
     CMailSourceDialog maildir;
-    maildir.setDirectory(dir.Str());
+    maildir.setDirectory(QString::fromStdString(dir.Str()));
     maildir.selectFile("Maildir");
     maildir.accept();
     QCOMPARE(maildir.result(), int(QDialog::Accepted));
@@ -248,14 +252,14 @@ void ImportMailboxTest::dialogTakesAMaildirFolderWhole()
 
     // Any other folder is opened for browsing, not taken.
     CMailSourceDialog plain;
-    plain.setDirectory(dir.Str());
+    plain.setDirectory(QString::fromStdString(dir.Str()));
     plain.selectFile("Plain");
     plain.accept();
     QVERIFY(plain.Chosen().isEmpty());
     QVERIFY(plain.result() != int(QDialog::Accepted));
 
     CMailSourceDialog file;
-    file.setDirectory(dir.Str());
+    file.setDirectory(QString::fromStdString(dir.Str()));
     file.selectFile("a.eml");
     file.accept();
     QCOMPARE(file.Chosen(), QStringList{QString::fromStdString((dir.Path() / "a.eml").string())});

@@ -169,7 +169,7 @@ TEST_F(CliBinary, BatchWithAnotherGamesMailKeepsTheOthers)
     const CCliRun run =
         Cli({"import", "--batch", Game(), Report("m.txt", cligame::GameStart() + cligame::OtherGameReport())});
     EXPECT_EQ(run.status, 0) << run.out << run.err;
-    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "1 season filed from 2 mails.\n");
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "1 season filed from 2 mails: S1900M.\n");
     EXPECT_NE(run.out.find("another Judge or game"), std::string::npos) << run.out;
     EXPECT_EQ(Cli({"seasons", Game()}).out, "S1900M\tMon Jan 12 2004 23 30 -0500 \n");
 }
