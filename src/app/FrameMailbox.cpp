@@ -8,7 +8,10 @@
 #include "model/KestraneDoc.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProgressDialog>
+
+#include <algorithm>
 
 // Import Mailbox: the mail files are read and imported by the mail reader
 // and the core's batch import; this window only asks, shows progress and
@@ -16,8 +19,10 @@
 
 namespace {
 
-// A mailbox takes long enough to need a progress dialog from this many mails.
+// The progress dialog shows only for a mailbox that takes longer than this.
 constexpr int kShowProgressAfterMs = 400;
+// How often the progress dialog is brought up to date.
+constexpr qint64 kRefreshMs = 100;
 
 } // namespace
 
@@ -43,11 +48,19 @@ void CMainFrame::ImportMailSources(CKestraneDoc& doc, const QStringList& paths)
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.setValue(0);
+    // Redrawing the dialog (and the game window behind it) for every mail
+    // would cost more than the import; a few times a second is enough to
+    // show progress and take a click on Cancel.
+    QElapsedTimer sinceShown;
+    sinceShown.start();
+    qint64 lastShown = -kRefreshMs;
     const CMailboxImport result = ::ImportMailSources(doc, sources, [&](size_t done, size_t total) {
+        if (sinceShown.elapsed() - lastShown < kRefreshMs && done < total)
+            return true;
+        lastShown = sinceShown.elapsed();
         progress.setMaximum(int(total));
-        progress.setLabelText(QStringLiteral("Importing mail %1 of %2...").arg(done + 1).arg(total));
+        progress.setLabelText(QStringLiteral("Importing mail %1 of %2...").arg(std::min(done + 1, total)).arg(total));
         progress.setValue(int(done));
-        // Lets a click on Cancel arrive between two mails.
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     });

@@ -11,10 +11,15 @@ CImportSummaryDlg::CImportSummaryDlg(const QString& headline, const QString& det
 {
     setWindowTitle(QStringLiteral("Import Mailbox"));
     m_pHeadline->setWordWrap(true);
+    QFont bold = m_pHeadline->font();
+    bold.setBold(true);
+    m_pHeadline->setFont(bold);
     m_pDetails->setReadOnly(true);
-    m_pDetails->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Long lines (a path, a message) wrap rather than hide behind a scroll bar.
+    m_pDetails->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Mail subjects and season names line up in a fixed-width font.
     m_pDetails->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_pDetails->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -23,7 +28,7 @@ CImportSummaryDlg::CImportSummaryDlg(const QString& headline, const QString& det
     layout->addWidget(m_pHeadline);
     layout->addWidget(m_pDetails, 1);
     layout->addWidget(buttons);
-    resize(640, 420);
+    resize(780, 460);
 }
 
 QString CImportSummaryDlg::Headline() const
