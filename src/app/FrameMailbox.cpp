@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/FileFolders.h"
 #include "app/ImportSummaryDlg.h"
 #include "app/KestraneApp.h"
 #include "app/TextConv.h"
@@ -31,8 +32,13 @@ void CMainFrame::OnImportMailbox()
     CKestraneDoc* doc = ActiveDocument();
     if (!doc)
         return;
-    if (const auto chosen = m_app.Prompts().ChooseMailSources(this))
-        ImportMailSources(*doc, *chosen);
+    // Mail files are Judge mails too: they share the Import command's folder.
+    CFileFolders folders = m_app.FileFolders();
+    const auto chosen = m_app.Prompts().ChooseMailSources(this, folders.StartFolder(FileKind::Report));
+    if (!chosen)
+        return;
+    folders.Remember(FileKind::Report, chosen->front());
+    ImportMailSources(*doc, *chosen);
 }
 
 void CMainFrame::ImportMailSources(CKestraneDoc& doc, const QStringList& paths)

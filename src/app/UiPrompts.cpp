@@ -18,9 +18,10 @@ std::optional<QString> CUiPrompts::ChooseOpenFile(QWidget* parent, const QString
     return dialog.selectedFiles().front();
 }
 
-std::optional<QStringList> CUiPrompts::ChooseMailSources(QWidget* parent)
+std::optional<QStringList> CUiPrompts::ChooseMailSources(QWidget* parent, const QString& folder)
 {
     CMailSourceDialog dialog(parent);
+    dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.Chosen().isEmpty())
         return std::nullopt;
     return dialog.Chosen();

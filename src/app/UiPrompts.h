@@ -21,9 +21,9 @@ public:
     /// A file to open; filter in Qt's form ("Text Files (*.txt);;...").
     virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
                                                   const QString& filter);
-    /// Mail to import: one or more files, or one Maildir folder; nullopt
-    /// when the user cancels.
-    virtual std::optional<QStringList> ChooseMailSources(QWidget* parent);
+    /// Mail to import: one or more files, or one Maildir folder, starting in
+    /// folder; nullopt when the user cancels.
+    virtual std::optional<QStringList> ChooseMailSources(QWidget* parent, const QString& folder);
     /// A file to save to; defaultSuffix is added when the name has none.
     /// A suggested bare name is offered in folder (when given).
     virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const QString& caption, const QString& suggested,

@@ -6,6 +6,7 @@
 #include "model/KestraneDoc.h"
 
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QTimer>
@@ -105,7 +106,7 @@ void ImportMailboxTest::mboxFilesEveryMailWithOneSummary()
 
     app.Run(Cmd::ImportMailbox);
 
-    QCOMPARE(app.Prompts().mailSourceRequests, 1);
+    QCOMPARE(app.Prompts().mailSourceFolders.size(), size_t(1));
     QCOMPARE(SeasonNames(*doc), (QStringList{"S1900M", "S1901M"}));
     // Both armies of the movement came through the quoted-printable body.
     QCOMPARE(doc->GetCurrentSeason()->m_units[0].size(), size_t(2));
@@ -125,7 +126,7 @@ void ImportMailboxTest::cancelledChoiceChangesNothing()
     QVERIFY(doc);
     app.Prompts().mailSourceAnswers.push_back(QStringList());
     app.Run(Cmd::ImportMailbox);
-    QCOMPARE(app.Prompts().mailSourceRequests, 1);
+    QCOMPARE(app.Prompts().mailSourceFolders.size(), size_t(1));
     QVERIFY(doc->m_seasons.empty());
     QVERIFY(!doc->IsModified());
     QVERIFY(app.Prompts().dialogTitles.empty());
@@ -148,6 +149,11 @@ void ImportMailboxTest::maildirFolderIsImportedWhole()
     QCOMPARE(SeasonNames(*doc), (QStringList{"S1900M", "S1901M"}));
     QCOMPARE(summaries.headlines, QStringList{"2 seasons filed from 2 mails."});
     QVERIFY(app.Prompts().messages.empty());
+
+    // The next choice starts where this one was made, as Import's does.
+    app.Prompts().mailSourceAnswers.push_back(QStringList());
+    app.Run(Cmd::ImportMailbox);
+    QCOMPARE(app.Prompts().mailSourceFolders.back(), QFileInfo(app.Path("Maildir")).absolutePath());
 }
 
 void ImportMailboxTest::unreadableSourcesGoIntoTheSummary()

@@ -33,9 +33,9 @@ public:
         return answer;
     }
 
-    std::optional<QStringList> ChooseMailSources(QWidget*) override
+    std::optional<QStringList> ChooseMailSources(QWidget*, const QString& folder) override
     {
-        ++mailSourceRequests;
+        mailSourceFolders.push_back(folder);
         if (mailSourceAnswers.empty() || mailSourceAnswers.front().isEmpty()) {
             if (!mailSourceAnswers.empty())
                 mailSourceAnswers.pop_front();
@@ -116,7 +116,7 @@ public:
     std::function<bool(QDialog&)> dialogHook;
 
     std::vector<OpenRequest> openRequests;
-    int mailSourceRequests = 0;
+    std::vector<QString> mailSourceFolders;
     std::vector<SaveRequest> saveRequests;
     std::vector<QString> saveQuestions;
     std::vector<Message> messages;
