@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-/// The console report of every run, which also keeps each benchmark's mean
+/// The console report of every run, which also keeps each benchmark's median
 /// real and CPU time per iteration (over its repetitions) under its name
 /// ("BM_ImportYearInMemory/100"), and prints the table of ratios and goals
 /// the benchmarks exist for.
@@ -23,7 +23,8 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override;
 
-    /// The mean times of the benchmark so named; nullopt when it did not run
+    /// The median times of the benchmark so named (the middle repetition, or
+    /// the mean of the middle two); nullopt when it did not run
     /// (left out by the filter, or stopped by an error).
     std::optional<Times> Find(const std::string& name) const;
 
@@ -31,9 +32,6 @@ public:
     void PrintRatios(std::ostream& out) const;
 
 private:
-    struct Sum {
-        Times total;
-        int runs = 0;
-    };
-    std::map<std::string, Sum> m_sums;
+    // Every repetition's times, by benchmark name.
+    std::map<std::string, std::vector<Times>> m_sums;
 };

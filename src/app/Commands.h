@@ -23,6 +23,14 @@ enum class Cmd : int {
     CentreChart = 32801,
     /// Imports every Judge mail of mail files or a Maildir folder at once.
     ImportMailbox = 32802,
+    /// Draws the season's orders over the map.
+    ToggleOrders = 32803,
+    /// Scales the map with filtering when zoomed to fit and when printing.
+    ToggleSmoothZoom = 32804,
+    /// Writes the map on show as a PNG or PDF file.
+    ExportMap = 32805,
+    /// Writes the whole game as an animated GIF.
+    ExportAnimation = 32806,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

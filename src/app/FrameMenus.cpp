@@ -118,6 +118,9 @@ void CMainFrame::FillFileMenu(QMenu& menu, bool gameOpen)
     menu.addAction(Action(Cmd::PrintSetup));
     menu.addSeparator();
     if (gameOpen) {
+        menu.addAction(Action(Cmd::ExportMap));
+        menu.addAction(Action(Cmd::ExportAnimation));
+        menu.addSeparator();
         menu.addAction(Action(Cmd::SendMail));
         menu.addAction(Action(Cmd::CopyOrdersMail));
         menu.addSeparator();
@@ -151,7 +154,8 @@ void CMainFrame::BuildMenus(bool gameOpen)
     view->addAction(Action(Cmd::ViewToolbar));
     view->addAction(Action(Cmd::ViewStatusBar));
     if (gameOpen) {
-        for (Cmd id : {Cmd::ToggleZoom, Cmd::ToggleInitials, Cmd::ToggleSCDisplay})
+        for (Cmd id : {Cmd::ToggleZoom, Cmd::ToggleInitials, Cmd::ToggleSCDisplay, Cmd::ToggleOrders,
+                       Cmd::ToggleSmoothZoom})
             view->addAction(Action(id));
         view->addSeparator();
         view->addAction(Action(Cmd::ToggleSeasons));

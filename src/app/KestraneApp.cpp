@@ -106,6 +106,24 @@ void CKestraneApp::OnToggleSeasons()
     m_settings.m_bSeasonsPanel = Toggled(m_settings.m_bSeasonsPanel);
     if (m_mainFrame)
         m_mainFrame->UpdateActions();
+void CKestraneApp::OnToggleOrders()
+{
+    m_settings.m_bOrdersOnMap = Toggled(m_settings.m_bOrdersOnMap);
+    RedrawGameWindows();
+}
+
+void CKestraneApp::OnToggleSmoothZoom()
+{
+    m_settings.m_bSmoothZoom = Toggled(m_settings.m_bSmoothZoom);
+    RedrawGameWindows();
+}
+
+CMapDrawOptions CKestraneApp::MapDraw() const
+{
+    CMapDrawOptions options;
+    options.smooth = m_settings.m_bSmoothZoom == 1;
+    options.orders = m_settings.m_bOrdersOnMap == 1;
+    return options;
 }
 
 void CKestraneApp::OnToggleSCDisplay()

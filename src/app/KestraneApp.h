@@ -6,6 +6,7 @@
 #include "app/QtSettingsStore.h"
 #include "app/UiPrompts.h"
 #include "model/Settings.h"
+#include "qtdraw/MapDrawing.h"
 #include "views/MapPlacement.h"
 
 #include <QObject>
@@ -58,6 +59,11 @@ public:
     void OnToggleSCDisplay();
     /// The seasons list: shown or hidden by the same toggle rule.
     void OnToggleSeasons();
+    /// The orders overlay and smooth zoom, toggled by the same rule.
+    void OnToggleOrders();
+    void OnToggleSmoothZoom();
+    /// The map's own drawing options from the settings (each on at exactly 1).
+    CMapDrawOptions MapDraw() const;
 
     /// The toggle rule on its own: 1 becomes 0, every other value 1.
     static int Toggled(int value) { return value == 1 ? 0 : 1; }

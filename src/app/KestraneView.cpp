@@ -4,6 +4,7 @@
 #include "app/KestraneApp.h"
 #include "app/TextConv.h"
 #include "model/KestraneDoc.h"
+#include "qtdraw/MapDrawing.h"
 #include "views/MapRenderer.h"
 
 #include <QPainter>
@@ -130,7 +131,8 @@ void CKestraneView::paintEvent(QPaintEvent*)
         UpdateScrollSizes(result.screen->m_cxScroll, result.screen->m_cyScroll);
     if (result.blit) {
         const QRect to = ToQRect(result.blit->to).translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-        painter.drawImage(to, Wrap(result.picture), ToQRect(result.blit->from));
+        DrawComposedMap(painter, to, result.picture, ToQRect(result.blit->from), *m_pDoc, m_app.MapDraw(),
+                        &m_smoothZoom);
     }
     messages.FlushLater(m_app.Services());
 }
@@ -196,6 +198,6 @@ void CKestraneView::Print(QPrinter& printer)
     // The rectangle is moved rather than the painter, whose transform a
     // printer would carry into its next print job.
     if (!printed.picture.isNull())
-        painter.drawImage(printed.to, printed.picture, printed.from);
+        DrawComposedMap(painter, printed.to, printed.picture, printed.from, *m_pDoc, m_app.MapDraw());
     painter.end();
 }

@@ -2,6 +2,7 @@
 
 #include "model/DocumentObserver.h"
 #include "views/MapPlacement.h"
+#include "views/SmoothScale.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -64,4 +65,6 @@ private:
     CKestraneDoc* m_pDoc;
     CKestraneApp& m_app;
     CScrollSizeCache m_cache;
+    // The scaled bare board that smooth zoom reuses from season to season.
+    CSmoothZoomCache m_smoothZoom;
 };

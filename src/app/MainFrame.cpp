@@ -30,6 +30,7 @@ constexpr Cmd kGameCommands[] = {
     Cmd::Import,     Cmd::ImportClipboard, Cmd::GameDetails,    Cmd::WindowNew,    Cmd::WindowCascade,
     Cmd::WindowTile, Cmd::WindowArrange,   Cmd::CopyOrdersMail, Cmd::NextPane,     Cmd::PreviousPane,
     Cmd::ToggleSeasons, Cmd::CentreChart, Cmd::ImportMailbox,
+    Cmd::ExportMap,  Cmd::ExportAnimation,
 };
 
 } // namespace
@@ -129,6 +130,8 @@ void CMainFrame::UpdateActions()
     Action(Cmd::ToggleZoom)->setChecked(m_app.Settings().m_bZoomToFit == 1);
     Action(Cmd::ToggleInitials)->setChecked(m_app.Settings().m_bInitials == 1);
     Action(Cmd::ToggleSCDisplay)->setChecked(m_app.Settings().m_bSCDisplay == 1);
+    Action(Cmd::ToggleOrders)->setChecked(m_app.Settings().m_bOrdersOnMap == 1);
+    Action(Cmd::ToggleSmoothZoom)->setChecked(m_app.Settings().m_bSmoothZoom == 1);
     Action(Cmd::ViewToolbar)->setChecked(!m_toolBar->isHidden());
     Action(Cmd::ViewStatusBar)->setChecked(!statusBar()->isHidden());
     Action(Cmd::ToggleSeasons)->setChecked(m_app.Settings().m_bSeasonsPanel == 1);
@@ -206,6 +209,10 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::ToggleSCDisplay: m_app.OnToggleSCDisplay(); break;
     case Cmd::ToggleSeasons: m_app.OnToggleSeasons(); break;
     case Cmd::CentreChart: OnCentreChart(); break;
+    case Cmd::ToggleOrders: m_app.OnToggleOrders(); break;
+    case Cmd::ToggleSmoothZoom: m_app.OnToggleSmoothZoom(); break;
+    case Cmd::ExportMap: OnExportMap(); break;
+    case Cmd::ExportAnimation: OnExportAnimation(); break;
     case Cmd::WindowNew: if (doc) m_docs->OnWindowNew(*doc); break;
     case Cmd::WindowCascade: m_mdi->cascadeSubWindows(); break;
     case Cmd::WindowTile: m_mdi->tileSubWindows(); break;

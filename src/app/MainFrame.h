@@ -88,6 +88,10 @@ public:
     void OnCentreChart();
     /// Shows the season named name of doc, as the four season commands do.
     void ShowSeason(CKestraneDoc& doc, const QByteArray& name);
+    /// File, Export Map: the map on show as PNG or PDF, at the size chosen.
+    void OnExportMap();
+    /// File, Export Animation: every season as one animated GIF.
+    void OnExportAnimation();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

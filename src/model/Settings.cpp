@@ -19,6 +19,8 @@ void CAppSettings::Load(const ISettingsStore& store, const std::string& defaultI
     m_bInitials = store.GetProfileInt(kSection, "Initials", 0);
     m_bSCDisplay = store.GetProfileInt(kSection, "SCDisplay", 0);
     m_bSeasonsPanel = store.GetProfileInt(kSection, "SeasonsPanel", 0);
+    m_bOrdersOnMap = store.GetProfileInt(kSection, "OrdersOnMap", 0);
+    m_bSmoothZoom = store.GetProfileInt(kSection, "SmoothZoom", 0);
     m_rectStored.left = store.GetProfileInt(kSection, "WinLeft", 100);
     m_rectStored.right = store.GetProfileInt(kSection, "WinRight", 400);
     m_rectStored.top = store.GetProfileInt(kSection, "WinTop", 100);
@@ -36,6 +38,8 @@ void CAppSettings::Save(ISettingsStore& store) const
     store.WriteProfileInt(kSection, "Initials", m_bInitials);
     store.WriteProfileInt(kSection, "SCDisplay", m_bSCDisplay);
     store.WriteProfileInt(kSection, "SeasonsPanel", m_bSeasonsPanel);
+    store.WriteProfileInt(kSection, "OrdersOnMap", m_bOrdersOnMap);
+    store.WriteProfileInt(kSection, "SmoothZoom", m_bSmoothZoom);
 }
 
 std::string DefaultInstallDir(const std::string& currentDir, const std::string& installedDataDir)

@@ -33,6 +33,10 @@ struct CAppSettings {
     int m_bSCDisplay = 0;
     /// The seasons list beside the game windows; off at first.
     int m_bSeasonsPanel = 0;
+    /// The season's orders drawn over the map; "OrdersOnMap".
+    int m_bOrdersOnMap = 0;
+    /// Zoom to fit and printing scale the map with filtering; "SmoothZoom".
+    int m_bSmoothZoom = 0;
     /// Recorded when the main window closes; written at exit.
     CWindowRect m_rectWindow;
     /// Where the main window is placed at start-up, as stored.

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "views/RgbImage.h"
+
+class CKestraneDoc;
+
+/// The board picture alone at its own size, as a season is composed on it
+/// before any unit is drawn.
+CRgbImage ComposeBareBoard(const CKestraneDoc& doc);
