@@ -7,13 +7,13 @@ namespace {
 
 // Sizes on the board picture at actual size, in its pixels. A unit picture
 // is 24 x 16, so a ring of radius 12 goes round it.
-constexpr double kMoveWidth = 2.6;
-constexpr double kThinWidth = 1.4;
+constexpr double kMoveWidth = 3.0;
+constexpr double kThinWidth = 1.8;
 constexpr double kRingRadius = 12;
 constexpr double kDislodgedRadius = 15;
-constexpr double kRingWidth = 2.2;
+constexpr double kRingWidth = 2.4;
 constexpr double kCrossHalf = 6;
-constexpr double kCrossWidth = 2.6;
+constexpr double kCrossWidth = 3.0;
 constexpr double kOutline = 1.0;
 // How far an arrow stops short of the unit at its end.
 constexpr double kEndGap = 7;

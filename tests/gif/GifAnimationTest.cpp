@@ -63,8 +63,9 @@ TEST(GifPalette, FewColoursStayExactManyBecomeTheNearestKeptOne)
         for (int y = 0; y < 48; ++y)
             for (int x = 0; x < 64; ++x) {
                 ASSERT_TRUE(kept.count(back.Pixel(x, y)));
-                if (kept.count(picture.Pixel(x, y)))
+                if (kept.count(picture.Pixel(x, y))) {
                     EXPECT_EQ(back.Pixel(x, y), picture.Pixel(x, y));
+                }
             }
     }
 }

@@ -91,8 +91,9 @@ TEST_F(DrawnRealGame, WithTheOverlayOffThePictureIsTodaysByteForByte)
         ASSERT_EQ(rendered.size(), size);
         EXPECT_TRUE(rendered.convertToFormat(QImage::Format_RGB32) == today);
         // The window's painter path at actual size is the same plain copy.
-        if (row.size.isEmpty())
+        if (row.size.isEmpty()) {
             EXPECT_TRUE(ThroughPainter(row.settings, size, {false, false}) == today);
+        }
     }
 }
 

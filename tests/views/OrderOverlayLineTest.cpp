@@ -263,7 +263,7 @@ TEST_F(OverlayLines, ShapesFollowTheTransformAndStayLegible)
         EXPECT_LT(std::hypot(line.points[1].x - ex, line.points[1].y - ey),
                   std::hypot(line.points[0].x - ex, line.points[0].y - ey));
         EXPECT_GE(line.width, 2.0);
-        EXPECT_DOUBLE_EQ(line.width, 2.6 * row.strokeScale);
+        EXPECT_DOUBLE_EQ(line.width, 3.0 * row.strokeScale);
         // The bounce's cross sits on the destination itself.
         ASSERT_EQ(shapes.crosses.size(), 1u);
         EXPECT_NEAR(shapes.crosses[0].centre.x, ex, 1e-9);
