@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -176,6 +177,16 @@ std::optional<std::pair<int, int>> ParseSize(const std::string& text)
     if (!width || !height || int64_t(*width) * int64_t(*height) > kMaxPixels)
         return std::nullopt;
     return std::make_pair(*width, *height);
+}
+
+std::optional<int> ParseDelay(const std::string& text)
+{
+    // Seconds, with a fraction if wanted: "1.5"; kept to hundredths.
+    double seconds = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (ec != std::errc() || end != text.data() + text.size() || !(seconds >= 0.01) || seconds > 600)
+        return std::nullopt;
+    return int(std::lround(seconds * 100));
 }
 
 std::string UsageText()

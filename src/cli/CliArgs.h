@@ -47,3 +47,6 @@ std::string VersionText();
 
 /// "WxH" with both sides from 1 to 16384 and at most 4096 x 4096 pixels.
 std::optional<std::pair<int, int>> ParseSize(const std::string& text);
+
+/// animate --delay: seconds from 0.01 to 600, fractions allowed, as hundredths.
+std::optional<int> ParseDelay(const std::string& text);

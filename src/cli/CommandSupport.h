@@ -59,5 +59,6 @@ int CommandImport(const CCliArgs& args, const CCliEnvironment& env);
 int CommandSeasons(const CCliArgs& args, const CCliEnvironment& env);
 int CommandShow(const CCliArgs& args, const CCliEnvironment& env);
 int CommandRender(const CCliArgs& args, const CCliEnvironment& env);
+int CommandAnimate(const CCliArgs& args, const CCliEnvironment& env);
 int CommandMail(const CCliArgs& args, const CCliEnvironment& env);
 int CommandHistory(const CCliArgs& args, const CCliEnvironment& env);

@@ -9,6 +9,11 @@ bool ValidSize(const std::string& value)
     return ParseSize(value).has_value();
 }
 
+bool ValidDelay(const std::string& value)
+{
+    return ParseDelay(value).has_value();
+}
+
 } // namespace
 
 const std::vector<CCliCommand>& CliCommands()
@@ -38,16 +43,32 @@ const std::vector<CCliCommand>& CliCommands()
            "print one JSON object with judge, game, variant, map, my_country, season, deadline, title, orders, "
            "dislodged and countries"}},
          CommandShow},
-        {"render", "GAME.kes [SEASON]", 1, 2, "the map of a season as a PNG picture",
-         "Writes the map view's picture of the latest season, or the one named, as a PNG file, at actual size "
-         "or stretched to --size.",
-         {{"-o", "OUT.png", "the PNG file to write", true},
+        {"render", "GAME.kes [SEASON]", 1, 2, "the map of a season as a PNG picture or a PDF page",
+         "Writes the map view's picture of the latest season, or the one named, as a PNG file, or as a PDF page "
+         "when OUT ends in .pdf, at actual size or stretched to --size. Without --orders and --smooth a PNG is "
+         "exactly the map view's own picture.",
+         {{"-o", "OUT.png", "the PNG or PDF file to write", true},
           {"--initials", nullptr, "show the provinces' initials"},
           {"--centres", nullptr, "show the supply centres"},
           {"--size", "WxH", "stretch the picture to this size (at most 4096 x 4096 pixels)", false, ValidSize,
            "--size must be WxH, for example 800x600"},
+          {"--orders", nullptr, "draw the season's orders: moves, supports, convoys, retreats, builds, removals"},
+          {"--smooth", nullptr, "stretch with filtering rather than pixel by pixel"},
           {"--no-maskblt", nullptr, "draw the fallback unit shapes"}},
          CommandRender},
+        {"animate", "GAME.kes", 1, 1, "the whole game as an animated GIF",
+         "Writes every season of the game, in game order, as one frame of an animated GIF that loops, each "
+         "with a caption giving the season in words and its deadline. The file appears only when complete.",
+         {{"-o", "OUT.gif", "the GIF file to write", true},
+          {"--delay", "S", "seconds each season is shown (0.01 to 600; 1.5 when not given)", false, ValidDelay,
+           "--delay must be seconds from 0.01 to 600, for example 1.5"},
+          {"--size", "WxH", "stretch the map to this size (at most 4096 x 4096 pixels)", false, ValidSize,
+           "--size must be WxH, for example 800x600"},
+          {"--orders", nullptr, "draw each season's orders"},
+          {"--smooth", nullptr, "stretch with filtering rather than pixel by pixel"},
+          {"--initials", nullptr, "show the provinces' initials"},
+          {"--centres", nullptr, "show the supply centres"}},
+         CommandAnimate},
         {"mail", "GAME.kes", 1, 1, "print the orders mail",
          "Prints the orders mail exactly as Send composes it, for the stored country and password or those "
          "given.",

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "cli/MapFileRequest.h"
 #include "views/RgbImage.h"
 
 #include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+class CKestraneDoc;
 
 /// Exit statuses of kestrane-cli.
 inline constexpr int kExitOk = 0;
@@ -22,6 +25,16 @@ struct CCliEnvironment {
     std::function<std::string()> defaultInstallDir;
     /// Writes image as a PNG file; false with a reason on failure.
     std::function<bool(const CRgbImage& image, const std::string& path, std::string& error)> writePng;
+    /// Draws the season on show as request asks and writes it as a PNG file,
+    /// or a PDF page when path ends in ".pdf"; whole or not at all.
+    std::function<bool(CKestraneDoc& doc, const CMapFileRequest& request, const std::string& path,
+                       std::string& error)>
+        writeMap;
+    /// Writes every season of doc, in game order, as one animated GIF;
+    /// whole or not at all.
+    std::function<bool(CKestraneDoc& doc, const CMapFileRequest& request, const std::string& path,
+                       std::string& error)>
+        writeAnimation;
 };
 
 /// Runs one command line (the arguments after the program name) and

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/MapFileWriter.h"
 #include "cli/PngWriter.h"
 #include "model/Settings.h"
 
@@ -32,7 +33,8 @@ std::string StoredInstallDir()
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
-    const CCliEnvironment env{std::cin, std::cout, std::cerr, StoredInstallDir, WritePngFile};
+    const CCliEnvironment env{std::cin, std::cout, std::cerr, StoredInstallDir, WritePngFile, WriteMapFile,
+                              WriteAnimationFile};
     // The core reports its problems as messages; what can still escape is
     // running out of memory, which must end the command, not crash it.
     try {

@@ -53,14 +53,15 @@ void MenuTest::gameMenus()
     QCOMPARE(MenuTitles(frame), (QStringList{"&File", "&Edit", "&View", "&Window", "&Help"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&File")),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
-                          "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Sen&d...",
-                          "Cop&y Orders Mail", "-", "Recent File", "-", "E&xit"}));
+                          "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "&Export Map...",
+                          "Export &Animation...", "-", "Sen&d...", "Cop&y Orders Mail", "-", "Recent File", "-",
+                          "E&xit"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Edit")),
              (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Import &Mailbox...", "Remove\tCtrl+R",
                           "-", "&First", "&Previous", "&Next", "&Latest", "-", "&Game Details"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&View")),
-             (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "&Initials", "Supply &Centres", "-", "S&easons",
-                          "Supply Centre &Chart"}));
+             (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "&Initials", "Supply &Centres", "&Orders on Map",
+                          "S&mooth Zoom", "-", "S&easons", "Supply Centre &Chart"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Window")),
              (QStringList{"&New Window", "&Cascade", "&Tile", "&Arrange Icons"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Help")), (QStringList{"&Help Topics", "-", "&About Kestrane..."}));
@@ -212,8 +213,8 @@ void MenuTest::mailUnavailableRemovesSendAndOneSeparator()
     QVERIFY(!file.contains("Sen&d..."));
     // The copy command stays between the two separators, which both stay.
     QCOMPARE(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
-                                "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Cop&y Orders Mail",
-                                "-", "Recent File", "-", "E&xit"}));
+                                "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "&Export Map...",
+                                "Export &Animation...", "-", "Cop&y Orders Mail", "-", "Recent File", "-", "E&xit"}));
     QVERIFY(!app.Frame().Action(Cmd::SendMail)->isEnabled());
     QVERIFY(app.Frame().Action(Cmd::CopyOrdersMail)->isEnabled());
 }

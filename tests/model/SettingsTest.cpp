@@ -16,11 +16,13 @@ TEST(Settings, FirstStartGivesTheDefaults)
     EXPECT_EQ(settings.m_bInitials, 0);
     EXPECT_EQ(settings.m_bSCDisplay, 0);
     EXPECT_EQ(settings.m_bSeasonsPanel, 0);
+    EXPECT_EQ(settings.m_bOrdersOnMap, 0);
+    EXPECT_EQ(settings.m_bSmoothZoom, 0);
     EXPECT_EQ(settings.m_rectStored, (CWindowRect{100, 100, 400, 400}));
     EXPECT_EQ(settings.m_strInstallDir, "/home/player");
 }
 
-TEST(Settings, SaveWritesEightValuesAndNeverTheInstallDir)
+TEST(Settings, SaveWritesTenValuesAndNeverTheInstallDir)
 {
     CMemorySettingsStore store;
     CAppSettings settings;
@@ -28,8 +30,10 @@ TEST(Settings, SaveWritesEightValuesAndNeverTheInstallDir)
     settings.m_bInitials = 2;
     settings.m_bSeasonsPanel = 1;
     settings.m_rectWindow = {10, 20, 300, 400};
+    settings.m_bSmoothZoom = 1;
     settings.Save(store);
-    EXPECT_EQ(store.values.size(), 8u);
+    // The window's four sides and six display settings.
+    EXPECT_EQ(store.values.size(), 10u);
     EXPECT_EQ(store.values.count("Settings/InstallDir"), 0u);
 
     CAppSettings again;
@@ -37,6 +41,8 @@ TEST(Settings, SaveWritesEightValuesAndNeverTheInstallDir)
     EXPECT_EQ(again.m_bInitials, 2);
     EXPECT_EQ(again.m_bZoomToFit, 0);
     EXPECT_EQ(again.m_bSeasonsPanel, 1);
+    EXPECT_EQ(again.m_bSmoothZoom, 1);
+    EXPECT_EQ(again.m_bOrdersOnMap, 0);
     EXPECT_EQ(again.m_rectStored, (CWindowRect{10, 20, 300, 400}));
     EXPECT_EQ(again.m_strInstallDir, "/y");
 }
