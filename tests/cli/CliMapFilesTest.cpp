@@ -1,6 +1,6 @@
 #include "CliFixture.h"
 #include "support/GifReading.h"
-#include "support/JudgeGame.h"
+#include "support/RealGames.h"
 
 #include <QImage>
 
@@ -17,7 +17,7 @@ class CliMapFiles : public CliBinary {
 protected:
     void SetUp() override
     {
-        const fs::path folder = judgegame::Folder("kestrel");
+        const fs::path folder = realgames::Folder("kestrel");
         if (folder.empty())
             GTEST_SKIP() << "no judge-games folder beside the repository";
         const fs::path maps = fs::path(KESTRANE_SOURCE_DIR) / "data" / "Maps";
@@ -26,7 +26,7 @@ protected:
             fs::copy_file(maps / file, m_install.Path() / "Maps" / file);
         ASSERT_EQ(Cli({"new", "Standard", Game()}).status, 0);
         std::vector<std::string> args{"import", Game()};
-        for (const fs::path& mail : judgegame::Mails(folder))
+        for (const fs::path& mail : realgames::Mails(folder))
             args.push_back(Report(mail.filename().string(), CTempDir::Read(mail)));
         const CCliRun run = Cli(args);
         ASSERT_EQ(run.status, 0) << run.err;

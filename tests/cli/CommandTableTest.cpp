@@ -78,7 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(SynopsisRow{"NoOptions", "new", "new MAPNAME GAME.kes"},
                     SynopsisRow{"RequiredAndValued", "render",
                                 "render GAME.kes [SEASON] -o OUT.png [--initials] [--centres] [--size WxH] "
-                                "[--no-maskblt]"},
+                                "[--orders] [--smooth] [--no-maskblt]"},
+                    SynopsisRow{"Animation", "animate",
+                                "animate GAME.kes -o OUT.gif [--delay S] [--size WxH] [--orders] [--smooth] "
+                                "[--initials] [--centres]"},
                     SynopsisRow{"ExclusivePair", "history", "history GAME.kes [--csv | --svg OUT.svg]"}),
     [](const testing::TestParamInfo<SynopsisRow>& info) { return info.param.name; });
 

@@ -2,7 +2,7 @@
 #include "qtdraw/GameAnimation.h"
 #include "qtdraw/MapExport.h"
 #include "support/GifReading.h"
-#include "support/JudgeGame.h"
+#include "support/RealGames.h"
 #include "support/RecordingServices.h"
 
 #include <QFile>
@@ -22,11 +22,11 @@ class AnimatedRealGame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto folder = judgegame::Folder("kestrel");
+        const auto folder = realgames::Folder("kestrel");
         if (folder.empty())
             GTEST_SKIP() << "no judge-games folder beside the source tree";
         ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-        judgegame::ImportAll(doc, folder, temp);
+        realgames::ImportAll(doc, folder, temp);
         ASSERT_EQ(doc.m_seasons.size(), 15u);
     }
 

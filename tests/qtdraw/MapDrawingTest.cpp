@@ -1,6 +1,6 @@
 #include "model/KestraneDoc.h"
 #include "qtdraw/MapDrawing.h"
-#include "support/JudgeGame.h"
+#include "support/RealGames.h"
 #include "support/RecordingServices.h"
 #include "views/MapRenderer.h"
 #include "views/OrderOverlay.h"
@@ -22,11 +22,11 @@ class DrawnRealGame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const auto folder = judgegame::Folder("kestrel");
+        const auto folder = realgames::Folder("kestrel");
         if (folder.empty())
             GTEST_SKIP() << "no judge-games folder beside the source tree";
         ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-        judgegame::ImportAll(doc, folder, temp);
+        realgames::ImportAll(doc, folder, temp);
         ASSERT_GE(doc.m_seasons.size(), 5u);
     }
 

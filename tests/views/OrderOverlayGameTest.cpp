@@ -1,5 +1,5 @@
 #include "model/KestraneDoc.h"
-#include "support/JudgeGame.h"
+#include "support/RealGames.h"
 #include "support/RecordingServices.h"
 #include "views/OrderOverlay.h"
 
@@ -91,11 +91,11 @@ class OverlayOfRealGame : public ::testing::TestWithParam<GameRow> {
 protected:
     void SetUp() override
     {
-        folder = judgegame::Folder(GetParam().game);
+        folder = realgames::Folder(GetParam().game);
         if (folder.empty())
             GTEST_SKIP() << "no judge-games folder beside the source tree";
         ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-        judgegame::ImportAll(doc, folder, temp);
+        realgames::ImportAll(doc, folder, temp);
         ASSERT_EQ(doc.m_seasons.size(), GetParam().seasons);
     }
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 /// The real Judge games beside the source tree (../shared/judge-games).
-namespace judgegame {
+namespace realgames {
 
 /// The folder of game name, e.g. "kestrel"; empty when it is not there, so
 /// that a test can skip.
@@ -23,4 +23,4 @@ std::vector<std::filesystem::path> Mails(const std::filesystem::path& folder);
 /// rewrites the file it reads.
 void ImportAll(CKestraneDoc& doc, const std::filesystem::path& folder, const CTempDir& temp);
 
-} // namespace judgegame
+} // namespace realgames

@@ -1,8 +1,8 @@
-#include "support/JudgeGame.h"
+#include "support/RealGames.h"
 
 #include <algorithm>
 
-namespace judgegame {
+namespace realgames {
 
 namespace fs = std::filesystem;
 
@@ -33,4 +33,4 @@ void ImportAll(CKestraneDoc& doc, const fs::path& folder, const CTempDir& temp)
     }
 }
 
-} // namespace judgegame
+} // namespace realgames
