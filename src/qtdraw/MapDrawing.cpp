@@ -30,47 +30,73 @@ COverlayShapes SeasonOverlayShapes(CKestraneDoc& doc, const COverlayTransform& t
     return LayOutOverlay(BuildOrderOverlay(doc, *season), CountryColours(doc), transform);
 }
 
+namespace {
+
+// The orders over a picture whose from rectangle was drawn into to.
+void PaintOrdersOver(QPainter& painter, const QRect& to, const QRect& from, CKestraneDoc& doc)
+{
+    if (from.isEmpty())
+        return;
+    COverlayTransform transform;
+    transform.scaleX = double(to.width()) / from.width();
+    transform.scaleY = double(to.height()) / from.height();
+    transform.offsetX = to.x() - from.x() * transform.scaleX;
+    transform.offsetY = to.y() - from.y() * transform.scaleY;
+    painter.save();
+    painter.setClipRect(to, Qt::IntersectClip);
+    PaintOverlayShapes(painter, SeasonOverlayShapes(doc, transform));
+    painter.restore();
+}
+
+bool ScalesSmoothly(const CMapDrawOptions& options, const QRect& to, const QRect& from, QSize picture)
+{
+    return options.smooth && from == QRect(QPoint(0, 0), picture) && to.size() != from.size() && !to.isEmpty();
+}
+
+} // namespace
+
 void DrawComposedMap(QPainter& painter, const QRect& to, const CRgbImage& picture, const QRect& from,
                      CKestraneDoc& doc, const CMapDrawOptions& options, CSmoothZoomCache* cache)
 {
-    const bool wholePicture = from == QRect(0, 0, picture.Width(), picture.Height());
-    if (options.smooth && wholePicture && to.size() != from.size() && !to.isEmpty()) {
+    if (ScalesSmoothly(options, to, from, QSize(picture.Width(), picture.Height()))) {
         if (cache) {
             const CRgbImage& scaled = cache->Scale(picture, ComposeBareBoard(doc), to.width(), to.height());
             painter.drawImage(to.topLeft(), WrapPicture(scaled));
         } else {
             CRgbImage scaled(to.width(), to.height());
             raster::SmoothScale(scaled, picture);
-            painter.drawImage(to.topLeft(), WrapPicture(scaled));
+            // A copy that owns its pixels: a print preview plays the
+            // drawing back after this returns.
+            painter.drawImage(to.topLeft(), WrapPicture(scaled).copy());
         }
     } else {
         painter.drawImage(to, WrapPicture(picture), from);
     }
-    if (options.orders && !from.isEmpty()) {
-        COverlayTransform transform;
-        transform.scaleX = double(to.width()) / from.width();
-        transform.scaleY = double(to.height()) / from.height();
-        transform.offsetX = to.x() - from.x() * transform.scaleX;
-        transform.offsetY = to.y() - from.y() * transform.scaleY;
-        painter.save();
-        painter.setClipRect(to, Qt::IntersectClip);
-        PaintOverlayShapes(painter, SeasonOverlayShapes(doc, transform));
-        painter.restore();
-    }
+    if (options.orders)
+        PaintOrdersOver(painter, to, from, doc);
 }
 
 void DrawComposedMap(QPainter& painter, const QRect& to, const QImage& picture, const QRect& from, CKestraneDoc& doc,
                      const CMapDrawOptions& options)
 {
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    CRgbImage pixels(rgb.width(), rgb.height());
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        uint32_t* row = pixels.Row(y);
-        for (int x = 0; x < rgb.width(); ++x)
-            row[x] = line[x] & 0x00FFFFFFu;
+    if (ScalesSmoothly(options, to, from, picture.size())) {
+        const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+        CRgbImage pixels(rgb.width(), rgb.height());
+        for (int y = 0; y < rgb.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+            uint32_t* row = pixels.Row(y);
+            for (int x = 0; x < rgb.width(); ++x)
+                row[x] = line[x] & 0x00FFFFFFu;
+        }
+        CRgbImage scaled(to.width(), to.height());
+        raster::SmoothScale(scaled, pixels);
+        painter.drawImage(to.topLeft(), WrapPicture(scaled).copy());
+    } else {
+        // picture owns its pixels, so a recorded drawing stays valid.
+        painter.drawImage(to, picture, from);
     }
-    DrawComposedMap(painter, to, pixels, from, doc, options);
+    if (options.orders)
+        PaintOrdersOver(painter, to, from, doc);
 }
 
 QImage RenderMapPicture(CKestraneDoc& doc, const CDisplaySettings& settings, QSize size,
