@@ -40,17 +40,17 @@ void MaskedCopy(CRgbImage& dest, int x, int y, const CRgbImage& source, const CB
 {
     const int width = std::min(source.Width(), mask.Width());
     const int height = std::min(source.Height(), mask.Height());
-    for (int row = 0; row < height; ++row) {
-        const int dy = y + row;
-        if (dy < 0 || dy >= dest.Height())
-            continue;
-        for (int col = 0; col < width; ++col) {
-            const int dx = x + col;
-            if (dx < 0 || dx >= dest.Width())
-                continue;
-            const uint32_t src = source.Pixel(col, row);
-            dest.SetPixel(dx, dy, mask.Bit(col, row) ? src : (src & dest.Pixel(dx, dy)));
-        }
+    // Clipped once, then row by row through pointers: a season stamps every
+    // unit this way, so this loop is most of what a unit costs.
+    const int colFrom = std::max(0, -x);
+    const int colTo = std::min(width, dest.Width() - x);
+    const int rowFrom = std::max(0, -y);
+    const int rowTo = std::min(height, dest.Height() - y);
+    for (int row = rowFrom; row < rowTo; ++row) {
+        const uint32_t* src = source.Row(row);
+        uint32_t* dst = dest.Row(y + row) + x;
+        for (int col = colFrom; col < colTo; ++col)
+            dst[col] = mask.Bit(col, row) ? src[col] : (src[col] & dst[col]);
     }
 }
 
@@ -156,14 +156,26 @@ void Ellipse(CRgbImage& image, int left, int top, int right, int bottom, uint32_
     const int toY = std::min(bottom, image.Height());
     const int fromX = std::max(left, 0);
     const int toX = std::min(right, image.Width());
+    if (fromX >= toX || fromY >= toY)
+        return;
+    // Each pixel's test once, for the drawn area and a pixel round it; the
+    // rim test then reads its neighbours from here.
+    const int spanX = toX - fromX + 2;
+    const int spanY = toY - fromY + 2;
+    std::vector<uint8_t> in(size_t(spanX) * size_t(spanY));
+    for (int y = fromY - 1; y <= toY; ++y)
+        for (int x = fromX - 1; x <= toX; ++x)
+            in[size_t(y - fromY + 1) * size_t(spanX) + size_t(x - fromX + 1)] = inside(x, y) ? 1 : 0;
+    const auto at = [&](int x, int y) { return in[size_t(y - fromY + 1) * size_t(spanX) + size_t(x - fromX + 1)] != 0; };
     for (int y = fromY; y < toY; ++y) {
+        uint32_t* row = image.Row(y);
         for (int x = fromX; x < toX; ++x) {
-            if (!inside(x, y))
+            if (!at(x, y))
                 continue;
             // The pen covers the inside pixels on the rim: those with a
             // neighbour outside the ellipse, whether or not it is clipped.
-            const bool rim = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-            image.SetPixel(x, y, rim ? pen : fill);
+            const bool rim = !at(x - 1, y) || !at(x + 1, y) || !at(x, y - 1) || !at(x, y + 1);
+            row[x] = rim ? pen : fill;
         }
     }
 }

@@ -44,7 +44,10 @@ TEST(CommandTable, EveryDeclaredOptionParses)
             for (const CCliOption& required : command.options)
                 if (required.required && &required != &option)
                     argv.insert(argv.end(), {required.name, "x.png"});
-            const std::string value = option.valid ? "80x60" : "value";
+            // A value each checked option accepts, by the name its help gives the value.
+            const std::string value = !option.valid                              ? "value"
+                                      : std::string(option.valueName) == "S"     ? "1.5"
+                                                                                 : "80x60";
             argv.push_back(option.name);
             if (!option.IsFlag())
                 argv.push_back(value);
