@@ -58,6 +58,10 @@ public:
     /// Copies the whole picture into dest at (x, y), stretched to width x height
     /// by nearest pixel; clipped to dest. Nothing is drawn for an empty rectangle.
     void Draw(CRgbImage& dest, int x, int y, int width, int height) const;
+    /// The whole picture at its own size (Width() x |Height()|), exactly as
+    /// Draw at (0, 0) onto a white surface of that size gives it, but made in
+    /// one copy rather than painted white and then drawn over.
+    CRgbImage Picture() const;
 
     const std::vector<uint8_t>& Info() const { return m_info; }
     const std::vector<uint8_t>& Bits() const { return m_bits; }

@@ -179,6 +179,21 @@ CRgbImage CDIB::Decode() const
     return image;
 }
 
+CRgbImage CDIB::Picture() const
+{
+    const int width = std::max(0, Width());
+    const int height = std::abs(Height());
+    if (width > 0 && height > 0) {
+        if (!m_decoded)
+            m_decoded = Decode();
+        if (m_decoded->Width() == width && m_decoded->Height() == height)
+            return *m_decoded;
+    }
+    CRgbImage picture(width, height, 0xFFFFFF);
+    Draw(picture, 0, 0, width, height);
+    return picture;
+}
+
 void CDIB::Draw(CRgbImage& dest, int x, int y, int width, int height) const
 {
     if (width <= 0 || height <= 0)

@@ -9,9 +9,6 @@
 
 namespace {
 
-int PictureWidth(const CDIB& dib) { return std::max(0, dib.Width()); }
-int PictureHeight(const CDIB& dib) { return std::abs(dib.Height()); }
-
 uint32_t CountryColour(const CCountry& country)
 {
     return CRgbImage::Rgb(country.Red(), country.Green(), country.Blue());
@@ -62,10 +59,9 @@ void DrawFallbackArmy(CRgbImage& target, MapPos p, uint32_t colour)
 CRgbImage ComposeSeason(const CKestraneDoc& doc, const CDisplaySettings& settings, int dpiY,
                         const CRenderOptions& options)
 {
-    const int width = PictureWidth(doc.m_dib);
-    const int height = PictureHeight(doc.m_dib);
-    CRgbImage picture(width, height, raster::kWhite);
-    doc.m_dib.Draw(picture, 0, 0, width, height);
+    // The board at its own size in one copy, rather than a white surface
+    // painted and then drawn over: the same pixels for half the writing.
+    CRgbImage picture = doc.m_dib.Picture();
 
     // Looked up once for the whole paint, as every country's circles come
     // from the same season.
