@@ -106,6 +106,8 @@ void CKestraneApp::OnToggleSeasons()
     m_settings.m_bSeasonsPanel = Toggled(m_settings.m_bSeasonsPanel);
     if (m_mainFrame)
         m_mainFrame->UpdateActions();
+}
+
 void CKestraneApp::OnToggleOrders()
 {
     m_settings.m_bOrdersOnMap = Toggled(m_settings.m_bOrdersOnMap);
