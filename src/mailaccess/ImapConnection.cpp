@@ -1,0 +1,211 @@
+#include "mailaccess/ImapConnection.h"
+
+#include "mailaccess/ImapResponse.h"
+
+#include <curl/curl.h>
+
+#include <cerrno>
+#include <chrono>
+#include <mutex>
+#include <poll.h>
+
+namespace {
+
+CURL* Handle(const std::unique_ptr<void, CImapConnection::CurlDeleter>& curl)
+{
+    return static_cast<CURL*>(curl.get());
+}
+
+void InitCurlOnce()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+std::string HostForUrl(const std::string& server)
+{
+    // An IPv6 address goes in brackets in a URL.
+    if (server.find(':') != std::string::npos && server.front() != '[')
+        return "[" + server + "]";
+    return server;
+}
+
+// libcurl's result as the one sentence the user reads.
+std::string DescribeFailure(CURLcode code, const CMailAccount& account, const char* detail)
+{
+    const std::string server = account.m_strServer;
+    const std::string port = std::to_string(account.m_nPort);
+    const std::string more = detail && *detail ? std::string(" (") + detail + ")" : std::string();
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return "Could not find the mail server " + server + ": check the server name and the network connection.";
+    case CURLE_COULDNT_CONNECT:
+        return "Could not connect to the mail server " + server + " on port " + port +
+               ": the server is not running there or the network is down.";
+    case CURLE_OPERATION_TIMEDOUT:
+        return "The mail server " + server + " did not answer in time.";
+    case CURLE_LOGIN_DENIED:
+        return "The mail server " + server + " refused the login of " + account.m_strUser +
+               ": check the user name and the password (many providers want an app password).";
+    case CURLE_PEER_FAILED_VERIFICATION:
+    case CURLE_SSL_CACERT_BADFILE:
+    case CURLE_SSL_ISSUER_ERROR:
+        return "The certificate of the mail server " + server + " could not be trusted, so nothing was sent to it" +
+               more + ".";
+    case CURLE_SSL_CONNECT_ERROR:
+        return "Could not set up an encrypted connection to the mail server " + server + " on port " + port +
+               ": check the port and the security setting" + more + ".";
+    case CURLE_USE_SSL_FAILED:
+        return "The mail server " + server + " does not offer STARTTLS on port " + port +
+               ": choose implicit TLS (port 993) instead.";
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+    case CURLE_WEIRD_SERVER_REPLY:
+        return "The mail server " + server + " on port " + port +
+               " broke off the connection or does not speak IMAP: check the port and the security setting" + more +
+               ".";
+    default:
+        return "Could not log in to the mail server " + server + ": " + curl_easy_strerror(code) + more + ".";
+    }
+}
+
+} // namespace
+
+void CImapConnection::CurlDeleter::operator()(void* handle) const
+{
+    curl_easy_cleanup(static_cast<CURL*>(handle));
+}
+
+CImapConnection::CImapConnection() = default;
+CImapConnection::~CImapConnection()
+{
+    // A polite goodbye; the answer does not matter.
+    if (m_curl && !m_bCancelled) {
+        m_options.timeoutSeconds = 2;
+        Command("LOGOUT");
+    }
+}
+
+std::string CImapConnection::Open(const CMailAccount& account, const std::string& password,
+                                  const CImapOptions& options)
+{
+    InitCurlOnce();
+    m_options = options;
+    m_strServer = account.m_strServer;
+    if (const std::string problem = account.Problem(); !problem.empty())
+        return problem;
+    std::unique_ptr<void, CurlDeleter> curl(curl_easy_init());
+    if (!curl)
+        return "Could not start the mail connection.";
+    CURL* handle = static_cast<CURL*>(curl.get());
+    const bool implicitTls = account.m_security == MailSecurity::ImplicitTls;
+    const std::string url = std::string(implicitTls ? "imaps://" : "imap://") + HostForUrl(account.m_strServer) + ":" +
+                            std::to_string(account.m_nPort) + "/";
+    char detail[CURL_ERROR_SIZE] = {};
+    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, detail);
+    curl_easy_setopt(handle, CURLOPT_USERNAME, account.m_strUser.c_str());
+    curl_easy_setopt(handle, CURLOPT_PASSWORD, password.c_str());
+    curl_easy_setopt(handle, CURLOPT_CONNECT_ONLY, 1L);
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, long(options.timeoutSeconds));
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT, long(options.timeoutSeconds));
+    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "imap,imaps");
+    if (account.m_security == MailSecurity::StartTls)
+        curl_easy_setopt(handle, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
+    else if (account.m_security == MailSecurity::Plain)
+        curl_easy_setopt(handle, CURLOPT_USE_SSL, long(CURLUSESSL_NONE));
+    if (!options.caFile.empty())
+        curl_easy_setopt(handle, CURLOPT_CAINFO, options.caFile.c_str());
+    const CURLcode code = curl_easy_perform(handle);
+    // The password is not kept in libcurl beyond the login.
+    curl_easy_setopt(handle, CURLOPT_PASSWORD, "");
+    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, nullptr);
+    if (code != CURLE_OK)
+        return DescribeFailure(code, account, detail);
+    m_curl = std::move(curl);
+    return {};
+}
+
+bool CImapConnection::WaitFor(bool forReading, std::string& error)
+{
+    curl_socket_t socket = CURL_SOCKET_BAD;
+    if (curl_easy_getinfo(Handle(m_curl), CURLINFO_ACTIVESOCKET, &socket) != CURLE_OK || socket == CURL_SOCKET_BAD) {
+        error = "The mail server " + m_strServer + " closed the connection.";
+        return false;
+    }
+    // Short slices, so a cancel is noticed while the server is silent.
+    pollfd fd{socket, short(forReading ? POLLIN : POLLOUT), 0};
+    const int ready = ::poll(&fd, 1, 200);
+    if (m_options.cancelled && m_options.cancelled()) {
+        m_bCancelled = true;
+        error = "The fetch was cancelled.";
+        return false;
+    }
+    return ready >= 0 || errno == EINTR;
+}
+
+CImapConnection::CAnswer CImapConnection::Command(const std::string& command)
+{
+    CAnswer answer;
+    if (!m_curl) {
+        answer.error = "Not connected to the mail server.";
+        return answer;
+    }
+    CURL* handle = Handle(m_curl);
+    answer.tag = "K" + std::to_string(m_nextTag++);
+    const std::string line = answer.tag + " " + command + "\r\n";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(m_options.timeoutSeconds);
+    const auto timedOut = [&] {
+        if (std::chrono::steady_clock::now() < deadline)
+            return false;
+        answer.error = "The mail server " + m_strServer + " did not answer in time.";
+        return true;
+    };
+    const auto lost = [&] {
+        answer.error = "The connection to the mail server " + m_strServer + " was lost.";
+        m_curl.reset();
+        return answer;
+    };
+
+    size_t sent = 0;
+    while (sent < line.size()) {
+        size_t n = 0;
+        const CURLcode code = curl_easy_send(handle, line.data() + sent, line.size() - sent, &n);
+        if (code == CURLE_AGAIN) {
+            if (!WaitFor(false, answer.error) || timedOut())
+                return answer;
+            continue;
+        }
+        if (code != CURLE_OK)
+            return lost();
+        sent += n;
+    }
+
+    size_t resume = 0;
+    char chunk[65536];
+    for (;;) {
+        size_t n = 0;
+        const CURLcode code = curl_easy_recv(handle, chunk, sizeof chunk, &n);
+        if (code == CURLE_AGAIN) {
+            if (!WaitFor(true, answer.error) || timedOut())
+                return answer;
+            continue;
+        }
+        if (code != CURLE_OK || n == 0)
+            return lost();
+        answer.text.append(chunk, n);
+        if (answer.text.size() > m_options.maxAnswerBytes) {
+            answer.error = "The mail server " + m_strServer + " sent more than " +
+                           std::to_string(m_options.maxAnswerBytes >> 20) + " MB in one answer.";
+            m_curl.reset();
+            return answer;
+        }
+        const size_t end = FindTaggedEnd(answer.text, answer.tag, &resume);
+        if (end != std::string::npos) {
+            answer.text.resize(end);
+            return answer;
+        }
+    }
+}
