@@ -13,15 +13,6 @@
 
 namespace {
 
-// Wraps the composed picture without copying; valid while picture lives,
-// so only for painting that is finished before picture goes, and only
-// without smooth scaling (see OwnedImage).
-QImage Wrap(const CRgbImage& picture)
-{
-    return QImage(reinterpret_cast<const uchar*>(picture.Pixels().data()), picture.Width(), picture.Height(),
-                  picture.Width() * 4, QImage::Format_RGB32);
-}
-
 // A copy that owns its pixels and is opaque. Print preview records the
 // images it is given and plays them back later, long after the composed
 // picture is gone. The core leaves the top byte of each pixel 0, which Qt's
