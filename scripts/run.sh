@@ -15,8 +15,13 @@ cmake --build build -j"$jobs" --target kestrane sample-game
 # change of folder below.
 args=()
 files=0
+value_next=0
 for arg in "$@"; do
+  if [ "$value_next" -eq 1 ]; then
+    args+=("$arg"); value_next=0; continue
+  fi
   case "$arg" in
+    -screenshot) args+=("$arg"); value_next=1 ;;
     -*) args+=("$arg") ;;
     /*) args+=("$arg"); files=$((files + 1)) ;;
     *) if [ -e "$OLDPWD/$arg" ]; then args+=("$OLDPWD/$arg"); else args+=("$arg"); fi; files=$((files + 1)) ;;
