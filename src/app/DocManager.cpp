@@ -8,7 +8,6 @@
 #include "app/MainFrame.h"
 #include "app/TextConv.h"
 #include "app/UiPrompts.h"
-#include "model/InstallPath.h"
 #include "model/KestraneDoc.h"
 
 #include <QDir>
