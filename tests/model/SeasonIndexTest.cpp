@@ -16,13 +16,13 @@ namespace {
 
 const std::string kDataDir = std::string(KESTRANE_SOURCE_DIR) + "/data";
 
-struct SeasonSpec {
+struct SeasonRow {
     std::string name;
     std::vector<std::string> orders;
     std::string deadline = "Mon Jan 05 2004 23:30:00 +0000  ";
 };
 
-std::unique_ptr<CKestraneDoc> GameOf(CRecordingServices& services, const std::vector<SeasonSpec>& seasons)
+std::unique_ptr<CKestraneDoc> GameOf(CRecordingServices& services, const std::vector<SeasonRow>& seasons)
 {
     auto doc = std::make_unique<CKestraneDoc>(services);
     doc->m_nCountries = 1;
@@ -30,11 +30,11 @@ std::unique_ptr<CKestraneDoc> GameOf(CRecordingServices& services, const std::ve
     doc->m_strJudge = "USTV";
     doc->m_strGame = "demo";
     doc->m_strVariant = "Standard";
-    for (const SeasonSpec& spec : seasons) {
+    for (const SeasonRow& row : seasons) {
         auto season = std::make_unique<CSeasonHdr>(1);
-        season->m_strSeason = spec.name;
-        season->m_orders = spec.orders;
-        season->m_strDeadline = spec.deadline;
+        season->m_strSeason = row.name;
+        season->m_orders = row.orders;
+        season->m_strDeadline = row.deadline;
         doc->InsertSeason(std::move(season));
     }
     return doc;
@@ -45,7 +45,7 @@ const std::vector<std::string> kMoves{"England: Fleet London -> North Sea.", "En
 
 struct StartCase {
     const char* name;
-    std::vector<SeasonSpec> seasons;
+    std::vector<SeasonRow> seasons;
     size_t index;
     bool start;
 };
