@@ -83,7 +83,7 @@ TEST_F(UserMaps, InstallationFirstThenTheUsersOwnFolder)
     m_user.Write("kestrane/Maps/ISLANDS.BMP", "picture");
 
     struct Row {
-        const char* path;
+        std::string path;
         std::optional<fs::path> expected;
     };
     const Row rows[] = {
@@ -92,7 +92,7 @@ TEST_F(UserMaps, InstallationFirstThenTheUsersOwnFolder)
         {"MAPS\\islands.bmp", m_user.Path() / "kestrane/Maps/ISLANDS.BMP"},
         {"Maps\\Nowhere.map", std::nullopt},
         // An absolute path is the file it names, never one in another folder.
-        {(m_install.Path() / "Maps/Islands.map").string().c_str(), std::nullopt},
+        {(m_install.Path() / "Maps/Islands.map").string(), std::nullopt},
     };
     for (const Row& row : rows)
         EXPECT_EQ(ResolveInstallPath(m_install.Str(), row.path), row.expected) << row.path;
