@@ -1,53 +1,12 @@
 #include "judge/LineMarks.h"
+#include "judge/OrderKind.h"
 #include "judge/ReportFile.h"
 #include "judge/SectionParserSupport.h"
 #include "model/KestraneDoc.h"
 
-#include <array>
-
 using namespace judgeline;
 
 namespace {
-
-enum class OrderKind { Support, Convoy, Hold, Proxy, Unordered, Move };
-
-struct StationaryKeyword {
-    OrderKind kind;
-    std::string_view keyword;
-};
-
-// The keyword at which the line of each stationary kind is cut.
-constexpr std::array<StationaryKeyword, 4> kCutKeywords{{
-    {OrderKind::Support, "SUPPORT"},
-    {OrderKind::Convoy, "CONVOY"},
-    {OrderKind::Hold, "HOLD"},
-    {OrderKind::Unordered, "NO ORDER PROCESSED"},
-}};
-
-// The first test that holds decides; a convoy line that says NO CONVOY is a
-// failed convoyed move, not a convoying fleet.
-OrderKind Classify(std::string_view upper)
-{
-    if (Contains(upper, "SUPPORT"))
-        return OrderKind::Support;
-    if (Contains(upper, "CONVOY"))
-        return Contains(upper, "NO CONVOY") ? OrderKind::Move : OrderKind::Convoy;
-    if (Contains(upper, "HOLD"))
-        return OrderKind::Hold;
-    if (Contains(upper, "PROXY"))
-        return OrderKind::Proxy;
-    if (Contains(upper, "NO ORDER PROCESSED"))
-        return OrderKind::Unordered;
-    return OrderKind::Move;
-}
-
-std::string_view CutKeyword(OrderKind kind)
-{
-    for (const StationaryKeyword& entry : kCutKeywords)
-        if (entry.kind == kind)
-            return entry.keyword;
-    return {};
-}
 
 void EraseLastDash(std::string& piece)
 {

@@ -1,6 +1,7 @@
 #include "views/OrderOverlay.h"
 
 #include "judge/LineMarks.h"
+#include "judge/OrderKind.h"
 #include "judge/SectionParserSupport.h"
 #include "model/KestraneDoc.h"
 
@@ -94,35 +95,6 @@ private:
 };
 
 // ---- Movement -----------------------------------------------------------
-
-enum class OrderKind { Support, Convoy, Hold, Proxy, Unordered, Move };
-
-// The movement parser's classification: the first test that holds decides.
-OrderKind Classify(std::string_view upper)
-{
-    if (Contains(upper, "SUPPORT"))
-        return OrderKind::Support;
-    if (Contains(upper, "CONVOY"))
-        return Contains(upper, "NO CONVOY") ? OrderKind::Move : OrderKind::Convoy;
-    if (Contains(upper, "HOLD"))
-        return OrderKind::Hold;
-    if (Contains(upper, "PROXY"))
-        return OrderKind::Proxy;
-    if (Contains(upper, "NO ORDER PROCESSED"))
-        return OrderKind::Unordered;
-    return OrderKind::Move;
-}
-
-std::string_view CutKeyword(OrderKind kind)
-{
-    switch (kind) {
-    case OrderKind::Support: return "SUPPORT";
-    case OrderKind::Convoy: return "CONVOY";
-    case OrderKind::Hold: return "HOLD";
-    case OrderKind::Unordered: return "NO ORDER PROCESSED";
-    default: return {};
-    }
-}
 
 struct CUnitWords {
     std::string country;
