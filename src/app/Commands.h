@@ -31,6 +31,9 @@ enum class Cmd : int {
     ExportMap = 32805,
     /// Writes the whole game as an animated GIF.
     ExportAnimation = 32806,
+    /// The IMAP mailbox of the game, and fetching its new Judge mail.
+    MailboxSettings = 32807,
+    FetchMailbox = 32808,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

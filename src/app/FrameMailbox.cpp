@@ -46,9 +46,15 @@ void CMainFrame::ImportMailSources(CKestraneDoc& doc, const QStringList& paths)
     std::vector<std::string> sources;
     for (const QString& path : paths)
         sources.push_back(ToPath(path));
+    RunMailImport(QStringLiteral("Import Mailbox"),
+                  [&](const MailImportProgress& progress) { return ::ImportMailSources(doc, sources, progress); });
+}
 
+CMailboxImport CMainFrame::RunMailImport(const QString& title,
+                                         const std::function<CMailboxImport(const MailImportProgress&)>& import)
+{
     QProgressDialog progress(QStringLiteral("Importing mail..."), QStringLiteral("Cancel"), 0, 1, this);
-    progress.setWindowTitle(QStringLiteral("Import Mailbox"));
+    progress.setWindowTitle(title);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kShowProgressAfterMs);
     progress.setAutoClose(false);
@@ -60,7 +66,7 @@ void CMainFrame::ImportMailSources(CKestraneDoc& doc, const QStringList& paths)
     QElapsedTimer sinceShown;
     sinceShown.start();
     qint64 lastShown = -kRefreshMs;
-    const CMailboxImport result = ::ImportMailSources(doc, sources, [&](size_t done, size_t total) {
+    const CMailboxImport result = import([&](size_t done, size_t total) {
         if (sinceShown.elapsed() - lastShown < kRefreshMs && done < total)
             return true;
         lastShown = sinceShown.elapsed();
@@ -73,6 +79,8 @@ void CMainFrame::ImportMailSources(CKestraneDoc& doc, const QStringList& paths)
     progress.close();
 
     CImportSummaryDlg summary(FromDocText(result.Headline()), FromDocText(result.Text()), this);
+    summary.setWindowTitle(title);
     m_app.Prompts().RunDialog(summary);
     UpdateActions();
+    return result;
 }

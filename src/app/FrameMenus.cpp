@@ -142,7 +142,8 @@ void CMainFrame::BuildMenus(bool gameOpen)
     FillFileMenu(*bar->addMenu(QStringLiteral("&File")), gameOpen);
     if (gameOpen) {
         QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
-        for (Cmd id : {Cmd::Import, Cmd::ImportClipboard, Cmd::ImportMailbox, Cmd::RemoveSeason})
+        for (Cmd id : {Cmd::Import, Cmd::ImportClipboard, Cmd::ImportMailbox, Cmd::FetchMailbox, Cmd::MailboxSettings,
+                       Cmd::RemoveSeason})
             edit->addAction(Action(id));
         edit->addSeparator();
         for (Cmd id : {Cmd::FirstSeason, Cmd::PreviousSeason, Cmd::NextSeason, Cmd::LatestSeason})

@@ -6,6 +6,7 @@
 #include "app/SplashWnd.h"
 #include "app/UiPrompts.h"
 #include "model/InstallPath.h"
+#include "keyring/QtKeyring.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,8 +14,13 @@
 
 CKestraneApp::CKestraneApp(std::unique_ptr<CUiPrompts> prompts)
     : m_prompts(prompts ? std::move(prompts) : std::make_unique<CUiPrompts>()), m_services(*this),
-      m_printer(QPrinter::HighResolution)
+      m_printer(QPrinter::HighResolution), m_keyring(std::make_unique<CQtKeyring>())
 {
+}
+
+std::string CKestraneApp::MarksFile() const
+{
+    return CQtSettingsStore::MarksFileBeside(m_store.FileName()).toStdString();
 }
 
 CKestraneApp::~CKestraneApp()

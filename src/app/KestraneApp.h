@@ -5,6 +5,7 @@
 #include "app/MailSystem.h"
 #include "app/QtSettingsStore.h"
 #include "app/UiPrompts.h"
+#include "mailaccess/PasswordKeyring.h"
 #include "model/Settings.h"
 #include "qtdraw/MapDrawing.h"
 #include "views/MapPlacement.h"
@@ -51,6 +52,13 @@ public:
     CMailSystem& Mail() { return m_mail; }
     /// The folders the file dialogs open in, kept in the settings.
     CFileFolders FileFolders();
+    /// Where mailbox passwords are kept: the desktop keyring unless a test
+    /// put its own in.
+    IPasswordKeyring& Keyring() { return *m_keyring; }
+    void SetKeyring(std::unique_ptr<IPasswordKeyring> keyring) { m_keyring = std::move(keyring); }
+    /// The file of how far each game has read its mailbox, beside the
+    /// settings file (the command line uses the same).
+    std::string MarksFile() const;
 
     /// The three display toggles: a value of exactly 1 becomes 0, anything
     /// else 1; every game window is redrawn.
@@ -78,5 +86,6 @@ private:
     CAppServices m_services;
     QPrinter m_printer;
     CMailSystem m_mail;
+    std::unique_ptr<IPasswordKeyring> m_keyring;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };

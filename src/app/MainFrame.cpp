@@ -9,6 +9,7 @@
 #include "app/KestraneApp.h"
 #include "app/KestraneView.h"
 #include "app/SeasonsPanel.h"
+#include "app/PendingFetchMark.h"
 #include "app/SplashWnd.h"
 #include "app/TextConv.h"
 #include "mailbox/MailSources.h"
@@ -31,6 +32,7 @@ constexpr Cmd kGameCommands[] = {
     Cmd::WindowTile, Cmd::WindowArrange,   Cmd::CopyOrdersMail, Cmd::NextPane,     Cmd::PreviousPane,
     Cmd::ToggleSeasons, Cmd::CentreChart, Cmd::ImportMailbox,
     Cmd::ExportMap,  Cmd::ExportAnimation,
+    Cmd::FetchMailbox, Cmd::MailboxSettings,
 };
 
 } // namespace
@@ -55,7 +57,18 @@ CMainFrame::CMainFrame(CKestraneApp& app) : m_app(app)
     CreateSeasonsPanel();
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(); });
-    connect(m_docs, &CDocManager::framesChanged, this, [this] { UpdateActions(); });
+    connect(m_docs, &CDocManager::framesChanged, this, [this] {
+        // A fetch mark waiting for a game that was closed unsaved is dropped.
+        for (auto it = m_pendingMarks.begin(); it != m_pendingMarks.end();) {
+            if (m_docs->FindDocument(it->first)) {
+                ++it;
+                continue;
+            }
+            it->second->Release();
+            it = m_pendingMarks.erase(it);
+        }
+        UpdateActions();
+    });
     connect(m_docs, &CDocManager::recentFilesChanged, this, [this] { BuildMenus(m_bGameMenus); });
     connect(m_docs, &CDocManager::documentClosing, this, [this](CKestraneDoc* doc) { CloseChart(doc); });
     UpdateActions();
@@ -63,6 +76,8 @@ CMainFrame::CMainFrame(CKestraneApp& app) : m_app(app)
 
 CMainFrame::~CMainFrame()
 {
+    // Waiting fetch marks let go of their games while these still live.
+    m_pendingMarks.clear();
     // The game windows go first (they let go of their games as they go),
     // then the document manager that owns the games. The chart windows let
     // go of their games before either.
@@ -202,6 +217,8 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::NextSeason: if (doc) doc->OnNextSeason(); break;
     case Cmd::LatestSeason: if (doc) doc->OnLatestSeason(); break;
     case Cmd::GameDetails: OnGameDetails(); break;
+    case Cmd::FetchMailbox: OnFetchMailbox(); break;
+    case Cmd::MailboxSettings: OnMailboxSettings(); break;
     case Cmd::ViewToolbar: m_toolBar->setVisible(m_toolBar->isHidden()); break;
     case Cmd::ViewStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
     case Cmd::ToggleZoom: m_app.OnToggleZoom(); break;

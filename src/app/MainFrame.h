@@ -1,15 +1,24 @@
 #pragma once
 
 #include "app/Commands.h"
+#include "mailbox/MailboxImport.h"
 
 #include <QDeadlineTimer>
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <map>
+#include <memory>
+#include <optional>
+#include <string>
 
 class CCentreChartWindow;
 class CChildFrame;
+class CPendingFetchMark;
+struct CFetchMark;
+struct CMailAccount;
+struct CMailboxFetch;
 class CDocManager;
 class CKestraneApp;
 class CKestraneDoc;
@@ -76,6 +85,17 @@ public:
     /// into doc: a progress dialog that can cancel between mails, then one
     /// summary of what was filed and skipped.
     void ImportMailSources(CKestraneDoc& doc, const QStringList& paths);
+    /// How a mail import reports progress: mails done and the number in
+    /// all; false cancels between mails.
+    using MailImportProgress = std::function<bool(size_t done, size_t total)>;
+    /// Runs one mail import (mail files or fetched mail) behind a progress
+    /// dialog that can cancel between mails, then shows its one summary.
+    CMailboxImport RunMailImport(const QString& title,
+                                 const std::function<CMailboxImport(const MailImportProgress&)>& import);
+    /// Edit, Mailbox Settings: true when the dialog was accepted.
+    bool OnMailboxSettings();
+    /// Edit, Fetch from Mailbox: the game's new Judge mail, imported in game order.
+    void OnFetchMailbox();
     void OnGameDetails();
     void OnSendOrders();
     void OnCopyOrdersMail();
@@ -110,6 +130,11 @@ private:
     void PutOrdersMailOnClipboard(const CKestraneDoc& doc);
     void CreateSeasonsPanel();
     void CloseChart(const CKestraneDoc* doc);
+    std::optional<std::string> MailboxPassword(const CMailAccount& account);
+    CMailboxFetch RunFetch(const CMailAccount& account, const std::string& password, const CFetchMark& mark);
+    /// Imports the fetched messages; false when the import did not run to
+    /// its end (cancelled or stopped), so the mark stays where it was.
+    bool ImportFetchedMail(CKestraneDoc& doc, const CMailboxFetch& fetch, const CMailAccount& account);
 
     CKestraneApp& m_app;
     QMdiArea* m_mdi = nullptr;
@@ -126,4 +151,6 @@ private:
     CContextHelp* m_contextHelp = nullptr;
     QString m_strNotice;
     QDeadlineTimer m_noticeDeadline;
+    /// Marks of fetches waiting for their game to be saved.
+    std::map<CKestraneDoc*, std::unique_ptr<CPendingFetchMark>> m_pendingMarks;
 };

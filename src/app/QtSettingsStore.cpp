@@ -1,5 +1,8 @@
 #include "app/QtSettingsStore.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 QString Key(const std::string& section, const std::string& entry)
@@ -54,4 +57,9 @@ void CQtSettingsStore::SetRecentFiles(const QStringList& files)
     m_settings.remove(kRecentSection);
     for (int i = 0; i < files.size() && i < kRecentFileCount; ++i)
         m_settings.setValue(QString("%1/File%2").arg(kRecentSection).arg(i + 1), files[i]);
+}
+
+QString CQtSettingsStore::MarksFileBeside(const QString& settingsFile)
+{
+    return QFileInfo(settingsFile).dir().filePath(QStringLiteral("Kestrane-mailbox-marks.txt"));
 }

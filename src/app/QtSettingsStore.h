@@ -25,6 +25,11 @@ public:
     QStringList RecentFiles() const;
     void SetRecentFiles(const QStringList& files);
 
+    /// The file the settings live in.
+    QString FileName() const { return m_settings.fileName(); }
+    /// The marks file of mailbox fetches beside the settings file at settingsFile.
+    static QString MarksFileBeside(const QString& settingsFile);
+
     /// Writes pending changes to storage.
     void Flush() { m_settings.sync(); }
 

@@ -1,6 +1,9 @@
 #include "cli/CommandTable.h"
 
 #include "cli/CommandSupport.h"
+#include "cli/FetchCommand.h"
+
+#include <charconv>
 
 namespace {
 
@@ -12,6 +15,13 @@ bool ValidSize(const std::string& value)
 bool ValidDelay(const std::string& value)
 {
     return ParseDelay(value).has_value();
+}
+
+bool ValidPort(const std::string& value)
+{
+    int port = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), port);
+    return ec == std::errc() && end == value.data() + value.size() && port >= 1 && port <= 65535;
 }
 
 } // namespace
@@ -81,6 +91,23 @@ const std::vector<CCliCommand>& CliCommands()
          {{"--csv", nullptr, "print CSV (the default)", false, nullptr, "", "--svg"},
           {"--svg", "OUT.svg", "write an SVG chart instead", false, nullptr, "", "--csv"}},
          CommandHistory},
+        {"fetch", "GAME.kes", 1, 1, "import the game's new Judge mail from an IMAP mailbox",
+         "Fetches the Judge's mails for the game that arrived in the mailbox since the last fetch and imports "
+         "them in game order, as Import Mailbox does, then saves the game. Nothing in the mailbox is changed "
+         "or marked as read. What is not given comes from the game's mailbox settings made in the desktop "
+         "program, else the defaults (TLS on port 993, folder INBOX, the game's Judge mail). The password "
+         "comes from the keyring or from KESTRANE_IMAP_PASSWORD; KESTRANE_IMAP_CA_FILE names certificates to "
+         "trust besides the system's. Exit status 1 when anything failed.",
+         {{"--server", "HOST", "the IMAP server"},
+          {"--port", "N", "the server's port (993 for --tls, 143 otherwise)", false, ValidPort,
+           "--port must be a number from 1 to 65535"},
+          {"--user", "U", "the user name to log in with"},
+          {"--folder", "F", "the folder to read (INBOX)"},
+          {"--filter", "KEYS", "IMAP search keys that select the game's mails"},
+          {"--tls", nullptr, "TLS from the start (the default)"},
+          {"--starttls", nullptr, "a plain connection turned into TLS before the login"},
+          {"--plain", nullptr, "no encryption, for a server on this computer only"}},
+         CommandFetchArgs},
     };
     return commands;
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 class CKestraneDoc;
+class IPasswordKeyring;
+struct CMailAccount;
 
 /// Exit statuses of kestrane-cli.
 inline constexpr int kExitOk = 0;
@@ -35,6 +37,12 @@ struct CCliEnvironment {
     std::function<bool(CKestraneDoc& doc, const CMapFileRequest& request, const std::string& path,
                        std::string& error)>
         writeAnimation;
+    /// The mailbox account the desktop program stored for a game file.
+    std::function<CMailAccount(const std::string& gamePath)> storedAccount = {};
+    /// The desktop keyring; nullptr (or no function) when there is none.
+    std::function<IPasswordKeyring*()> keyring = {};
+    /// The file that remembers how far each game has read its mailbox.
+    std::function<std::string()> marksFile = {};
 };
 
 /// Runs one command line (the arguments after the program name) and

@@ -57,7 +57,8 @@ void MenuTest::gameMenus()
                           "Export &Animation...", "-", "Sen&d...", "Cop&y Orders Mail", "-", "Recent File", "-",
                           "E&xit"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Edit")),
-             (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Import &Mailbox...", "Remove\tCtrl+R",
+             (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Import &Mailbox...",
+                          "&Fetch from Mailbox\tCtrl+F5", "Mailbox &Settings...", "Remove\tCtrl+R",
                           "-", "&First", "&Previous", "&Next", "&Latest", "-", "&Game Details"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&View")),
              (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "&Initials", "Supply &Centres", "&Orders on Map",
@@ -89,6 +90,7 @@ void MenuTest::shortcuts_data()
     QTest::newRow("New") << int(Cmd::FileNew) << "Ctrl+N";
     QTest::newRow("Open") << int(Cmd::FileOpen) << "Ctrl+O";
     QTest::newRow("Print") << int(Cmd::Print) << "Ctrl+P";
+    QTest::newRow("Fetch") << int(Cmd::FetchMailbox) << "Ctrl+F5";
     QTest::newRow("Remove") << int(Cmd::RemoveSeason) << "Ctrl+R";
     QTest::newRow("Save") << int(Cmd::FileSave) << "Ctrl+S";
     QTest::newRow("Help") << int(Cmd::Help) << "F1";
@@ -139,6 +141,10 @@ void MenuTest::statusPrompts_data()
     QTest::newRow("Mailbox") << int(Cmd::ImportMailbox)
                              << "Import every Judge mail of saved mails, an mbox file or a Maildir folder"
                              << "Import Mailbox";
+    QTest::newRow("Fetch") << int(Cmd::FetchMailbox)
+                           << "Fetch this game's new Judge mail from the mailbox and import it" << "Fetch from Mailbox";
+    QTest::newRow("MailboxSettings") << int(Cmd::MailboxSettings)
+                                     << "Set the mailbox this game's Judge mail is fetched from" << "Mailbox Settings";
     QTest::newRow("Remove") << int(Cmd::RemoveSeason) << "Remove this season's data" << "Remove";
     QTest::newRow("Centres") << int(Cmd::ToggleSCDisplay) << "View supply centre ownership"
                              << "Toggle Supply Centres";

@@ -47,6 +47,7 @@ TEST(CommandTable, EveryDeclaredOptionParses)
             // A value each checked option accepts, by the name its help gives the value.
             const std::string value = !option.valid                              ? "value"
                                       : std::string(option.valueName) == "S"     ? "1.5"
+                                      : std::string(option.valueName) == "N"     ? "143"
                                                                                  : "80x60";
             argv.push_back(option.name);
             if (!option.IsFlag())

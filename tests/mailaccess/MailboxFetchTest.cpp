@@ -1,4 +1,4 @@
-#include "DovecotServer.h"
+#include "support/DovecotServer.h"
 #include "mailaccess/MailboxFetch.h"
 #include "support/JudgeMailbox.h"
 #include "support/TempDir.h"

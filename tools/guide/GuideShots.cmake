@@ -4,3 +4,10 @@ if(TARGET kestrane_app_lib)
   add_executable(guide-shots ${CMAKE_CURRENT_LIST_DIR}/GuideShots.cpp)
   target_link_libraries(guide-shots PRIVATE kestrane_app_lib)
 endif()
+
+# guide-mail-server starts the fetch tests' Dovecot for the pictures of
+# Fetch from Mailbox; it needs the tests' support library.
+if(TARGET kestrane_test_support)
+  add_executable(guide-mail-server ${CMAKE_CURRENT_LIST_DIR}/GuideMailServer.cpp)
+  target_link_libraries(guide-mail-server PRIVATE kestrane_test_support)
+endif()

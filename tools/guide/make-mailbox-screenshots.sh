@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# Remakes the user guide's pictures of Edit, Mailbox Settings and the summary
+# of Edit, Fetch from Mailbox: the real program under a virtual X server,
+# driven with xdotool, fetching the real game kestrel from a throw-away
+# Dovecot (guide-mail-server) on 127.0.0.1.
+#
+#   bash tools/guide/make-mailbox-screenshots.sh BUILD-FOLDER
+#
+# GUIDE_DISPLAY picks the X display number (57 when not set). The build
+# folder must hold kestrane, kestrane-cli and guide-mail-server; the real
+# games must be in ../shared/judge-games beside the repository.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+build="$(cd "$1" && pwd)"
+cli="$build/src/cli/kestrane-cli"
+app="$build/src/app/kestrane"
+images="$root/docs/images"
+shared="$root/../shared"
+display=":${GUIDE_DISPLAY:-57}"
+work="$(mktemp -d)"
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+  # Closing the server's standard input stops it.
+  [ -z "${server_in:-}" ] || exec {server_in}>&-
+  [ -z "${server_pid:-}" ] || wait "$server_pid" 2>/dev/null || true
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+cd "$work"
+
+# The game knows its Judge and name from the game-start mail, so the filter
+# shown is the game's own; the fetch brings the rest.
+"$cli" --install-dir "$root/data" new Standard kestrel.kes
+cp "$shared/judge-games/kestrel/00-S1901M-start.txt" report.txt
+"$cli" --install-dir "$root/data" import kestrel.kes report.txt
+
+mkdir -p home/.config/Morvellan
+printf '[Settings]\nSCDisplay=1\nInitials=1\nZoomToFit=1\nWinLeft=0\nWinTop=0\nWinRight=1280\nWinBottom=900\nInstallDir=%s\n' \
+  "$root/data" > home/.config/Morvellan/Kestrane.conf
+
+mkfifo server-in
+"$build/guide-mail-server" "$work/server" "$shared" < server-in > server-port &
+server_pid=$!
+exec {server_in}>server-in
+for _ in $(seq 50); do [ -s server-port ] && break; sleep 0.2; done
+port="$(head -n1 server-port)"
+[ -n "$port" ] || { echo "the mail server did not start" >&2; exit 1; }
+
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp &
+xvfb_pid=$!
+export DISPLAY="$display"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.2; done
+
+# No keyring on this display's session: the password is asked for and
+# never stored anywhere.
+HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" \
+  "$app" -nosplash "$work/kestrel.kes" &
+app_pid=$!
+
+# window TITLE: waits for the window, gives it the keyboard and prints its id.
+window() {
+  local id
+  id="$(xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)"
+  xdotool windowfocus --sync "$id"
+  sleep 0.5
+  echo "$id"
+}
+type_text() { xdotool type --delay 20 "$1"; }
+
+main="$(window "Kestrane - kestrel.*")"
+# Edit, Mailbox Settings with the account of a player on Gmail.
+xdotool key --window "$main" alt+e s
+dialog="$(window "Mailbox Settings")"
+type_text "imap.gmail.com"
+xdotool key Tab Tab Tab
+type_text "austria.player@gmail.com"
+xdotool key Tab
+type_text "abcdefghijklmnop"
+sleep 0.5
+import -window "$dialog" "$images/mailbox-settings.png"
+xdotool key Escape
+sleep 0.5
+
+# The account of the server here: no encryption, its port, user "player".
+xdotool windowfocus --sync "$main"
+xdotool key --window "$main" alt+e s
+dialog="$(window "Mailbox Settings")"
+type_text "127.0.0.1"
+xdotool key Tab End Tab ctrl+a
+type_text "$port"
+xdotool key Tab
+type_text "player"
+xdotool key Return
+sleep 0.5
+
+# Fetch from Mailbox: the password, then the summary.
+xdotool windowfocus --sync "$main"
+xdotool key --window "$main" ctrl+F5
+window "Mailbox Password" >/dev/null
+type_text "secret"
+xdotool key Return
+summary="$(window "Fetch from Mailbox")"
+sleep 0.5
+import -window "$summary" "$images/fetch-summary.png"
+xdotool key Return
+
+python3 "$root/tools/guide/MarkdownToHtml.py" "$root/docs/user-guide.md" "$root/docs/index.html"
+echo "Pictures written to $images"
