@@ -1,6 +1,7 @@
 #include "judge/ReportJoiner.h"
 #include "model/FileBytes.h"
 #include "model/KestraneDoc.h"
+#include "model/SeasonHdr.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
 
@@ -149,6 +150,46 @@ void BM_JoinReportFile(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(file.report.size()));
 }
 BENCHMARK(BM_JoinReportFile)->Unit(benchmark::kMicrosecond);
+
+// The floor of any import of that report: its order lines and units stored
+// in a season as the document keeps them (a string per order line, a unit
+// record per order in its country's list), without reading or parsing.
+void BM_StoreReportSeason(benchmark::State& state)
+{
+    const std::string report = MovementReport(300, false);
+    // The orders run from the line after the title's blank to the next blank.
+    std::vector<std::string_view> orders;
+    bool inOrders = false;
+    for (size_t pos = 0, end; (end = report.find('\n', pos)) != std::string::npos; pos = end + 1) {
+        const std::string_view line(report.data() + pos, end - pos);
+        if (line.rfind("Movement results", 0) == 0)
+            inOrders = true;
+        else if (inOrders && !line.empty())
+            orders.push_back(line);
+        else if (inOrders && !orders.empty())
+            break;
+    }
+    size_t stored = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto season = std::make_unique<CSeasonHdr>(int32_t(std::size(importboard::kCountries)));
+        state.ResumeTiming();
+
+        for (size_t i = 0; i < orders.size(); ++i) {
+            season->m_orders.emplace_back(orders[i]);
+            season->m_units[i % std::size(importboard::kCountries)].emplace_back(
+                CSeasonData::kArmy, MapPos{}, std::string(importboard::kProvinces[i % std::size(importboard::kProvinces)]));
+        }
+
+        state.PauseTiming();
+        stored += season->m_orders.size();
+        season.reset();
+        state.ResumeTiming();
+    }
+    if (orders.size() < 200 || stored != orders.size() * size_t(state.iterations()))
+        state.SkipWithError("the report's orders were not stored");
+}
+BENCHMARK(BM_StoreReportSeason)->Unit(benchmark::kMicrosecond);
 
 void BM_ReadReportBytes(benchmark::State& state)
 {

@@ -127,6 +127,10 @@ void CRatioReporter::PrintRatios(std::ostream& out) const
         Ratio(Find("BM_ComposeSeasonFreshDecode"), Find("BM_CopyBareBoardFreshDecode")), kRatio);
     Row(out, "ImportMovementReport / ReadReportBytes", Ratio(Find("BM_ImportMovementReport"), Find("BM_ReadReportBytes")),
         kRatio);
+    Row(out, "  StoreReportSeason / ReadReportBytes", Ratio(Find("BM_StoreReportSeason"), Find("BM_ReadReportBytes")),
+        kRatio);
+    Row(out, "  ImportMovementReport / StoreReportSeason",
+        Ratio(Find("BM_ImportMovementReport"), Find("BM_StoreReportSeason")), kRatio);
     Row(out, "OpenGame1000", Find("BM_OpenGame1000"), kMs);
     Row(out, "SaveGame1000", Find("BM_SaveGame1000"), kMs);
 

@@ -16,18 +16,20 @@ constexpr std::string_view kHistoryEnd = "---- History terminated";
 constexpr std::string_view kFirstDeadline = "The deadline for the first orders is ";
 constexpr std::string_view kNextDeadline = "The deadline for orders will be ";
 
-std::vector<std::string> Lines(const std::string& text)
+// The text's lines without their line ends, as views into text: a report
+// that is no history reply is looked through without copying it.
+std::vector<std::string_view> Lines(std::string_view text)
 {
-    std::vector<std::string> lines;
+    std::vector<std::string_view> lines;
     size_t pos = 0;
     while (pos < text.size()) {
         size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
+        if (end == std::string_view::npos)
             end = text.size();
-        std::string line = text.substr(pos, end - pos);
+        std::string_view line = text.substr(pos, end - pos);
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
+            line.remove_suffix(1);
+        lines.push_back(line);
         pos = end + 1;
     }
     return lines;
@@ -127,7 +129,7 @@ struct Entry {
 bool IsHistoryReply(const std::string& text)
 {
     bool header = false;
-    for (const std::string& line : Lines(text)) {
+    for (std::string_view line : Lines(text)) {
         if (!header)
             header = IsJudgeHeaderLine(line);
         else if (StartsWith(line, kHistoryTitle))
@@ -140,12 +142,12 @@ bool IsHistoryReply(const std::string& text)
 
 std::vector<CReportPiece> SplitHistoryReply(const std::string& text)
 {
-    const std::vector<std::string> lines = Lines(text);
+    const std::vector<std::string_view> lines = Lines(text);
     std::string judge, game, variant;
     bool haveHeader = false;
     std::vector<Entry> entries;
     for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
+        const std::string_view line = lines[i];
         if (!haveHeader && IsJudgeHeaderLine(line)) {
             haveHeader = true;
             const std::vector<std::string> words = HeaderWords(line);
@@ -159,14 +161,14 @@ std::vector<CReportPiece> SplitHistoryReply(const std::string& text)
                         variant += (variant.empty() ? "" : " ") + words[v];
             }
         } else if (StartsWith(line, "Date:") && i + 1 < lines.size() && StartsWith(lines[i + 1], "Subject:")) {
-            std::string subject = lines[i + 1].substr(8);
+            std::string subject(lines[i + 1].substr(8));
             judgeline::Trim(subject);
             entries.push_back({std::move(subject), {}});
             ++i;
         } else if (StartsWith(line, kHistoryEnd)) {
             break;
         } else if (!entries.empty()) {
-            entries.back().lines.push_back(line);
+            entries.back().lines.emplace_back(line);
         }
     }
 

@@ -1,5 +1,7 @@
 #include "judge/LineMarks.h"
 
+#include <cstring>
+
 namespace judgeline {
 
 bool IsWhite(char c)
@@ -35,27 +37,55 @@ size_t MarkLastFullStop(std::string& line)
 CMarkedLine PrepareLine(std::string_view raw)
 {
     CMarkedLine line;
+    PrepareLine(raw, line);
+    return line;
+}
+
+void PrepareLine(std::string_view raw, CMarkedLine& line)
+{
     line.text.assign(raw);
     TrimRight(line.text);
-    line.working = line.text;
+    line.working.assign(line.text);
     // The display text keeps the full stop; only the working copy is marked,
     // so a byte 0xFF that the report itself held is never turned into '.'.
     MarkLastFullStop(line.working);
-    return line;
 }
 
 std::string UpperAscii(std::string_view text)
 {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
+    std::string upper;
+    UpperAscii(text, upper);
     return upper;
+}
+
+void UpperAscii(std::string_view text, std::string& upper)
+{
+    upper.assign(text);
+    // Branch-free, so the compiler can do many bytes at once.
+    for (char& c : upper)
+        c = char(c - (static_cast<unsigned char>(c - 'a') < 26 ? 'a' - 'A' : 0));
 }
 
 bool Contains(std::string_view text, std::string_view part)
 {
-    return text.find(part) != std::string_view::npos;
+    if (part.empty())
+        return true;
+    if (part.size() > text.size())
+        return false;
+    // Report lines are short and the keywords' first letters common: each
+    // place the first byte is found at is tested on the last byte before the
+    // rest is compared, where the library search compares at every one.
+    const size_t span = part.size() - 1;
+    const char* const begin = text.data();
+    const char* const end = begin + text.size() - span;
+    for (const char* at = begin; at < end; ++at) {
+        at = static_cast<const char*>(std::memchr(at, part.front(), size_t(end - at)));
+        if (!at)
+            return false;
+        if (at[span] == part.back() && std::memcmp(at + 1, part.data() + 1, span) == 0)
+            return true;
+    }
+    return false;
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix)

@@ -33,8 +33,13 @@ void Trim(std::string& text);
 size_t MarkLastFullStop(std::string& line);
 /// Strips trailing white space from raw and marks its last full stop.
 CMarkedLine PrepareLine(std::string_view raw);
+/// The same into line, whose strings keep their storage: a parser preparing
+/// every line of a report into one CMarkedLine allocates once, not per line.
+void PrepareLine(std::string_view raw, CMarkedLine& line);
 /// An upper-cased copy; only ASCII letters change.
 std::string UpperAscii(std::string_view text);
+/// The same into upper, which keeps its storage.
+void UpperAscii(std::string_view text, std::string& upper);
 bool Contains(std::string_view text, std::string_view part);
 bool StartsWith(std::string_view text, std::string_view prefix);
 /// Removes the last character, if there is one.

@@ -26,7 +26,7 @@ struct OrderWords {
     std::string unit;
 };
 
-OrderWords TakeCountryAndUnit(CKestraneDoc& doc, const std::string& line)
+OrderWords TakeCountryAndUnit(CKestraneDoc& doc, std::string_view line)
 {
     OrderWords words;
     doc.NextWord(words.country, ":", line);
@@ -42,7 +42,7 @@ OrderWords TakeCountryAndUnit(CKestraneDoc& doc, const std::string& line)
 void RecordStationary(CKestraneDoc& doc, CSeasonHdr& season, int country, const std::string& upper, OrderKind kind)
 {
     const bool dislodged = Contains(upper, "DISLODGED");
-    const std::string cut = upper.substr(0, upper.find(CutKeyword(kind)));
+    const std::string_view cut = std::string_view(upper).substr(0, upper.find(CutKeyword(kind)));
     const OrderWords words = TakeCountryAndUnit(doc, cut);
     std::string province;
     doc.NextWord(province, "");
@@ -127,9 +127,13 @@ void CKestraneDoc::ParseMovementResults(CReportFile& file)
         return;
     }
 
+    // One set of line buffers for the whole report: only the order text the
+    // season keeps is allocated per line.
     std::string raw;
+    CMarkedLine line;
+    std::string upper;
     while (file.ReadString(raw)) {
-        const CMarkedLine line = PrepareLine(raw);
+        PrepareLine(raw, line);
         if (Contains(line.working, "Ownership of supply centers")) {
             ParseOwnership(file);
             return;
@@ -142,7 +146,7 @@ void CKestraneDoc::ParseMovementResults(CReportFile& file)
             continue;
         season->m_orders.push_back(line.text);
 
-        const std::string upper = UpperAscii(line.working);
+        UpperAscii(line.working, upper);
         const OrderKind kind = Classify(upper);
         if (kind == OrderKind::Move)
             RecordMove(*this, *season, country, upper);

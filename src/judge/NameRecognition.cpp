@@ -25,6 +25,15 @@ constexpr std::array<CoastNotation, 8> kCoastNotations{{
 
 void FoldCoastNotations(std::string& buffer)
 {
+    // Every notation opens with " (" and a compass letter; most lines hold
+    // none, or only the Judge's "(*bounce*)" kind of note.
+    bool mayHold = false;
+    for (size_t at = buffer.find(" ("); at != std::string::npos && !mayHold; at = buffer.find(" (", at + 1)) {
+        const char letter = at + 2 < buffer.size() ? buffer[at + 2] : '\0';
+        mayHold = letter == 'S' || letter == 'N' || letter == 'E' || letter == 'W';
+    }
+    if (!mayHold)
+        return;
     bool changed = true;
     while (changed) {
         changed = false;
@@ -44,6 +53,18 @@ void FoldCoastNotations(std::string& buffer)
 char UpperAscii(char c)
 {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+// True when line, upper-cased, begins with name: a country name is matched
+// without copying the whole line.
+bool StartsWithUpper(std::string_view line, std::string_view name)
+{
+    if (line.size() < name.size())
+        return false;
+    for (size_t i = 0; i < name.size(); ++i)
+        if (UpperAscii(line[i]) != name[i])
+            return false;
+    return true;
 }
 
 } // namespace
@@ -66,7 +87,14 @@ bool CKestraneDoc::NextWord(std::string& word, std::string_view separators)
     word.clear();
     if (!m_bTokenLine)
         return false;
-    auto isSeparator = [&](char c) { return separators.find(c) != std::string_view::npos; };
+    // A plain loop: the separator sets hold one or two characters, and a
+    // library search per character cost more than the split itself.
+    auto isSeparator = [&](char c) {
+        for (char separator : separators)
+            if (c == separator)
+                return true;
+        return false;
+    };
     while (m_tokenPos < m_tokenBuf.size() && isSeparator(m_tokenBuf[m_tokenPos]))
         ++m_tokenPos;
     if (m_tokenPos >= m_tokenBuf.size())
@@ -84,14 +112,11 @@ int CKestraneDoc::FindCountry(std::string_view line) const
 {
     if (line.empty())
         return -1;
-    std::string upper(line);
-    for (char& c : upper)
-        c = UpperAscii(c);
     const size_t countries = std::min<size_t>({m_countries.size(), size_t(std::max(m_nCountries, 0)),
                                                size_t(kMaxCountries)});
     for (size_t i = 0; i < countries; ++i) {
         const std::string& name = m_countries[i].m_strName;
-        if (!name.empty() && upper.compare(0, name.size(), name) == 0)
+        if (!name.empty() && StartsWithUpper(line, name))
             return int(i);
     }
     return -1;

@@ -71,7 +71,8 @@ public:
             m_output += '\n';
         } else if (m_doc.FindCountry(line) >= 0 || StartsWith(line, "Unowned:")) {
             Flush();
-            m_pending = std::move(line);
+            // Swapped, not moved: the reader keeps a buffer for its next line.
+            m_pending.swap(line);
         } else {
             // A continuation joins its entry after one blank, without the
             // indentation the Judge gave it.

@@ -72,6 +72,9 @@ TEST_F(NameRecognition, CoastNotationsAreFoldedInPlace)
         {"lower case", "SPAIN (sc)", "SPAIN (sc)"},
         {"two of a kind", "A (SC) B (SC)", "ASC    BSC   "},
         {"two kinds", "A (NC) B (SOUTH COAST)", "ANC    BSC            "},
+        {"after a Judge note", "A (*BOUNCE*) B (SC)", "A (*BOUNCE*) BSC   "},
+        {"a Judge note alone", "A -> B.  (*BOUNCE*)", "A -> B.  (*BOUNCE*)"},
+        {"cut off at the letter", "X (S", "X (S"},
         {"high bytes become blanks", "M\xC3\xBCNCHEN", "M  NCHEN"},
         {"marker becomes a blank", "END\xFF", "END "},
     };
