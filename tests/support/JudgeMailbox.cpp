@@ -1,7 +1,8 @@
 #include "support/JudgeMailbox.h"
 
+#include <nlohmann/json.hpp>
+
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -23,11 +24,12 @@ std::string ReadText(const fs::path& path)
 std::vector<CJudgeMail> GameMails(const fs::path& gameDir)
 {
     std::vector<CJudgeMail> mails;
-    const std::string index = ReadText(gameDir / "index.json");
-    // The index is written one key per line; file comes before subject.
-    const std::regex entry(R"re("file":\s*"([^"]+)",\s*"subject":\s*"([^"]*)")re");
-    for (auto it = std::sregex_iterator(index.begin(), index.end(), entry); it != std::sregex_iterator(); ++it)
-        mails.push_back({(*it)[2].str(), ReadText(gameDir / (*it)[1].str())});
+    const nlohmann::json index = nlohmann::json::parse(ReadText(gameDir / "index.json"), nullptr, false);
+    if (!index.is_array())
+        return mails;
+    for (const nlohmann::json& entry : index)
+        if (entry.is_object() && entry.value("file", "") != "")
+            mails.push_back({entry.value("subject", ""), ReadText(gameDir / entry.value("file", ""))});
     return mails;
 }
 

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <regex>
+#include <optional>
 #include <sstream>
 
 namespace kestrel {
@@ -92,20 +92,38 @@ std::map<std::string, PowerFigures> Truth(const std::string& phase)
     return figures;
 }
 
+// "Austria:   5 Supply centers,  3 Units:  Builds   2 units." (or "Removes",
+// "center" and "unit" in the singular); nullopt for any other line.
+std::optional<std::pair<std::string, TableRow>> ReadTableRow(const std::string& line)
+{
+    std::istringstream in(line);
+    std::string power, centresWord, unitsWord, verb, tail;
+    int centres = 0, units = 0, amount = 0;
+    if (!(in >> power >> centres >> centresWord) || power.size() < 2 || power.back() != ':')
+        return std::nullopt;
+    std::string supply = centresWord;
+    if (!(in >> centresWord >> units >> unitsWord >> verb >> amount >> tail))
+        return std::nullopt;
+    const bool shape = supply == "Supply" && centresWord.rfind("center", 0) == 0 && centresWord.back() == ',' &&
+                       unitsWord.rfind("Unit", 0) == 0 && unitsWord.back() == ':' &&
+                       (verb == "Builds" || verb == "Removes") && tail.rfind("unit", 0) == 0 &&
+                       tail.find('.') != std::string::npos;
+    if (!shape)
+        return std::nullopt;
+    power.pop_back();
+    return std::pair{Upper(power), TableRow{centres, units, verb == "Builds" ? amount : -amount}};
+}
+
 std::map<std::string, TableRow> CountTable(const fs::path& mail)
 {
     std::map<std::string, TableRow> table;
     std::ifstream in(mail, std::ios::binary);
-    const std::regex row(R"(^(\w+):\s+(\d+) Supply centers?,\s+(\d+) Units?:\s+(Builds|Removes)\s+(\d+) units?\..*)");
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        std::smatch m;
-        if (!std::regex_match(line, m, row))
-            continue;
-        const int amount = std::stoi(m[5]);
-        table[Upper(m[1])] = {std::stoi(m[2]), std::stoi(m[3]), m[4] == "Builds" ? amount : -amount};
+        if (auto row = ReadTableRow(line))
+            table[row->first] = row->second;
     }
     return table;
 }
