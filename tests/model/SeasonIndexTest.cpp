@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <regex>
 
 // The seasons list: every season in game order, written out in words, the
 // game start told apart from a spring movement, and showing a season by name.
@@ -148,12 +147,20 @@ TEST(SeasonShow, ByNameRetitlesAndLeavesTheGameUnchanged)
 std::string HeaderDeadline(const std::filesystem::path& mail)
 {
     std::ifstream in(mail, std::ios::binary);
-    const std::regex header(R"(^:: Deadline: \S+\s+(.*?)\s*$)");
+    constexpr std::string_view kPrefix = ":: Deadline: ";
     std::string line;
-    std::smatch m;
-    while (std::getline(in, line))
-        if (std::regex_match(line, m, header))
-            return m[1];
+    while (std::getline(in, line)) {
+        if (line.rfind(kPrefix, 0) != 0)
+            continue;
+        // After the season word, up to the trailing white space.
+        const size_t season = line.find_first_not_of(" \t", kPrefix.size());
+        const size_t gap = line.find_first_of(" \t", season);
+        const size_t from = line.find_first_not_of(" \t\r", gap);
+        const size_t to = line.find_last_not_of(" \t\r");
+        if (season == std::string::npos || gap == std::string::npos || from == std::string::npos)
+            return {};
+        return line.substr(from, to + 1 - from);
+    }
     return {};
 }
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 
 namespace {
 
@@ -21,9 +20,9 @@ std::vector<double> PointHeights(const std::string& svg, const std::string& colo
     const size_t end = svg.find("</g>", group);
     std::vector<double> heights;
     const std::string body = svg.substr(group, end - group);
-    const std::regex circle("cy=\"([0-9.]+)\"");
-    for (auto it = std::sregex_iterator(body.begin(), body.end(), circle); it != std::sregex_iterator(); ++it)
-        heights.push_back(std::stod((*it)[1]));
+    constexpr std::string_view kAttribute = "cy=\"";
+    for (size_t at = body.find(kAttribute); at != std::string::npos; at = body.find(kAttribute, at + 1))
+        heights.push_back(std::stod(body.substr(at + kAttribute.size())));
     return heights;
 }
 
