@@ -79,7 +79,11 @@ CMailboxSettingsDlg::CMailboxSettingsDlg(const CMailAccount& account, const std:
     form->addRow(QStringLiteral("&User name:"), m_pUser);
     form->addRow(QStringLiteral("Pass&word:"), m_pPassword);
     form->addRow(QStringLiteral("&Folder:"), m_pFolder);
-    form->addRow(QStringLiteral("F&ilter:"), filterRow);
+    // A row holding a layout gets no buddy of its own: the label is given one,
+    // so its shortcut letter works and shows underlined.
+    auto* filterLabel = new QLabel(QStringLiteral("F&ilter:"), this);
+    filterLabel->setBuddy(m_pFilter);
+    form->addRow(filterLabel, filterRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
@@ -91,6 +95,11 @@ CMailboxSettingsDlg::CMailboxSettingsDlg(const CMailAccount& account, const std:
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(defaultButton, &QPushButton::clicked, m_pFilter, &QLineEdit::clear);
     connect(m_pSecurity, &QComboBox::currentIndexChanged, this, &CMailboxSettingsDlg::OnSecurityChanged);
+    // Tab follows the rows as shown, not the order the fields were made in.
+    const QWidget* const chain[] = {m_pServer, m_pSecurity, m_pPort,   m_pUser,
+                                    m_pPassword, m_pFolder, m_pFilter, defaultButton};
+    for (size_t i = 0; i + 1 < std::size(chain); ++i)
+        setTabOrder(const_cast<QWidget*>(chain[i]), const_cast<QWidget*>(chain[i + 1]));
     m_pServer->setFocus();
 }
 

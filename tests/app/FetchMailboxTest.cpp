@@ -288,6 +288,26 @@ void FetchMailboxTest::settingsDialogStoresPerGameAndNoPassword()
     QCOMPARE(dialog.FilterEdit()->placeholderText(), QStringLiteral("SUBJECT \"XXXX:kestrel\" BODY \"Judge: XXXX\""));
     QCOMPARE(dialog.PasswordEdit()->echoMode(), QLineEdit::Password);
     QCOMPARE(dialog.PortBox()->value(), 993);
+    // Tab goes down the rows in the order they are shown.
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.ServerEdit()->setFocus();
+    const QWidget* const rows[] = {dialog.SecurityBox(), dialog.PortBox(), dialog.UserEdit(),
+                                   dialog.PasswordEdit(), dialog.FolderEdit(), dialog.FilterEdit()};
+    for (const QWidget* row : rows) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        // A spin box hands its focus to the line edit inside it.
+        QCOMPARE(focus == row || focus->parentWidget() == row, true);
+    }
+    // The filter's label carries its shortcut letter to the field.
+    QLabel* filterLabel = nullptr;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->text() == "F&ilter:")
+            filterLabel = label;
+    QVERIFY(filterLabel);
+    QCOMPARE(filterLabel->buddy(), dialog.FilterEdit());
     // The port follows the security mode while it is the mode's usual one.
     dialog.SecurityBox()->setCurrentIndex(1);
     QCOMPARE(dialog.PortBox()->value(), 143);
