@@ -18,14 +18,17 @@ images="$root/docs/images"
 shared="$root/../shared"
 display=":${GUIDE_DISPLAY:-57}"
 work="$(mktemp -d)"
+# The mail server's own users (under root) read its password file below.
+chmod 755 "$work"
 xvfb_pid=""
 app_pid=""
 cleanup() {
   [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+  # Without the X server a waiting xdotool ends too.
+  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   # Closing the server's standard input stops it.
   [ -z "${server_in:-}" ] || exec {server_in}>&-
   [ -z "${server_pid:-}" ] || wait "$server_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -49,7 +52,9 @@ for _ in $(seq 50); do [ -s server-port ] && break; sleep 0.2; done
 port="$(head -n1 server-port)"
 [ -n "$port" ] || { echo "the mail server did not start" >&2; exit 1; }
 
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp &
+# Neither the X server nor the program holds the server's input open, so
+# closing it stops the server.
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp {server_in}>&- &
 xvfb_pid=$!
 export DISPLAY="$display"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.2; done
@@ -57,55 +62,74 @@ for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 
 # No keyring on this display's session: the password is asked for and
 # never stored anywhere.
 HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" \
-  "$app" -nosplash "$work/kestrel.kes" &
+  "$app" -nosplash "$work/kestrel.kes" {server_in}>&- &
 app_pid=$!
 
 # window TITLE: waits for the window, gives it the keyboard and prints its id.
 window() {
   local id
-  id="$(xdotool search --sync --onlyvisible --name "^$1\$" | head -n1)"
+  id="$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" {server_in}>&-)"
+  id="${id%%$'\n'*}"
+  if [ -z "$id" ]; then
+    echo "no window \"$1\" appeared; the screen is in ${GUIDE_DEBUG_SHOT:-/tmp/mailbox-screen.png}" >&2
+    import -window root "${GUIDE_DEBUG_SHOT:-/tmp/mailbox-screen.png}"
+    return 1
+  fi
   xdotool windowfocus --sync "$id"
   sleep 0.5
   echo "$id"
 }
-type_text() { xdotool type --delay 20 "$1"; }
+type_text() { xdotool type --delay 50 "$1"; }
+keys() { xdotool key --delay 150 "$@"; }
+# A menu key or shortcut for the main window; the modifiers are let go
+# after, or the next text would arrive as shortcuts.
+command_keys() {
+  xdotool windowfocus --sync "$main"
+  keys "$@"
+  xdotool keyup ctrl alt
+}
 
-main="$(window "Kestrane - kestrel.*")"
+main="$(window "Kestrane - .*")"
 # Edit, Mailbox Settings with the account of a player on Gmail.
-xdotool key --window "$main" alt+e s
+command_keys alt+e s
 dialog="$(window "Mailbox Settings")"
 type_text "imap.gmail.com"
-xdotool key Tab Tab Tab
+keys Tab Tab Tab
 type_text "austria.player@gmail.com"
-xdotool key Tab
+keys Tab
 type_text "abcdefghijklmnop"
 sleep 0.5
 import -window "$dialog" "$images/mailbox-settings.png"
-xdotool key Escape
+keys Escape
 sleep 0.5
 
 # The account of the server here: no encryption, its port, user "player".
-xdotool windowfocus --sync "$main"
-xdotool key --window "$main" alt+e s
+command_keys alt+e s
 dialog="$(window "Mailbox Settings")"
 type_text "127.0.0.1"
-xdotool key Tab End Tab ctrl+a
+keys Tab Down Down Tab ctrl+a
 type_text "$port"
-xdotool key Tab
+keys Tab
 type_text "player"
-xdotool key Return
+keys Return
 sleep 0.5
 
 # Fetch from Mailbox: the password, then the summary.
-xdotool windowfocus --sync "$main"
-xdotool key --window "$main" ctrl+F5
+command_keys ctrl+F5
 window "Mailbox Password" >/dev/null
+sleep 1
+# Typed twice, the second over the first, in case a key was lost while the
+# dialog took the keyboard.
 type_text "secret"
-xdotool key Return
+keys ctrl+a
+type_text "secret"
+keys Return
+# The progress of the fetch may show briefly under the same title.
+sleep 3
 summary="$(window "Fetch from Mailbox")"
 sleep 0.5
 import -window "$summary" "$images/fetch-summary.png"
-xdotool key Return
+keys Return
 
 python3 "$root/tools/guide/MarkdownToHtml.py" "$root/docs/user-guide.md" "$root/docs/index.html"
 echo "Pictures written to $images"
