@@ -155,7 +155,9 @@ CMailboxFetch CMainFrame::RunFetch(const CMailAccount& account, const std::strin
     progress.setValue(0);
 
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
+    // The Cancel button, closing the dialog and Escape all stop the fetch.
     connect(&progress, &QProgressDialog::canceled, this, [cancelled] { *cancelled = true; });
+    connect(&progress, &QDialog::rejected, this, [cancelled] { *cancelled = true; });
     CImapOptions options;
     options.cancelled = [cancelled] { return cancelled->load(); };
     QPointer<QProgressDialog> shown(&progress);

@@ -30,6 +30,13 @@ std::string HostForUrl(const std::string& server)
     return server;
 }
 
+// libcurl asks this while it connects and logs in on its own; a non-zero
+// answer ends the wait, so a cancel need not outlast a silent server.
+int AbortWhenCancelled(void* cancelled, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return (*static_cast<const std::function<bool()>*>(cancelled))() ? 1 : 0;
+}
+
 // libcurl's result as the one sentence the user reads.
 std::string DescribeFailure(CURLcode code, const CMailAccount& account, const char* detail)
 {
@@ -118,10 +125,20 @@ std::string CImapConnection::Open(const CMailAccount& account, const std::string
         curl_easy_setopt(handle, CURLOPT_USE_SSL, long(CURLUSESSL_NONE));
     if (!options.caFile.empty())
         curl_easy_setopt(handle, CURLOPT_CAINFO, options.caFile.c_str());
+    if (m_options.cancelled) {
+        curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &AbortWhenCancelled);
+        curl_easy_setopt(handle, CURLOPT_XFERINFODATA, &m_options.cancelled);
+    }
     const CURLcode code = curl_easy_perform(handle);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 1L);
     // The password is not kept in libcurl beyond the login.
     curl_easy_setopt(handle, CURLOPT_PASSWORD, "");
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, nullptr);
+    if (code == CURLE_ABORTED_BY_CALLBACK) {
+        m_bCancelled = true;
+        return "The fetch was cancelled.";
+    }
     if (code != CURLE_OK)
         return DescribeFailure(code, account, detail);
     m_curl = std::move(curl);

@@ -15,7 +15,8 @@ struct CImapOptions {
     std::string caFile;
     /// Largest answer taken, so a broken server cannot fill the memory.
     size_t maxAnswerBytes = size_t(64) << 20;
-    /// Asked between waits; true ends the connection with "cancelled".
+    /// Asked while connecting and logging in and between waits; true ends
+    /// the connection with "The fetch was cancelled.".
     std::function<bool()> cancelled;
 };
 

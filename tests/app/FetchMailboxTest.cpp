@@ -17,6 +17,11 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSpinBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QtTest>
 
 #include <filesystem>
@@ -77,6 +82,7 @@ private slots:
     void fetchFilesTheGameAndRemembersOnlyOnSave();
     void failuresLeaveTheGameAlone();
     void settingsDialogStoresPerGameAndNoPassword();
+    void cancelReachesAFetchWaitingForASilentServer();
 
 private:
     struct Session {
@@ -328,6 +334,43 @@ void FetchMailboxTest::settingsDialogStoresPerGameAndNoPassword()
     QCOMPARE(entered.m_nPort, 1143);
     QCOMPARE(QString::fromStdString(entered.m_strFilter), QString());
     QCOMPARE(dialog.Password(), QStringLiteral("pw"));
+}
+
+void FetchMailboxTest::cancelReachesAFetchWaitingForASilentServer()
+{
+    Session s;
+    if (!Start(s))
+        QSKIP("no dovecot, no shared games, or the server did not start");
+    // A server that takes the connection and never greets.
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    s.app->Run(Cmd::MailboxSettings);
+    CMailAccount account = CMailAccount::Load(s.app->App().Store(), s.gamePath.toStdString());
+    account.m_nPort = silent.serverPort();
+    account.Save(s.app->App().Store(), s.gamePath.toStdString());
+    const auto seasons = seasonsnapshot::Take(*s.doc);
+
+    // The window keeps handling its events while the fetch waits: its timer
+    // fires, finds the progress on show and cancels it.
+    bool progressShown = false;
+    QTimer::singleShot(1000, [&progressShown] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* progress = qobject_cast<QProgressDialog*>(widget); progress && progress->isVisible()) {
+                progressShown = progress->windowTitle() == "Fetch from Mailbox";
+                if (auto* cancel = progress->findChild<QPushButton*>())
+                    cancel->click();
+            }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    s.app->Run(Cmd::FetchMailbox);
+    QVERIFY(progressShown);
+    QVERIFY2(clock.elapsed() < 10000, "the cancel waited for the timeout");
+    QCOMPARE(s.app->Prompts().messages.size(), size_t(1));
+    QCOMPARE(s.app->Prompts().messages[0].text, QStringLiteral("The fetch was cancelled."));
+    QVERIFY(seasonsnapshot::Take(*s.doc) == seasons);
+    QVERIFY(!s.doc->IsModified());
+    QVERIFY(s.headlines.isEmpty());
 }
 
 QTEST_MAIN(FetchMailboxTest)
