@@ -124,6 +124,11 @@ void CMainFrame::OnFetchMailbox()
     const CFetchMark mark = marks.Get(key);
 
     const CMailboxFetch fetch = RunFetch(account, *password, mark);
+    if (fetch.cancelled) {
+        // The user asked for it: a word in the status bar, not a box to close.
+        ShowNotice(QString::fromStdString(fetch.error));
+        return;
+    }
     if (!fetch.Ok()) {
         m_app.Services().ShowMessage(fetch.error, MessageIcon::Exclamation);
         return;

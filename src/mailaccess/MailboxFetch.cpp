@@ -23,11 +23,12 @@ std::string Refused(const CMailAccount& account, const std::string& what, const 
 
 } // namespace
 
-CMailboxFetch FetchNewMail(const CMailAccount& account, const std::string& password, const CFetchMark& mark,
-                           const CImapOptions& options, const FetchProgress& progress)
+namespace {
+
+CMailboxFetch FetchOver(CImapConnection& connection, const CMailAccount& account, const std::string& password,
+                        const CFetchMark& mark, const CImapOptions& options, const FetchProgress& progress)
 {
     CMailboxFetch fetch;
-    CImapConnection connection;
     fetch.error = connection.Open(account, password, options);
     if (!fetch.Ok())
         return fetch;
@@ -99,5 +100,16 @@ CMailboxFetch FetchNewMail(const CMailAccount& account, const std::string& passw
     }
     if (progress)
         progress(uids.size(), uids.size());
+    return fetch;
+}
+
+} // namespace
+
+CMailboxFetch FetchNewMail(const CMailAccount& account, const std::string& password, const CFetchMark& mark,
+                           const CImapOptions& options, const FetchProgress& progress)
+{
+    CImapConnection connection;
+    CMailboxFetch fetch = FetchOver(connection, account, password, mark, options, progress);
+    fetch.cancelled = !fetch.Ok() && connection.Cancelled();
     return fetch;
 }

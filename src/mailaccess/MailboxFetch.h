@@ -19,6 +19,8 @@ struct CFetchedMail {
 struct CMailboxFetch {
     /// Empty on success; else the one sentence that says what went wrong.
     std::string error;
+    /// The fetch failed because options.cancelled said so (error says that).
+    bool cancelled = false;
     /// The folder's UIDVALIDITY as the server reported it.
     uint32_t uidValidity = 0;
     /// The folder was numbered afresh since the mark (or never read).
