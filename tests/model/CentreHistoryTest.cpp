@@ -14,7 +14,6 @@
 
 namespace {
 
-const std::string kDataDir = std::string(KESTRANE_SOURCE_DIR) + "/data";
 
 // Two countries; a season owns centres when owned holds (country, x) pairs.
 std::unique_ptr<CKestraneDoc> Game(CRecordingServices& services,
@@ -98,12 +97,10 @@ TEST(CentreHistoryRealGame, KestrelRowsAreTheJudgesOwnCounts)
 {
     if (!kestrel::Available())
         GTEST_SKIP() << "no judge-games folder beside the repository";
-    CRecordingServices services(kDataDir);
-    CKestraneDoc doc(services);
-    ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-    CTempDir scratch;
-    kestrel::ImportAll(doc, scratch.Path());
-    ASSERT_TRUE(services.messages.empty()) << services.messages.front().text;
+    kestrel::CImportedGame game;
+    ASSERT_TRUE(game.created);
+    ASSERT_TRUE(game.services.messages.empty()) << game.services.messages.front().text;
+    CKestraneDoc& doc = game.doc;
 
     // A row for every mail that lists the ownership, in the mails' order.
     std::vector<std::string> owning;

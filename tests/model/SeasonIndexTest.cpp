@@ -13,7 +13,6 @@
 
 namespace {
 
-const std::string kDataDir = std::string(KESTRANE_SOURCE_DIR) + "/data";
 
 struct SeasonRow {
     std::string name;
@@ -168,12 +167,10 @@ TEST(SeasonIndexRealGame, KestrelInGameOrderInWords)
 {
     if (!kestrel::Available())
         GTEST_SKIP() << "no judge-games folder beside the repository";
-    CRecordingServices services(kDataDir);
-    CKestraneDoc doc(services);
-    ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-    CTempDir scratch;
-    kestrel::ImportAll(doc, scratch.Path());
-    ASSERT_TRUE(services.messages.empty()) << services.messages.front().text;
+    kestrel::CImportedGame game;
+    ASSERT_TRUE(game.created);
+    ASSERT_TRUE(game.services.messages.empty()) << game.services.messages.front().text;
+    CKestraneDoc& doc = game.doc;
 
     const std::vector<CSeasonIndexEntry> entries = SeasonIndex(doc);
     std::vector<std::string> words;

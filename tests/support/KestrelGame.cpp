@@ -70,6 +70,13 @@ void ImportAll(CKestraneDoc& doc, const fs::path& scratch)
     }
 }
 
+CImportedGame::CImportedGame() : services(std::string(KESTRANE_SOURCE_DIR) + "/data")
+{
+    created = doc.OnNewDocument("Standard.map");
+    if (created)
+        ImportAll(doc, m_scratch.Path());
+}
+
 std::map<std::string, PowerFigures> Truth(const std::string& phase)
 {
     std::map<std::string, PowerFigures> figures;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "model/KestraneDoc.h"
+#include "support/RecordingServices.h"
+#include "support/TempDir.h"
+
 #include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
-
-class CKestraneDoc;
 
 /// The real Judge game "kestrel" beside the repository (judge-games/kestrel):
 /// its mails in game order and the Judge's own record of each phase.
@@ -25,6 +27,20 @@ std::string PhaseOf(const std::filesystem::path& mail);
 /// Imports a copy of each mail (importing rewrites the file) into doc,
 /// which must be a new game on the standard board.
 void ImportAll(CKestraneDoc& doc, const std::filesystem::path& scratch);
+
+/// The whole game imported mail by mail into a new game on the bundled
+/// standard board; services holds whatever the import said.
+struct CImportedGame {
+    CImportedGame();
+
+    CRecordingServices services;
+    CKestraneDoc doc{services};
+    /// The new game was made (the board loaded) before the import.
+    bool created = false;
+
+private:
+    CTempDir m_scratch;
+};
 
 /// One power's figures as the Judge recorded them after a phase.
 struct PowerFigures {

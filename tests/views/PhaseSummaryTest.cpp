@@ -12,7 +12,6 @@
 
 namespace {
 
-const std::string kDataDir = std::string(KESTRANE_SOURCE_DIR) + "/data";
 
 std::string Upper(std::string text)
 {
@@ -90,12 +89,10 @@ TEST(PhaseSummaryRealGame, KestrelAgreesWithTheJudgesTableAndRecord)
 {
     if (!kestrel::Available())
         GTEST_SKIP() << "no judge-games folder beside the repository";
-    CRecordingServices services(kDataDir);
-    CKestraneDoc doc(services);
-    ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-    CTempDir scratch;
-    kestrel::ImportAll(doc, scratch.Path());
-    ASSERT_TRUE(services.messages.empty()) << services.messages.front().text;
+    kestrel::CImportedGame game;
+    ASSERT_TRUE(game.created);
+    ASSERT_TRUE(game.services.messages.empty()) << game.services.messages.front().text;
+    CKestraneDoc& doc = game.doc;
 
     int tables = 0;
     for (const auto& mail : kestrel::Mails()) {

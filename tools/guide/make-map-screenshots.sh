@@ -19,18 +19,8 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# A game holding the first n mails of the sample game.
-game() {
-  rm -f "$1.kes"
-  "$cli" --install-dir "$root/data" new Standard "$1.kes"
-  local i=0
-  for mail in "$root"/data/samples/[1-5]-*.txt; do
-    i=$((i + 1))
-    [ "$i" -le "$2" ] || break
-    cp "$mail" report.txt
-    "$cli" --install-dir "$root/data" import "$1.kes" report.txt
-  done
-}
+# game NAME N: a game holding the first N mails of the sample game.
+source "$root/tools/guide/sample-game.sh"
 
 # The program's settings: zoom to fit, smooth zoom and the window's size;
 # supply centres, initials and the orders always on.
