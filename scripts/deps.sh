@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qtkeychain-qt6-dev
   libgmime-3.0-dev libgif-dev libcurl4-openssl-dev
