@@ -77,6 +77,25 @@ std::string DescribeFailure(CURLcode code, const CMailAccount& account, const ch
     }
 }
 
+// Whether trying again later may succeed: the network or the server was
+// away, as opposed to a login, certificate or setting the user must change.
+ImapFailure FailureKind(CURLcode code)
+{
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+    case CURLE_COULDNT_CONNECT:
+    case CURLE_OPERATION_TIMEDOUT:
+    case CURLE_GOT_NOTHING:
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+        return ImapFailure::Transient;
+    case CURLE_LOGIN_DENIED:
+        return ImapFailure::Refused;
+    default:
+        return ImapFailure::Fatal;
+    }
+}
+
 } // namespace
 
 void CImapConnection::CurlDeleter::operator()(void* handle) const
@@ -99,6 +118,7 @@ std::string CImapConnection::Open(const CMailAccount& account, const std::string
 {
     InitCurlOnce();
     m_options = options;
+    m_failure = ImapFailure::Fatal;
     m_strServer = account.m_strServer;
     if (const std::string problem = account.Problem(); !problem.empty())
         return problem;
@@ -119,6 +139,11 @@ std::string CImapConnection::Open(const CMailAccount& account, const std::string
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, long(options.timeoutSeconds));
     curl_easy_setopt(handle, CURLOPT_TIMEOUT, long(options.timeoutSeconds));
     curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "imap,imaps");
+    // A connection kept open for a long wait (IDLE) learns of a peer that
+    // vanished without a word within minutes instead of never.
+    curl_easy_setopt(handle, CURLOPT_TCP_KEEPALIVE, 1L);
+    curl_easy_setopt(handle, CURLOPT_TCP_KEEPIDLE, 60L);
+    curl_easy_setopt(handle, CURLOPT_TCP_KEEPINTVL, 30L);
     if (account.m_security == MailSecurity::StartTls)
         curl_easy_setopt(handle, CURLOPT_USE_SSL, long(CURLUSESSL_ALL));
     else if (account.m_security == MailSecurity::Plain)
@@ -137,11 +162,15 @@ std::string CImapConnection::Open(const CMailAccount& account, const std::string
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, nullptr);
     if (code == CURLE_ABORTED_BY_CALLBACK) {
         m_bCancelled = true;
+        m_failure = ImapFailure::Cancelled;
         return "The fetch was cancelled.";
     }
-    if (code != CURLE_OK)
+    if (code != CURLE_OK) {
+        m_failure = FailureKind(code);
         return DescribeFailure(code, account, detail);
+    }
     m_curl = std::move(curl);
+    m_failure = ImapFailure::None;
     return {};
 }
 
@@ -149,7 +178,7 @@ bool CImapConnection::WaitFor(bool forReading, std::string& error)
 {
     curl_socket_t socket = CURL_SOCKET_BAD;
     if (curl_easy_getinfo(Handle(m_curl), CURLINFO_ACTIVESOCKET, &socket) != CURLE_OK || socket == CURL_SOCKET_BAD) {
-        error = "The mail server " + m_strServer + " closed the connection.";
+        error = Lost();
         return false;
     }
     // Short slices, so a cancel is noticed while the server is silent.
@@ -157,10 +186,78 @@ bool CImapConnection::WaitFor(bool forReading, std::string& error)
     const int ready = ::poll(&fd, 1, 200);
     if (m_options.cancelled && m_options.cancelled()) {
         m_bCancelled = true;
+        m_failure = ImapFailure::Cancelled;
         error = "The fetch was cancelled.";
         return false;
     }
     return ready >= 0 || errno == EINTR;
+}
+
+std::string CImapConnection::Lost()
+{
+    m_curl.reset();
+    m_failure = ImapFailure::Transient;
+    return "The connection to the mail server " + m_strServer + " was lost.";
+}
+
+std::string CImapConnection::Send(const std::string& text)
+{
+    if (!m_curl)
+        return "Not connected to the mail server.";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(m_options.timeoutSeconds);
+    size_t sent = 0;
+    std::string error;
+    while (sent < text.size()) {
+        size_t n = 0;
+        const CURLcode code = curl_easy_send(Handle(m_curl), text.data() + sent, text.size() - sent, &n);
+        if (code == CURLE_AGAIN) {
+            if (!WaitFor(false, error))
+                return error;
+            if (std::chrono::steady_clock::now() >= deadline) {
+                m_failure = ImapFailure::Transient;
+                return "The mail server " + m_strServer + " did not answer in time.";
+            }
+            continue;
+        }
+        if (code != CURLE_OK)
+            return Lost();
+        sent += n;
+    }
+    return {};
+}
+
+CImapConnection::ReadResult CImapConnection::Read(std::string& buffer, std::chrono::steady_clock::time_point until,
+                                                  std::string& error)
+{
+    if (!m_curl) {
+        error = "Not connected to the mail server.";
+        return ReadResult::Failed;
+    }
+    char chunk[65536];
+    for (;;) {
+        size_t n = 0;
+        const CURLcode code = curl_easy_recv(Handle(m_curl), chunk, sizeof chunk, &n);
+        if (code == CURLE_AGAIN) {
+            if (!WaitFor(true, error))
+                return ReadResult::Failed;
+            if (std::chrono::steady_clock::now() >= until)
+                return ReadResult::TimedOut;
+            continue;
+        }
+        if (code != CURLE_OK || n == 0) {
+            error = Lost();
+            return ReadResult::Failed;
+        }
+        buffer.append(chunk, n);
+        if (buffer.size() > m_options.maxAnswerBytes) {
+            error = "The mail server " + m_strServer + " sent more than " +
+                    std::to_string(m_options.maxAnswerBytes >> 20) + " MB in one answer.";
+            m_curl.reset();
+            m_failure = ImapFailure::Fatal;
+            return ReadResult::Failed;
+        }
+        return ReadResult::Data;
+    }
 }
 
 CImapConnection::CAnswer CImapConnection::Command(const std::string& command)
@@ -170,54 +267,22 @@ CImapConnection::CAnswer CImapConnection::Command(const std::string& command)
         answer.error = "Not connected to the mail server.";
         return answer;
     }
-    CURL* handle = Handle(m_curl);
-    answer.tag = "K" + std::to_string(m_nextTag++);
-    const std::string line = answer.tag + " " + command + "\r\n";
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(m_options.timeoutSeconds);
-    const auto timedOut = [&] {
-        if (std::chrono::steady_clock::now() < deadline)
-            return false;
-        answer.error = "The mail server " + m_strServer + " did not answer in time.";
-        return true;
-    };
-    const auto lost = [&] {
-        answer.error = "The connection to the mail server " + m_strServer + " was lost.";
-        m_curl.reset();
+    answer.tag = NewTag();
+    answer.error = Send(answer.tag + " " + command + "\r\n");
+    if (!answer.error.empty())
         return answer;
-    };
-
-    size_t sent = 0;
-    while (sent < line.size()) {
-        size_t n = 0;
-        const CURLcode code = curl_easy_send(handle, line.data() + sent, line.size() - sent, &n);
-        if (code == CURLE_AGAIN) {
-            if (!WaitFor(false, answer.error) || timedOut())
-                return answer;
-            continue;
-        }
-        if (code != CURLE_OK)
-            return lost();
-        sent += n;
-    }
-
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(m_options.timeoutSeconds);
     size_t resume = 0;
-    char chunk[65536];
     for (;;) {
-        size_t n = 0;
-        const CURLcode code = curl_easy_recv(handle, chunk, sizeof chunk, &n);
-        if (code == CURLE_AGAIN) {
-            if (!WaitFor(true, answer.error) || timedOut())
-                return answer;
-            continue;
-        }
-        if (code != CURLE_OK || n == 0)
-            return lost();
-        answer.text.append(chunk, n);
-        if (answer.text.size() > m_options.maxAnswerBytes) {
-            answer.error = "The mail server " + m_strServer + " sent more than " +
-                           std::to_string(m_options.maxAnswerBytes >> 20) + " MB in one answer.";
-            m_curl.reset();
+        switch (Read(answer.text, deadline, answer.error)) {
+        case ReadResult::Failed:
             return answer;
+        case ReadResult::TimedOut:
+            m_failure = ImapFailure::Transient;
+            answer.error = "The mail server " + m_strServer + " did not answer in time.";
+            return answer;
+        case ReadResult::Data:
+            break;
         }
         const size_t end = FindTaggedEnd(answer.text, answer.tag, &resume);
         if (end != std::string::npos) {

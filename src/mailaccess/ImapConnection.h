@@ -2,6 +2,7 @@
 
 #include "mailaccess/MailAccount.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -18,6 +19,16 @@ struct CImapOptions {
     /// Asked while connecting and logging in and between waits; true ends
     /// the connection with "The fetch was cancelled.".
     std::function<bool()> cancelled;
+};
+
+/// What kind of failure the last step of a connection met, so a watch can
+/// tell a pause in the network from a mistake that trying again won't mend.
+enum class ImapFailure {
+    None,
+    Transient, ///< no connection, lost connection, no answer in time: may pass
+    Refused,   ///< the server refused the login
+    Fatal,     ///< anything else that needs the user: certificate, port, security
+    Cancelled  ///< options.cancelled said so
 };
 
 /// One logged-in IMAP connection. libcurl connects, speaks TLS (implicit
@@ -45,6 +56,23 @@ public:
 
     /// True once the user cancelled a wait.
     bool Cancelled() const { return m_bCancelled; }
+    /// The kind of the last failure of Open, Command or the steps below.
+    ImapFailure Failure() const { return m_failure; }
+
+    /// The longest wait for one answer, as the options gave it.
+    std::chrono::seconds AnswerTimeout() const { return std::chrono::seconds(m_options.timeoutSeconds); }
+    /// A fresh command tag, for a command whose answer the caller reads
+    /// itself (IDLE).
+    std::string NewTag() { return "K" + std::to_string(m_nextTag++); }
+    /// Sends text as it is (the caller ends its lines); the empty string on
+    /// success, else the reason (the connection is then closed).
+    std::string Send(const std::string& text);
+    /// How a wait for the server's words ended.
+    enum class ReadResult { Data, TimedOut, Failed };
+    /// Appends to buffer whatever the server sends next, waiting until
+    /// `until` at most; Failed with the reason in error (the connection is
+    /// then closed, unless the wait was cancelled).
+    ReadResult Read(std::string& buffer, std::chrono::steady_clock::time_point until, std::string& error);
 
     /// Frees the libcurl handle.
     struct CurlDeleter {
@@ -53,7 +81,9 @@ public:
 
 private:
     bool WaitFor(bool forReading, std::string& error);
+    std::string Lost();
 
+    ImapFailure m_failure = ImapFailure::None;
     std::unique_ptr<void, CurlDeleter> m_curl;
     CImapOptions m_options;
     std::string m_strServer;

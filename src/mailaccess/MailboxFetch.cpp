@@ -23,16 +23,9 @@ std::string Refused(const CMailAccount& account, const std::string& what, const 
 
 } // namespace
 
-namespace {
-
-CMailboxFetch FetchOver(CImapConnection& connection, const CMailAccount& account, const std::string& password,
-                        const CFetchMark& mark, const CImapOptions& options, const FetchProgress& progress)
+CMailboxFetch ExamineFolder(CImapConnection& connection, const CMailAccount& account, const CFetchMark& mark)
 {
     CMailboxFetch fetch;
-    fetch.error = connection.Open(account, password, options);
-    if (!fetch.Ok())
-        return fetch;
-
     const auto examine = connection.Command("EXAMINE " + EncodeMailboxName(account.m_strFolder));
     if (!examine.error.empty()) {
         fetch.error = examine.error;
@@ -52,27 +45,33 @@ CMailboxFetch FetchOver(CImapConnection& connection, const CMailAccount& account
     }
     fetch.uidValidity = *validity;
     fetch.startedOver = *validity != mark.uidValidity;
+    return fetch;
+}
+
+void DownloadNewMail(CImapConnection& connection, const CMailAccount& account, const CFetchMark& mark,
+                     CMailboxFetch& fetch, const FetchProgress& progress)
+{
     const uint32_t after = fetch.startedOver ? 0 : mark.lastUid;
     if (after == UINT32_MAX)
-        return fetch;
+        return;
 
     const std::string filter = account.m_strFilter.empty() ? std::string("ALL") : account.m_strFilter;
     const auto search = connection.Command("UID SEARCH UID " + std::to_string(after + 1) + ":* " + filter);
     if (!search.error.empty()) {
         fetch.error = search.error;
-        return fetch;
+        return;
     }
     const CImapStatus searched = TaggedStatus(search.text, search.tag);
     if (!searched.Ok()) {
         fetch.error = Refused(account, "search with the filter \"" + filter + "\"", searched) +
                       ". Check the filter in Edit, Mailbox Settings.";
-        return fetch;
+        return;
     }
     const auto found = ParseSearchUids(search.text);
     if (!found) {
         fetch.error = "The mail server " + account.m_strServer + " answered the search with something other than "
                       "message numbers.";
-        return fetch;
+        return;
     }
     // "n:*" always takes in the newest message, even one below n.
     std::vector<uint32_t> uids;
@@ -86,13 +85,13 @@ CMailboxFetch FetchOver(CImapConnection& connection, const CMailAccount& account
         if (!read.error.empty()) {
             fetch.error = read.error;
             fetch.mails.clear();
-            return fetch;
+            return;
         }
         const CImapStatus status = TaggedStatus(read.text, read.tag);
         if (!status.Ok()) {
             fetch.error = Refused(account, "hand over message " + std::to_string(uids[i]), status) + ".";
             fetch.mails.clear();
-            return fetch;
+            return;
         }
         // A message deleted since the search brings no body; it is simply gone.
         if (auto bytes = ParseFetchBody(read.text))
@@ -100,16 +99,19 @@ CMailboxFetch FetchOver(CImapConnection& connection, const CMailAccount& account
     }
     if (progress)
         progress(uids.size(), uids.size());
-    return fetch;
 }
-
-} // namespace
 
 CMailboxFetch FetchNewMail(const CMailAccount& account, const std::string& password, const CFetchMark& mark,
                            const CImapOptions& options, const FetchProgress& progress)
 {
     CImapConnection connection;
-    CMailboxFetch fetch = FetchOver(connection, account, password, mark, options, progress);
+    CMailboxFetch fetch;
+    fetch.error = connection.Open(account, password, options);
+    if (fetch.Ok()) {
+        fetch = ExamineFolder(connection, account, mark);
+        if (fetch.Ok())
+            DownloadNewMail(connection, account, mark, fetch, progress);
+    }
     fetch.cancelled = !fetch.Ok() && connection.Cancelled();
     return fetch;
 }

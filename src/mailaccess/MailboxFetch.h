@@ -42,3 +42,14 @@ using FetchProgress = std::function<void(size_t done, size_t total)>;
 /// mark. A changed UIDVALIDITY ignores the mark and reads the whole folder.
 CMailboxFetch FetchNewMail(const CMailAccount& account, const std::string& password, const CFetchMark& mark,
                            const CImapOptions& options, const FetchProgress& progress = {});
+
+/// The first step of a fetch on an open connection: the account's folder
+/// opened read-only (EXAMINE), uidValidity and startedOver set against mark;
+/// error set when the folder cannot be read.
+CMailboxFetch ExamineFolder(CImapConnection& connection, const CMailAccount& account, const CFetchMark& mark);
+
+/// The second step: the examined folder searched with the account's filter
+/// and the messages above mark (all of them when fetch.startedOver) added
+/// to fetch.mails; error set, and no mails kept, on failure.
+void DownloadNewMail(CImapConnection& connection, const CMailAccount& account, const CFetchMark& mark,
+                     CMailboxFetch& fetch, const FetchProgress& progress = {});

@@ -86,7 +86,8 @@ std::string CDovecotServer::Unavailable()
     return {};
 }
 
-CDovecotServer::CDovecotServer(fs::path folder, Security security) : m_root(std::move(folder)), m_security(security)
+CDovecotServer::CDovecotServer(fs::path folder, Security security, bool offerIdle)
+    : m_root(std::move(folder)), m_security(security)
 {
     fs::create_directories(m_root / "base");
     fs::create_directories(m_root / "state");
@@ -139,6 +140,8 @@ CDovecotServer::CDovecotServer(fs::path folder, Security security) : m_root(std:
          << "userdb {\n  driver = passwd-file\n  args = username_format=%u " << root << "/passwd\n}\n"
          << "service anvil {\n  chroot =\n}\n"
          << "service stats {\n  chroot =\n}\n";
+    if (!offerIdle)
+        conf << "imap_capability = IMAP4rev1 LITERAL+ SASL-IR ID ENABLE UIDPLUS UNSELECT NAMESPACE\n";
     if (security == Security::Plain) {
         conf << "ssl = no\n"
              << "service imap-login {\n  chroot =\n  inet_listener imap {\n    address = 127.0.0.1\n    port = "
@@ -180,7 +183,9 @@ bool CDovecotServer::Start(std::string& error)
     const std::string conf = (m_root / "dovecot.conf").string();
     m_pid = ::fork();
     if (m_pid == 0) {
-        // In the foreground, so this test owns the process and can end it.
+        // In the foreground, so this test owns the process and can end it;
+        // in a process group of its own, so Stop reaches every process.
+        ::setpgid(0, 0);
         ::execl(program.c_str(), program.c_str(), "-F", "-c", conf.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
@@ -216,6 +221,9 @@ void CDovecotServer::Stop()
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    // Mail processes the master left behind would keep their clients'
+    // connections: a stopped server keeps none, as after a restart.
+    ::kill(-m_pid, SIGTERM);
     m_pid = -1;
     // The master ends its children; wait until the port is free again, so a
     // later start on the same port does not race the old listeners.

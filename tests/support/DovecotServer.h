@@ -20,8 +20,9 @@ public:
     static constexpr const char* kPassword = "secret";
 
     /// Prepares the configuration below folder (and, for Tls, a self-signed
-    /// certificate for 127.0.0.1 made with openssl).
-    CDovecotServer(std::filesystem::path folder, Security security);
+    /// certificate for 127.0.0.1 made with openssl). Without offerIdle the
+    /// server's capabilities leave out IDLE, as some providers' do.
+    CDovecotServer(std::filesystem::path folder, Security security, bool offerIdle = true);
     ~CDovecotServer();
     CDovecotServer(const CDovecotServer&) = delete;
     CDovecotServer& operator=(const CDovecotServer&) = delete;
@@ -42,7 +43,8 @@ public:
     std::string CertificateFile() const { return (m_root / "cert.pem").string(); }
 
     /// Puts one message into a folder ("INBOX" or a folder of its own) as a
-    /// mail delivery would: written in tmp/, then moved into new/.
+    /// mail delivery would: written in tmp/, then moved into new/. Also while
+    /// clients are logged in, who learn of it as of any new mail.
     void Deliver(const std::string& bytes, const std::string& folder = "INBOX");
     /// Creates an empty folder.
     void CreateFolder(const std::string& folder);
