@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qtkeychain-qt6-dev
   libgmime-3.0-dev libgif-dev libcurl4-openssl-dev
   libcli11-dev nlohmann-json3-dev
-  dovecot-imapd
+  dovecot-imapd dbus-daemon
   xvfb xauth xdg-utils python3
   desktop-file-utils appstream dpkg-dev file fakeroot
   clang-14 libclang-rt-14-dev

@@ -1,3 +1,4 @@
+#include "LoopbackAccount.h"
 #include "support/DovecotServer.h"
 #include "mailaccess/MailboxFetch.h"
 #include "support/JudgeMailbox.h"
@@ -43,16 +44,7 @@ protected:
 
     virtual CDovecotServer::Security Security() const { return CDovecotServer::Security::Plain; }
 
-    CMailAccount Account() const
-    {
-        CMailAccount account;
-        account.m_strServer = "127.0.0.1";
-        account.m_nPort = m_server->Port();
-        account.m_security = MailSecurity::Plain;
-        account.m_strUser = CDovecotServer::kUser;
-        account.m_strFilter = DefaultMailFilter("XXXX", "Kestrel");
-        return account;
-    }
+    CMailAccount Account() const { return LoopbackAccount(*m_server); }
 
     CMailboxFetch Fetch(const CMailAccount& account, const CFetchMark& mark = {},
                         const std::string& password = CDovecotServer::kPassword) const

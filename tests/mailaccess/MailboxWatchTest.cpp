@@ -1,6 +1,7 @@
 #include "mailaccess/FetchedMail.h"
 #include "mailaccess/MailboxWatch.h"
 #include "model/KestraneDoc.h"
+#include "LoopbackAccount.h"
 #include "support/DovecotServer.h"
 #include "support/JudgeMailbox.h"
 #include "support/JudgeRecord.h"
@@ -95,16 +96,7 @@ protected:
         return started;
     }
 
-    CMailAccount Account() const
-    {
-        CMailAccount account;
-        account.m_strServer = "127.0.0.1";
-        account.m_nPort = m_server->Port();
-        account.m_security = MailSecurity::Plain;
-        account.m_strUser = CDovecotServer::kUser;
-        account.m_strFilter = DefaultMailFilter("XXXX", "kestrel");
-        return account;
-    }
+    CMailAccount Account() const { return LoopbackAccount(*m_server); }
 
     // The options of a test: short floors, so nothing waits a minute.
     static CWatchOptions Options()
