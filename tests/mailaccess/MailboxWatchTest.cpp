@@ -21,10 +21,11 @@ namespace {
 
 const fs::path kShared(KESTRANE_SHARED_DIR);
 
-// What a watch told, kept for the test's thread, which imports the mail as
-// the desktop program's window thread does.
+// What a watch told, kept for the test's thread, which imports the mail
+// into a new game as the desktop program's window thread does.
 class CWatchRecord {
 public:
+    CWatchRecord() { created = doc.OnNewDocument("Standard.map"); }
     CWatchEvents Events()
     {
         return {[this](bool idle) { Add([&] { watching.push_back(idle); }); },
@@ -38,8 +39,8 @@ public:
         std::unique_lock<std::mutex> lock(m_mutex);
         return m_changed.wait_for(lock, timeout, done);
     }
-    /// Imports every fetch not imported yet; the UIDs handed over so far.
-    void ImportInto(CKestraneDoc& doc, const CMailAccount& account)
+    /// Imports every fetch not imported yet, each message once.
+    void Import(const CMailAccount& account)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         for (; m_imported < fetches.size(); ++m_imported) {
@@ -51,6 +52,9 @@ public:
         }
     }
 
+    CRecordingServices services{std::string(KESTRANE_SOURCE_DIR) + "/data"};
+    CKestraneDoc doc{services};
+    bool created = false;
     std::vector<bool> watching;
     std::vector<CMailboxFetch> fetches;
     std::vector<int> pauses;
@@ -83,7 +87,6 @@ protected:
         if (m_game.empty())
             GTEST_SKIP() << "no judge-games folder beside the source tree";
         m_other = OtherMail(kShared);
-        ASSERT_TRUE(m_doc.OnNewDocument("Standard.map"));
     }
 
     bool StartServer(bool offerIdle)
@@ -119,8 +122,6 @@ protected:
     }
 
     CTempDir m_dir;
-    CRecordingServices m_services{std::string(KESTRANE_SOURCE_DIR) + "/data"};
-    CKestraneDoc m_doc{m_services};
     std::unique_ptr<CDovecotServer> m_server;
     int m_servers = 0;
     std::vector<CJudgeMail> m_game;
@@ -137,22 +138,20 @@ TEST_F(MailboxWatchTest, MailArrivingWhileWatchedIsImported)
     // Without IDLE, one polling period (Options: 1 s) and a second for the fetch.
     for (const Row& row : {Row{"under IDLE", true, 5s}, Row{"polling", false, 2s}}) {
         SCOPED_TRACE(row.name);
-        CRecordingServices services(std::string(KESTRANE_SOURCE_DIR) + "/data");
-        CKestraneDoc doc(services);
-        ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
         ASSERT_TRUE(StartServer(row.offerIdle));
         DeliverGame(0, m_game.size() - 1);
         CWatchRecord record;
+        ASSERT_TRUE(record.created);
         CMailboxWatch watch(Account(), CDovecotServer::kPassword, {}, Options(), record.Events());
         watch.Start();
         ASSERT_TRUE(record.WaitUntil([&] { return !record.fetches.empty(); }, 10s));
-        record.ImportInto(doc, Account());
+        record.Import(Account());
         EXPECT_EQ(record.watching, std::vector<bool>{row.offerIdle});
 
         DeliverGame(m_game.size() - 1, m_game.size());
         EXPECT_TRUE(record.WaitUntil([&] { return record.fetches.size() == 2; }, row.within));
-        record.ImportInto(doc, Account());
-        EXPECT_EQ(judgerecord::Differences(doc, "kestrel"), std::vector<std::string>{});
+        record.Import(Account());
+        EXPECT_EQ(judgerecord::Differences(record.doc, "kestrel"), std::vector<std::string>{});
 
         // Stopped while it waits: at once, and without a word.
         const auto stopping = std::chrono::steady_clock::now();
@@ -168,6 +167,7 @@ TEST_F(MailboxWatchTest, ServerRestartIsOneReconnectionAndNoMailTwice)
     ASSERT_TRUE(StartServer(true));
     DeliverGame(0, 8);
     CWatchRecord record;
+    ASSERT_TRUE(record.created);
     CMailboxWatch watch(Account(), CDovecotServer::kPassword, {}, Options(), record.Events());
     watch.Start();
     ASSERT_TRUE(record.WaitUntil([&] { return !record.fetches.empty(); }, 10s));
@@ -179,11 +179,11 @@ TEST_F(MailboxWatchTest, ServerRestartIsOneReconnectionAndNoMailTwice)
     DeliverGame(8, m_game.size());
     // The mail that came meanwhile is fetched once the folder is open again.
     ASSERT_TRUE(record.WaitUntil([&] { return record.watching.size() == 2 && record.fetches.size() == 2; }, 15s));
-    record.ImportInto(m_doc, Account());
+    record.Import(Account());
     watch.Stop();
     EXPECT_EQ(record.pauses, std::vector<int>{3});
     EXPECT_EQ(record.stopped, std::vector<std::string>{""});
-    EXPECT_EQ(judgerecord::Differences(m_doc, "kestrel"), std::vector<std::string>{});
+    EXPECT_EQ(judgerecord::Differences(record.doc, "kestrel"), std::vector<std::string>{});
 }
 
 TEST_F(MailboxWatchTest, RefusedLoginStopsWithOneMessage)

@@ -1,9 +1,7 @@
 #include "notify/DesktopNotifier.h"
 #include "notify/ReminderTimer.h"
-#include "support/KestrelGame.h"
 #include "support/dbus/FakeNotificationService.h"
 #include "support/dbus/PrivateSessionBus.h"
-#include "watch/ResultsNotice.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -51,13 +49,7 @@ std::unique_ptr<CPrivateSessionBus> NotifyTest::s_bus;
 
 TEST_F(NotifyTest, ResultsNoticeShownAndItsClickAnswered)
 {
-    if (!kestrel::Available())
-        GTEST_SKIP() << "no judge-games folder beside the source tree";
-    kestrel::CImportedGame game;
-    game.doc.m_strMyCountry = "AUSTRIA";
-    const auto notice = ResultsNotice(game.doc, {"F1901R"});
-    ASSERT_TRUE(notice);
-
+    const CNotice notice{"Kestrel: Fall 1901 retreat results are in", "Austria gains Greece and Serbia.", "F1901R"};
     CFakeNotificationService service(Address());
     ASSERT_TRUE(service.Registered());
     CDesktopNotifier notifier;
@@ -67,12 +59,12 @@ TEST_F(NotifyTest, ResultsNoticeShownAndItsClickAnswered)
     int fallbacks = 0;
     QObject::connect(&notifier, &CDesktopNotifier::fallback, [&] { ++fallbacks; });
 
-    ASSERT_TRUE(notifier.Show("kestrel.kes", *notice));
+    ASSERT_TRUE(notifier.Show("kestrel.kes", notice));
     ASSERT_TRUE(WaitUntil([&] { return service.received.size() == 1; }));
     const auto& shown = service.received[0];
     EXPECT_EQ(shown.app, "Kestrane");
-    EXPECT_EQ(shown.summary, "Kestrel: Fall 1901 retreat results are in");
-    EXPECT_EQ(shown.body, "Austria gains Greece and Serbia.");
+    EXPECT_EQ(shown.summary.toStdString(), notice.title);
+    EXPECT_EQ(shown.body.toStdString(), notice.body);
     EXPECT_TRUE(shown.actions.contains("default"));
 
     service.Click(shown.id);
@@ -97,6 +89,8 @@ TEST_F(NotifyTest, RemindersArriveAtTheirDrivenTimesAndNotOnceAccepted)
     request.orders = OrdersState::Accepted;
     timer.Schedule().Set("other.kes", request);
 
+    // The clock driven through the day before the deadline; orders go in
+    // 30 minutes before and are refused, which gives no third reminder.
     std::vector<std::pair<minutes, QString>> arrived;
     for (minutes left = hours(24); left >= minutes(0); left -= minutes(5)) {
         now = deadline - left;
@@ -104,11 +98,16 @@ TEST_F(NotifyTest, RemindersArriveAtTheirDrivenTimesAndNotOnceAccepted)
         ASSERT_TRUE(WaitUntil([&] { return int(service.received.size()) == reminded; }));
         if (arrived.size() < service.received.size())
             arrived.emplace_back(left, service.received.back().summary + " / " + service.received.back().body);
+        if (left == minutes(30))
+            timer.Schedule().Set("kestrel.kes", {"kestrel", "S1902M", deadline, OrdersState::Refused});
     }
     const std::vector<std::pair<minutes, QString>> expected = {
         {hours(12), "Kestrel: Spring 1902 orders are due in 12 hours / Your orders have not been sent."},
         {hours(1), "Kestrel: Spring 1902 orders are due in 1 hour / Your orders have not been sent."}};
     EXPECT_EQ(arrived, expected);
+    // The next phase's deadline starts afresh.
+    timer.Schedule().Set("kestrel.kes", {"kestrel", "S1902R", deadline + days(3), OrdersState::NotSent});
+    EXPECT_EQ(timer.Schedule().NextDue(now), deadline + days(3) - hours(12));
 }
 
 TEST_F(NotifyTest, WithoutAServiceTheWordsGoToTheFallback)

@@ -23,10 +23,10 @@ CFakeNotificationService::~CFakeNotificationService()
     QDBusConnection::disconnectFromBus(QStringLiteral("kestrane-test-notifications"));
 }
 
-uint CFakeNotificationService::Notify(const QString& app, uint, const QString& icon, const QString& summary,
-                                      const QString& body, const QStringList& actions, const QVariantMap& hints, int)
+uint CFakeNotificationService::Notify(const QString& app, uint, const QString&, const QString& summary,
+                                      const QString& body, const QStringList& actions, const QVariantMap&, int)
 {
-    received.push_back({uint(received.size() + 1), app, icon, summary, body, actions, hints});
+    received.push_back({uint(received.size() + 1), app, summary, body, actions});
     return received.back().id;
 }
 

@@ -17,9 +17,8 @@ public:
     /// One notice as sent.
     struct Received {
         uint id = 0;
-        QString app, icon, summary, body;
+        QString app, summary, body;
         QStringList actions;
-        QVariantMap hints;
     };
 
     /// Registers on the bus at address; Registered() tells whether it could.
