@@ -2,15 +2,22 @@
 
 #include "model/Services.h"
 
-#include <functional>
+#include <QPointer>
+#include <QWidget>
 
-class CKestraneApp;
+struct CAppSettings;
+class CUiPrompts;
 
 /// What the core asks of the desktop program: message boxes, the
-/// installation folder and the orderly close after a fatal error.
+/// installation folder and the orderly close after a fatal error. The
+/// window the boxes belong to, and the one a fatal error closes, is handed
+/// in once it exists.
 class CAppServices : public IAppServices {
 public:
-    explicit CAppServices(CKestraneApp& app) : m_app(app) {}
+    CAppServices(CUiPrompts& prompts, const CAppSettings& settings) : m_prompts(prompts), m_settings(settings) {}
+
+    /// The main window: parent of the message boxes, closed by CloseMainWindow.
+    void SetWindow(QWidget* window) { m_window = window; }
 
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     std::string GetInstallDir() const override;
@@ -19,5 +26,7 @@ public:
     void CloseMainWindow() override;
 
 private:
-    CKestraneApp& m_app;
+    CUiPrompts& m_prompts;
+    const CAppSettings& m_settings;
+    QPointer<QWidget> m_window;
 };

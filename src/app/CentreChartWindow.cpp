@@ -46,7 +46,7 @@ QColor CountryColour(const CCentreHistory::Country& country)
 } // namespace
 
 CCentreChartWindow::CCentreChartWindow(CKestraneDoc& doc, CUiPrompts& prompts, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_pDoc(&doc), m_prompts(prompts)
+    : QWidget(parent, Qt::Window), m_observation(doc, *this), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("CentreChart"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -71,28 +71,17 @@ CCentreChartWindow::CCentreChartWindow(CKestraneDoc& doc, CUiPrompts& prompts, Q
     layout->addWidget(m_pToolBar);
     layout->addWidget(m_pView, 1);
 
-    m_pDoc->AddObserver(this);
     OnDocumentUpdate();
     UpdateTitle();
 }
 
-CCentreChartWindow::~CCentreChartWindow()
-{
-    Detach();
-}
-
-void CCentreChartWindow::Detach()
-{
-    if (m_pDoc)
-        m_pDoc->RemoveObserver(this);
-    m_pDoc = nullptr;
-}
+CCentreChartWindow::~CCentreChartWindow() = default;
 
 void CCentreChartWindow::OnDocumentUpdate()
 {
-    if (!m_pDoc)
+    if (!Document())
         return;
-    CCentreHistory history = BuildCentreHistory(*m_pDoc);
+    CCentreHistory history = BuildCentreHistory(*Document());
     // Stepping through the game changes no figure: only the mark moves.
     if (!m_bBuilt || !SameFigures(history, m_history)) {
         m_history = std::move(history);
@@ -108,11 +97,11 @@ void CCentreChartWindow::OnDocumentTitleChanged()
 
 void CCentreChartWindow::UpdateTitle()
 {
-    if (!m_pDoc)
+    if (!Document())
         return;
-    const QString game = FromDocText(m_pDoc->m_strJudge + " " + m_pDoc->m_strGame);
+    const QString game = FromDocText(Document()->m_strJudge + " " + Document()->m_strGame);
     m_pChart->setTitle(QStringLiteral("Supply centres, game %1").arg(game.trimmed()));
-    setWindowTitle(QStringLiteral("Supply Centre Chart - ") + FromDocText(m_pDoc->GetTitle()));
+    setWindowTitle(QStringLiteral("Supply Centre Chart - ") + FromDocText(Document()->GetTitle()));
 }
 
 void CCentreChartWindow::Rebuild()
@@ -193,7 +182,7 @@ void CCentreChartWindow::Rebuild()
 
 void CCentreChartWindow::MarkOnShow()
 {
-    m_onShowRow = m_pDoc ? CentreHistoryRowOnShow(m_history, *m_pDoc) : std::nullopt;
+    m_onShowRow = Document() ? CentreHistoryRowOnShow(m_history, *Document()) : std::nullopt;
     if (!m_pOnShow)
         return;
     QList<QPointF> points;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentObservation.h"
 #include "model/CentreHistory.h"
 #include "model/DocumentObserver.h"
 
@@ -26,9 +27,9 @@ public:
     CCentreChartWindow(CKestraneDoc& doc, CUiPrompts& prompts, QWidget* parent = nullptr);
     ~CCentreChartWindow() override;
 
-    CKestraneDoc* Document() const { return m_pDoc; }
+    CKestraneDoc* Document() const { return m_observation.Document(); }
     /// Stops observing; the game is going.
-    void Detach();
+    void Detach() { m_observation.Detach(); }
 
     /// The figures on show, as the core computed them.
     const CCentreHistory& History() const { return m_history; }
@@ -66,7 +67,7 @@ private:
     void OnExportSvg();
     std::optional<size_t> RowAt(double x) const;
 
-    CKestraneDoc* m_pDoc;
+    CDocumentObservation m_observation;
     CUiPrompts& m_prompts;
     QToolBar* m_pToolBar = nullptr;
     QChart* m_pChart = nullptr;

@@ -1,20 +1,19 @@
 #include "app/ChildFrame.h"
 
-#include "app/DocManager.h"
+#include "app/AppContext.h"
 #include "app/KesTextView.h"
 #include "app/KestraneView.h"
 #include "app/TextConv.h"
 #include "model/KestraneDoc.h"
 
-#include <QCloseEvent>
+#include <QEvent>
 #include <QSplitter>
 
-CChildFrame::CChildFrame(CKestraneDoc& doc, CKestraneApp& app, CDocManager& docs, QSize client)
-    : m_pDoc(&doc), m_docs(docs)
+CChildFrame::CChildFrame(CKestraneDoc& doc, CAppContext& context, QSize client) : m_observation(doc, *this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
-    m_pMapView = new CKestraneView(doc, app, m_pSplitter);
+    m_pMapView = new CKestraneView(doc, context, m_pSplitter);
     m_pTextView = new CKesTextView(doc, m_pSplitter);
     m_pSplitter->addWidget(m_pMapView);
     m_pSplitter->addWidget(m_pTextView);
@@ -32,7 +31,10 @@ CChildFrame::CChildFrame(CKestraneDoc& doc, CKestraneApp& app, CDocManager& docs
     m_pActiveView = m_pMapView;
     m_pMapView->installEventFilter(this);
     m_pTextView->installEventFilter(this);
-    doc.AddObserver(this);
+    connect(&context, &CAppContext::displayChanged, this, [this] {
+        m_pMapView->viewport()->update();
+        m_pTextView->viewport()->update();
+    });
     UpdateCaption();
     setWindowModified(doc.IsModified());
 }
@@ -48,9 +50,7 @@ void CChildFrame::Detach()
         m_pMapView->Detach();
     if (m_pTextView)
         m_pTextView->Detach();
-    if (m_pDoc)
-        m_pDoc->RemoveObserver(this);
-    m_pDoc = nullptr;
+    m_observation.Detach();
 }
 
 QWidget* CChildFrame::ActiveView() const
@@ -79,15 +79,16 @@ void CChildFrame::SetWindowNumber(int number)
 
 void CChildFrame::UpdateCaption()
 {
-    if (!m_pDoc)
+    const CKestraneDoc* doc = Document();
+    if (!doc)
         return;
-    QString caption = FromDocText(m_pDoc->GetTitle());
+    QString caption = FromDocText(doc->GetTitle());
     if (m_nWindow > 0)
         caption += QStringLiteral(":%1").arg(m_nWindow);
     // The modified mark is written out rather than left to a "[*]"
     // placeholder, which a maximised window would copy into the main
     // window's title as it stands.
-    if (m_pDoc->IsModified())
+    if (doc->IsModified())
         caption += QLatin1Char('*');
     setWindowTitle(caption);
 }
@@ -105,19 +106,8 @@ void CChildFrame::OnDocumentTitleChanged()
 
 void CChildFrame::OnDocumentModifiedChanged()
 {
-    if (m_pDoc)
-        setWindowModified(m_pDoc->IsModified());
+    if (const CKestraneDoc* doc = Document())
+        setWindowModified(doc->IsModified());
     UpdateCaption();
     emit documentChanged();
-}
-
-void CChildFrame::closeEvent(QCloseEvent* event)
-{
-    if (!m_docs.CanCloseFrame(*this)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    m_docs.FrameClosed(*this);
-    QMdiSubWindow::closeEvent(event);
 }

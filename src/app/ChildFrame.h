@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/DocumentObservation.h"
 #include "model/DocumentObserver.h"
 
 #include <QMdiSubWindow>
 
-class CDocManager;
-class CKestraneApp;
+class CAppContext;
 class CKestraneDoc;
 class CKestraneView;
 class CKesTextView;
@@ -14,15 +14,18 @@ class QSplitter;
 /// One game window: a splitter with the map pane on the left and the orders
 /// pane on the right. Its caption follows the document's title, with ":n"
 /// when the document has several windows and "*" while it is modified.
+/// Whoever made the window decides whether it may close (an event filter
+/// on its close event); the window itself asks no one.
 class CChildFrame : public QMdiSubWindow, public IDocumentObserver {
     Q_OBJECT
 public:
     /// client: the main window's client size, from which the splitter and
-    /// the frame take their first sizes.
-    CChildFrame(CKestraneDoc& doc, CKestraneApp& app, CDocManager& docs, QSize client);
+    /// the frame take their first sizes. The panes redraw when context's
+    /// display settings change.
+    CChildFrame(CKestraneDoc& doc, CAppContext& context, QSize client);
     ~CChildFrame() override;
 
-    CKestraneDoc* Document() const { return m_pDoc; }
+    CKestraneDoc* Document() const { return m_observation.Document(); }
     CKestraneView* MapView() const { return m_pMapView; }
     CKesTextView* TextView() const { return m_pTextView; }
     QSplitter* Splitter() const { return m_pSplitter; }
@@ -47,14 +50,12 @@ signals:
     void documentChanged();
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void UpdateCaption();
 
-    CKestraneDoc* m_pDoc;
-    CDocManager& m_docs;
+    CDocumentObservation m_observation;
     QSplitter* m_pSplitter = nullptr;
     CKestraneView* m_pMapView = nullptr;
     CKesTextView* m_pTextView = nullptr;

@@ -1,10 +1,9 @@
 #include "app/ContextHelp.h"
 
-#include "app/MainFrame.h"
-
 #include <QApplication>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -14,7 +13,7 @@
 namespace {
 
 // Menus and toolbars must get their clicks: choosing a command there is how
-// the user asks about it, and the frame answers instead of running it.
+// the user asks about it, and the main window answers instead of running it.
 bool LeadsToACommand(const QWidget* widget)
 {
     for (const QWidget* w = widget; w; w = w->parentWidget())
@@ -33,7 +32,7 @@ QString WhatsThisOf(const QWidget* widget)
 
 } // namespace
 
-CContextHelp::CContextHelp(CMainFrame& frame) : QObject(&frame), m_frame(frame) {}
+CContextHelp::CContextHelp(QMainWindow& window) : QObject(&window), m_window(window) {}
 
 CContextHelp::~CContextHelp()
 {
@@ -47,7 +46,7 @@ void CContextHelp::Enter()
     m_bActive = true;
     QApplication::setOverrideCursor(Qt::WhatsThisCursor);
     qApp->installEventFilter(this);
-    m_frame.ShowNotice(QStringLiteral("Choose a command or click a pane for help; Esc cancels"));
+    emit notice(QStringLiteral("Choose a command or click a pane for help; Esc cancels"));
 }
 
 void CContextHelp::Leave()
@@ -63,8 +62,8 @@ void CContextHelp::Answer(const QString& text)
 {
     Leave();
     m_strLastAnswer = text;
-    m_frame.ShowNotice(text);
-    QWhatsThis::showText(QCursor::pos(), text, &m_frame);
+    emit notice(text);
+    QWhatsThis::showText(QCursor::pos(), text, &m_window);
 }
 
 bool CContextHelp::eventFilter(QObject* watched, QEvent* event)
@@ -75,7 +74,7 @@ bool CContextHelp::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress:
         if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
             Leave();
-            m_frame.ShowNotice(QString());
+            emit notice(QString());
             return true;
         }
         return false;

@@ -1,21 +1,20 @@
 #include "app/DocManager.h"
 
+#include "app/AppContext.h"
 #include "app/ChildFrame.h"
-#include "app/FileFolders.h"
 #include "app/KesTextView.h"
-#include "app/KestraneApp.h"
 #include "app/KestraneView.h"
-#include "app/MainFrame.h"
 #include "app/TextConv.h"
 #include "app/UiPrompts.h"
 #include "model/KestraneDoc.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QRegularExpression>
 
-CDocManager::CDocManager(CKestraneApp& app, QMdiArea& mdi) : m_app(app), m_mdi(mdi) {}
+CDocManager::CDocManager(CAppContext& context, QMdiArea& mdi) : m_context(context), m_mdi(mdi) {}
 
 CDocManager::~CDocManager() = default;
 
@@ -51,20 +50,29 @@ std::vector<CChildFrame*> CDocManager::Frames(const CKestraneDoc& doc) const
     return {};
 }
 
+QWidget* CDocManager::DialogParent() const
+{
+    return m_mdi.window();
+}
+
+std::optional<QString> CDocManager::ChooseFile(FileKind kind, const QString& caption, const char* filter)
+{
+    CFileFolders folders = m_context.FileFolders();
+    auto chosen = m_context.Prompts().ChooseOpenFile(DialogParent(), caption, folders.StartFolder(kind), filter);
+    if (chosen)
+        folders.Remember(kind, *chosen);
+    return chosen;
+}
+
 CKestraneDoc* CDocManager::OnFileNew()
 {
-    CFileFolders folders = m_app.FileFolders();
-    const auto chosen =
-        m_app.Prompts().ChooseOpenFile(m_app.MainFrame(), tr("New"), folders.StartFolder(FileKind::Map), kMapFilter);
-    if (!chosen)
-        return nullptr;
-    folders.Remember(FileKind::Map, *chosen);
-    return NewDocument(*chosen);
+    const auto chosen = ChooseFile(FileKind::Map, tr("New"), kMapFilter);
+    return chosen ? NewDocument(*chosen) : nullptr;
 }
 
 CKestraneDoc* CDocManager::NewDocument(const QString& chosenMapPath)
 {
-    auto doc = std::make_unique<CKestraneDoc>(m_app.Services());
+    auto doc = std::make_unique<CKestraneDoc>(m_context.Services());
     // The untitled number is taken only when the game is made.
     doc->SetTitle("Kestrane" + std::to_string(m_nUntitledCount + 1));
     if (!doc->OnNewDocument(ToPath(chosenMapPath)))
@@ -80,13 +88,8 @@ CKestraneDoc* CDocManager::NewDocument(const QString& chosenMapPath)
 
 CKestraneDoc* CDocManager::OnFileOpen()
 {
-    CFileFolders folders = m_app.FileFolders();
-    const auto chosen =
-        m_app.Prompts().ChooseOpenFile(m_app.MainFrame(), tr("Open"), folders.StartFolder(FileKind::Game), kGameFilter);
-    if (!chosen)
-        return nullptr;
-    folders.Remember(FileKind::Game, *chosen);
-    return OpenDocumentFile(*chosen);
+    const auto chosen = ChooseFile(FileKind::Game, tr("Open"), kGameFilter);
+    return chosen ? OpenDocumentFile(*chosen) : nullptr;
 }
 
 CKestraneDoc* CDocManager::OpenDocumentFile(const QString& path)
@@ -101,7 +104,7 @@ CKestraneDoc* CDocManager::OpenDocumentFile(const QString& path)
         }
     }
 
-    auto doc = std::make_unique<CKestraneDoc>(m_app.Services());
+    auto doc = std::make_unique<CKestraneDoc>(m_context.Services());
     if (!doc->OnOpenDocument(ToPath(canonical))) {
         RemoveRecent(canonical);
         return nullptr;
@@ -122,7 +125,8 @@ CKestraneDoc* CDocManager::OpenDocumentFile(const QString& path)
 CChildFrame* CDocManager::CreateFrame(CKestraneDoc& doc, bool firstWindow)
 {
     Entry* entry = FindEntry(doc);
-    auto* frame = new CChildFrame(doc, m_app, *this, m_mdi.viewport()->size());
+    auto* frame = new CChildFrame(doc, m_context, m_mdi.viewport()->size());
+    frame->installEventFilter(this);
     entry->frames.push_back(frame);
     m_mdi.addSubWindow(frame);
     connect(frame, &CChildFrame::documentChanged, this, &CDocManager::framesChanged);
@@ -177,11 +181,11 @@ bool CDocManager::OnFileSaveAs(CKestraneDoc& doc)
 {
     QString suggested = doc.GetPathName().empty() ? SuggestedFileName(FromDocText(doc.GetTitle()))
                                                   : QString::fromStdString(doc.GetPathName());
-    CFileFolders folders = m_app.FileFolders();
+    CFileFolders folders = m_context.FileFolders();
     // A game saved before offers its own file; a new one its name in the
     // folder games were last saved to or opened from.
     const QString folder = doc.GetPathName().empty() ? folders.StartFolder(FileKind::Game) : QString();
-    const auto chosen = m_app.Prompts().ChooseSaveFile(m_app.MainFrame(), tr("Save As"), suggested, kGameFilter,
+    const auto chosen = m_context.Prompts().ChooseSaveFile(DialogParent(), tr("Save As"), suggested, kGameFilter,
                                                        kGameSuffix, folder);
     if (!chosen)
         return false;
@@ -217,7 +221,7 @@ bool CDocManager::SaveModified(CKestraneDoc& doc)
         return true;
     const QString name = doc.GetPathName().empty() ? FromDocText(doc.GetTitle())
                                                    : QString::fromStdString(doc.GetPathName());
-    switch (m_app.Prompts().AskSaveChanges(m_app.MainFrame(), name)) {
+    switch (m_context.Prompts().AskSaveChanges(DialogParent(), name)) {
     case QMessageBox::Yes:
         return OnFileSave(doc);
     case QMessageBox::No:
@@ -256,6 +260,20 @@ void CDocManager::CloseAllDocuments()
     for (CChildFrame* frame : frames)
         frame->close();
     m_bClosingAll = false;
+}
+
+bool CDocManager::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* frame = event->type() == QEvent::Close ? qobject_cast<CChildFrame*>(watched) : nullptr;
+    if (!frame)
+        return QObject::eventFilter(watched, event);
+    if (!CanCloseFrame(*frame)) {
+        event->ignore();
+        return true;
+    }
+    // The window goes on to close itself (and is deleted on close).
+    FrameClosed(*frame);
+    return false;
 }
 
 bool CDocManager::CanCloseFrame(CChildFrame& frame)

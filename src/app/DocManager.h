@@ -1,19 +1,24 @@
 #pragma once
 
+#include "app/FileFolders.h"
+
 #include <QObject>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
+class CAppContext;
 class CChildFrame;
-class CKestraneApp;
 class CKestraneDoc;
 class QMdiArea;
 
 /// The open games and their windows: File New, Open, Close, Save and Save
 /// As, the "Save changes to %1?" prompt, untitled names ("Kestrane1", ...),
 /// further windows on one game, and the list of the four recent files.
+/// Its dialogs belong to the window the MDI area is in; it decides whether
+/// a game window may close by watching each window's close event.
 class CDocManager : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +27,7 @@ public:
     static constexpr const char* kMapFilter = "Map Files (*.map);;All Files (*)";
     static constexpr int kRecentFiles = 4;
 
-    CDocManager(CKestraneApp& app, QMdiArea& mdi);
+    CDocManager(CAppContext& context, QMdiArea& mdi);
     ~CDocManager() override;
 
     /// File New: asks for a map definition, then NewDocument.
@@ -54,12 +59,6 @@ public:
     /// Window New Window: another window on the same game.
     CChildFrame* OnWindowNew(CKestraneDoc& doc);
 
-    /// Called by a window that is asked to close: the last window of a
-    /// modified game asks to save it first.
-    bool CanCloseFrame(CChildFrame& frame);
-    /// Called by a window as it closes; the game goes with its last window.
-    void FrameClosed(CChildFrame& frame);
-
     std::vector<CKestraneDoc*> Documents() const;
     std::vector<CChildFrame*> Frames(const CKestraneDoc& doc) const;
     CKestraneDoc* FindDocument(const CKestraneDoc* doc) const;
@@ -76,6 +75,10 @@ signals:
     void documentClosing(CKestraneDoc* doc);
     void recentFilesChanged();
 
+protected:
+    /// The close guard of every game window made here.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Entry {
         std::unique_ptr<CKestraneDoc> doc;
@@ -83,6 +86,15 @@ private:
     };
 
     CChildFrame* CreateFrame(CKestraneDoc& doc, bool firstWindow);
+    /// A window asked to close: the last window of a modified game asks to
+    /// save it first.
+    bool CanCloseFrame(CChildFrame& frame);
+    /// A window closes; the game goes with its last window.
+    void FrameClosed(CChildFrame& frame);
+    /// A file to open of kind, starting in its folder, which then remembers
+    /// the choice; nullopt when the user cancelled.
+    std::optional<QString> ChooseFile(FileKind kind, const QString& caption, const char* filter);
+    QWidget* DialogParent() const;
     Entry* FindEntry(const CKestraneDoc& doc);
     void Renumber(Entry& entry);
     void AddRecent(const QString& path);
@@ -91,7 +103,7 @@ private:
     /// season title or ", " and the map name, as for a game just opened.
     void RetitleFromPath(CKestraneDoc& doc);
 
-    CKestraneApp& m_app;
+    CAppContext& m_context;
     QMdiArea& m_mdi;
     std::vector<std::unique_ptr<Entry>> m_entries;
     int m_nUntitledCount = 0;

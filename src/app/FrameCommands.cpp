@@ -7,7 +7,7 @@
 #include "app/HelpGuide.h"
 #include "app/HelpWindow.h"
 #include "app/KesTextView.h"
-#include "app/KestraneApp.h"
+#include "app/AppContext.h"
 #include "app/KestraneView.h"
 #include "app/TextConv.h"
 #include "app/UiPrompts.h"
@@ -38,8 +38,8 @@ void CMainFrame::OnImport()
     CKestraneDoc* doc = ActiveDocument();
     if (!doc)
         return;
-    CFileFolders folders = m_app.FileFolders();
-    const auto chosen = m_app.Prompts().ChooseOpenFile(this, QStringLiteral("Import"),
+    CFileFolders folders = m_context.FileFolders();
+    const auto chosen = m_context.Prompts().ChooseOpenFile(this, QStringLiteral("Import"),
                                                        folders.StartFolder(FileKind::Report), kReportFilter);
     if (!chosen)
         return;
@@ -68,7 +68,7 @@ void CMainFrame::OnGameDetails()
     if (!doc)
         return;
     CGameDetailsDlg dialog(*doc, this);
-    if (m_app.Prompts().RunDialog(dialog))
+    if (m_context.Prompts().RunDialog(dialog))
         dialog.Apply();
 }
 
@@ -77,13 +77,13 @@ void CMainFrame::OnSendOrders()
     CKestraneDoc* doc = ActiveDocument();
     if (!doc)
         return;
-    if (!m_app.Mail().IsAvailable()) {
-        m_app.Services().ShowMessage(CMailSystem::kNoMailSystem, MessageIcon::None);
+    if (!m_context.Mail().IsAvailable()) {
+        m_context.Services().ShowMessage(CMailSystem::kNoMailSystem, MessageIcon::None);
         return;
     }
     if (!ComposeOrdersMail(*doc))
         return;
-    switch (m_app.Mail().Send(doc->m_strMail, this)) {
+    switch (m_context.Mail().Send(doc->m_strMail, this)) {
     case CMailSystem::Result::Sent: break;
     case CMailSystem::Result::ToolMissing: OfferOrdersMailCopy(CMailSystem::kNoMailSystem, *doc); break;
     case CMailSystem::Result::Failed: OfferOrdersMailCopy(CMailSystem::kSendFailed, *doc); break;
@@ -94,7 +94,7 @@ void CMainFrame::OfferOrdersMailCopy(const char* failure, CKestraneDoc& doc)
 {
     // A desktop without a working mail program is common; the player can
     // still paste the mail into web mail or any mail window.
-    if (m_app.Prompts().AskToContinue(this, QString::fromLatin1(failure), QString::fromLatin1(kOfferCopyQuestion),
+    if (m_context.Prompts().AskToContinue(this, QString::fromLatin1(failure), QString::fromLatin1(kOfferCopyQuestion),
                                       QString::fromLatin1(kCopyButton)))
         PutOrdersMailOnClipboard(doc);
 }
@@ -117,7 +117,7 @@ void CMainFrame::OnPrint(bool preview)
     CChildFrame* frame = ActiveFrame();
     if (!frame)
         return;
-    QPrinter& printer = m_app.Printer();
+    QPrinter& printer = m_context.Printer();
     QWidget* view = frame->ActiveView();
     auto* textView = qobject_cast<CKesTextView*>(view);
     auto print = [frame, textView](QPrinter* target) {
@@ -129,7 +129,7 @@ void CMainFrame::OnPrint(bool preview)
     if (preview) {
         QPrintPreviewDialog dialog(&printer, this);
         connect(&dialog, &QPrintPreviewDialog::paintRequested, this, print);
-        m_app.Prompts().RunDialog(dialog);
+        m_context.Prompts().RunDialog(dialog);
         return;
     }
     QPrintDialog dialog(&printer, this);
@@ -137,21 +137,21 @@ void CMainFrame::OnPrint(bool preview)
     const int pages = textView ? std::max(1, textView->PageCount(printer)) : 1;
     dialog.setMinMax(1, pages);
     printer.setFromTo(1, pages);
-    if (m_app.Prompts().RunDialog(dialog))
+    if (m_context.Prompts().RunDialog(dialog))
         print(&printer);
 }
 
 void CMainFrame::OnPrintSetup()
 {
-    QPageSetupDialog dialog(&m_app.Printer(), this);
-    m_app.Prompts().RunDialog(dialog);
+    QPageSetupDialog dialog(&m_context.Printer(), this);
+    m_context.Prompts().RunDialog(dialog);
 }
 
 void CMainFrame::OnHelpTopics()
 {
     const QString guide = UserGuidePath();
     if (guide.isEmpty()) {
-        m_app.Services().ShowMessage(MissingGuideMessage().toStdString(), MessageIcon::Exclamation);
+        m_context.Services().ShowMessage(MissingGuideMessage().toStdString(), MessageIcon::Exclamation);
         return;
     }
     if (!m_helpWindow)
@@ -162,7 +162,7 @@ void CMainFrame::OnHelpTopics()
 void CMainFrame::OnAppAbout()
 {
     CAboutDlg dialog(this);
-    m_app.Prompts().RunDialog(dialog);
+    m_context.Prompts().RunDialog(dialog);
 }
 
 void CMainFrame::OnArrangeIcons()

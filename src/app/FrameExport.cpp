@@ -2,7 +2,7 @@
 
 #include "app/ExportAnimationDlg.h"
 #include "app/ExportMapDlg.h"
-#include "app/KestraneApp.h"
+#include "app/AppContext.h"
 #include "app/TextConv.h"
 #include "app/UiPrompts.h"
 #include "model/KestraneDoc.h"
@@ -47,19 +47,19 @@ void CMainFrame::OnExportMap()
     if (!doc)
         return;
     CExportMapDlg dialog(BoardSize(*doc), this);
-    if (!m_app.Prompts().RunDialog(dialog))
+    if (!m_context.Prompts().RunDialog(dialog))
         return;
     const std::optional<QString> path =
-        m_app.Prompts().ChooseSaveFile(this, tr("Export Map"), SuggestedName(*doc, QStringLiteral("png"), true),
+        m_context.Prompts().ChooseSaveFile(this, tr("Export Map"), SuggestedName(*doc, QStringLiteral("png"), true),
                                        tr("PNG Pictures (*.png);;PDF Documents (*.pdf)"), QStringLiteral("png"));
     if (!path)
         return;
     // The view's settings, zoom to fit aside: the size chosen is the size.
-    const QImage picture = RenderMapPicture(*doc, m_app.Display(), dialog.ChosenSize(), m_app.MapDraw(), {},
+    const QImage picture = RenderMapPicture(*doc, m_context.Display(), dialog.ChosenSize(), m_context.MapDraw(), {},
                                             logicalDpiY());
     QString error;
     if (!ExportMapPicture(picture, *path, error))
-        m_app.Prompts().ShowMessage(this, tr("Could not export the map to %1:\n%2").arg(QDir::toNativeSeparators(*path), error),
+        m_context.Prompts().ShowMessage(this, tr("Could not export the map to %1:\n%2").arg(QDir::toNativeSeparators(*path), error),
                                     MessageIcon::Exclamation);
 }
 
@@ -69,21 +69,21 @@ void CMainFrame::OnExportAnimation()
     if (!doc)
         return;
     if (doc->m_seasons.empty()) {
-        m_app.Prompts().ShowMessage(this, tr("The game has no season to animate yet."), MessageIcon::Information);
+        m_context.Prompts().ShowMessage(this, tr("The game has no season to animate yet."), MessageIcon::Information);
         return;
     }
-    CExportAnimationDlg dialog(BoardSize(*doc), m_app.MapDraw().orders, this);
-    if (!m_app.Prompts().RunDialog(dialog))
+    CExportAnimationDlg dialog(BoardSize(*doc), m_context.MapDraw().orders, this);
+    if (!m_context.Prompts().RunDialog(dialog))
         return;
     const std::optional<QString> path =
-        m_app.Prompts().ChooseSaveFile(this, tr("Export Animation"), SuggestedName(*doc, QStringLiteral("gif"), false),
+        m_context.Prompts().ChooseSaveFile(this, tr("Export Animation"), SuggestedName(*doc, QStringLiteral("gif"), false),
                                        tr("GIF Animations (*.gif)"), QStringLiteral("gif"));
     if (!path)
         return;
 
     CAnimationRequest request;
-    request.settings = m_app.Display();
-    request.draw = m_app.MapDraw();
+    request.settings = m_context.Display();
+    request.draw = m_context.MapDraw();
     request.draw.orders = dialog.Orders();
     request.mapSize = dialog.MapSize();
     request.delay = dialog.Delay();
@@ -105,7 +105,7 @@ void CMainFrame::OnExportAnimation()
                            error);
     progress.reset();
     if (outcome == AnimationOutcome::Failed)
-        m_app.Prompts().ShowMessage(this,
+        m_context.Prompts().ShowMessage(this,
                                     tr("Could not export the animation to %1:\n%2")
                                         .arg(QDir::toNativeSeparators(*path), QString::fromStdString(error)),
                                     MessageIcon::Exclamation);

@@ -2,7 +2,7 @@
 
 #include "app/DocManager.h"
 #include "app/ImportSummaryDlg.h"
-#include "app/KestraneApp.h"
+#include "app/AppContext.h"
 #include "app/MailboxSettingsDlg.h"
 #include "app/PendingFetchMark.h"
 #include "app/TextConv.h"
@@ -39,33 +39,33 @@ bool CMainFrame::OnMailboxSettings()
         return false;
     const std::string path = doc->GetPathName();
     if (path.empty()) {
-        m_app.Services().ShowMessage(kSaveFirst, MessageIcon::Exclamation);
+        m_context.Services().ShowMessage(kSaveFirst, MessageIcon::Exclamation);
         return false;
     }
-    const CMailAccount stored = CMailAccount::Load(m_app.Store(), path);
+    const CMailAccount stored = CMailAccount::Load(m_context.Store(), path);
     QString password;
     if (!stored.m_strServer.empty() && !stored.m_strUser.empty()) {
         std::string ignored;
-        if (const auto known = m_app.Keyring().Read(stored.KeyringKey(), ignored))
+        if (const auto known = m_context.Keyring().Read(stored.KeyringKey(), ignored))
             password = QString::fromStdString(*known);
     }
     CMailboxSettingsDlg dialog(stored, DefaultMailFilter(doc->m_strJudge, doc->m_strGame), password, this);
-    if (!m_app.Prompts().RunDialog(dialog))
+    if (!m_context.Prompts().RunDialog(dialog))
         return false;
     const CMailAccount account = dialog.Account();
-    account.Save(m_app.Store(), path);
-    m_app.Store().Flush();
+    account.Save(m_context.Store(), path);
+    m_context.Store().Flush();
 
     // The password follows the account into the keyring, or leaves it.
     std::string error;
     const std::string newPassword = dialog.Password().toStdString();
     bool kept = true;
     if (!newPassword.empty())
-        kept = m_app.Keyring().Write(account.KeyringKey(), newPassword, error);
+        kept = m_context.Keyring().Write(account.KeyringKey(), newPassword, error);
     else if (!password.isEmpty())
-        kept = m_app.Keyring().Remove(account.KeyringKey(), error);
+        kept = m_context.Keyring().Remove(account.KeyringKey(), error);
     if (!kept)
-        m_app.Services().ShowMessage("The password could not be kept in the desktop keyring (" + error +
+        m_context.Services().ShowMessage("The password could not be kept in the desktop keyring (" + error +
                                          "). Kestrane will ask for it at each fetch.",
                                      MessageIcon::Exclamation);
     return true;
@@ -74,7 +74,7 @@ bool CMainFrame::OnMailboxSettings()
 std::optional<std::string> CMainFrame::MailboxPassword(const CMailAccount& account)
 {
     std::string error;
-    if (auto stored = m_app.Keyring().Read(account.KeyringKey(), error))
+    if (auto stored = m_context.Keyring().Read(account.KeyringKey(), error))
         return stored;
     // Not in the keyring (or no keyring at all): asked for this fetch only.
     QInputDialog dialog(this);
@@ -82,7 +82,7 @@ std::optional<std::string> CMainFrame::MailboxPassword(const CMailAccount& accou
     dialog.setLabelText(QString::fromStdString("Password for " + account.m_strUser + " on " + account.m_strServer +
                                                ":"));
     dialog.setTextEchoMode(QLineEdit::Password);
-    if (!m_app.Prompts().RunDialog(dialog))
+    if (!m_context.Prompts().RunDialog(dialog))
         return std::nullopt;
     return dialog.textValue().toStdString();
 }
@@ -94,31 +94,31 @@ void CMainFrame::OnFetchMailbox()
         return;
     const std::string path = doc->GetPathName();
     if (path.empty()) {
-        m_app.Services().ShowMessage(kSaveFirst, MessageIcon::Exclamation);
+        m_context.Services().ShowMessage(kSaveFirst, MessageIcon::Exclamation);
         return;
     }
-    CMailAccount account = CMailAccount::Load(m_app.Store(), path);
+    CMailAccount account = CMailAccount::Load(m_context.Store(), path);
     if (account.m_strServer.empty()) {
         if (!OnMailboxSettings())
             return;
-        account = CMailAccount::Load(m_app.Store(), path);
+        account = CMailAccount::Load(m_context.Store(), path);
     }
     if (account.m_strFilter.empty())
         account.m_strFilter = DefaultMailFilter(doc->m_strJudge, doc->m_strGame);
     if (const std::string problem = account.Problem(); !problem.empty()) {
-        m_app.Services().ShowMessage(problem, MessageIcon::Exclamation);
+        m_context.Services().ShowMessage(problem, MessageIcon::Exclamation);
         return;
     }
     const auto password = MailboxPassword(account);
     if (!password)
         return;
 
-    const std::string marksFile = m_app.MarksFile();
+    const std::string marksFile = m_context.MarksFile();
     const std::string key = CFetchMarks::Key(path, account);
     CFetchMarks marks;
     std::string error;
     if (!marks.Load(marksFile, error)) {
-        m_app.Services().ShowMessage(error, MessageIcon::Exclamation);
+        m_context.Services().ShowMessage(error, MessageIcon::Exclamation);
         return;
     }
     const CFetchMark mark = marks.Get(key);
@@ -130,7 +130,7 @@ void CMainFrame::OnFetchMailbox()
         return;
     }
     if (!fetch.Ok()) {
-        m_app.Services().ShowMessage(fetch.error, MessageIcon::Exclamation);
+        m_context.Services().ShowMessage(fetch.error, MessageIcon::Exclamation);
         return;
     }
     // The game may have been closed meanwhile through the window manager.
@@ -193,7 +193,7 @@ CMailboxFetch CMainFrame::RunFetch(const CMailAccount& account, const std::strin
 bool CMainFrame::ImportFetchedMail(CKestraneDoc& doc, const CMailboxFetch& fetch, const CMailAccount& account)
 {
     if (fetch.mails.empty()) {
-        m_app.Services().ShowMessage("No new mail for this game in " + account.m_strFolder + " on " +
+        m_context.Services().ShowMessage("No new mail for this game in " + account.m_strFolder + " on " +
                                          account.m_strServer + ".",
                                      MessageIcon::Information);
         return true;

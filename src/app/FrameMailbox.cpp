@@ -2,7 +2,7 @@
 
 #include "app/FileFolders.h"
 #include "app/ImportSummaryDlg.h"
-#include "app/KestraneApp.h"
+#include "app/AppContext.h"
 #include "app/TextConv.h"
 #include "app/UiPrompts.h"
 #include "mailbox/MailboxImport.h"
@@ -33,8 +33,8 @@ void CMainFrame::OnImportMailbox()
     if (!doc)
         return;
     // Mail files are Judge mails too: they share the Import command's folder.
-    CFileFolders folders = m_app.FileFolders();
-    const auto chosen = m_app.Prompts().ChooseMailSources(this, folders.StartFolder(FileKind::Report));
+    CFileFolders folders = m_context.FileFolders();
+    const auto chosen = m_context.Prompts().ChooseMailSources(this, folders.StartFolder(FileKind::Report));
     if (!chosen)
         return;
     folders.Remember(FileKind::Report, chosen->front());
@@ -80,7 +80,7 @@ CMailboxImport CMainFrame::RunMailImport(const QString& title,
 
     CImportSummaryDlg summary(FromDocText(result.Headline()), FromDocText(result.Text()), this);
     summary.setWindowTitle(title);
-    m_app.Prompts().RunDialog(summary);
+    m_context.Prompts().RunDialog(summary);
     UpdateActions();
     return result;
 }

@@ -2,7 +2,7 @@
 
 #include "app/ActionTable.h"
 #include "app/DocManager.h"
-#include "app/KestraneApp.h"
+#include "app/AppContext.h"
 #include "app/LockIndicators.h"
 #include "app/MenuRules.h"
 #include "app/ToolbarIcons.h"
@@ -128,7 +128,7 @@ void CMainFrame::FillFileMenu(QMenu& menu, bool gameOpen)
     FillRecentFiles(menu);
     menu.addSeparator();
     menu.addAction(Action(Cmd::AppExit));
-    if (gameOpen && !m_app.Mail().IsAvailable())
+    if (gameOpen && !m_context.Mail().IsAvailable())
         RemoveMenuItem(menu, Action(Cmd::SendMail));
 }
 

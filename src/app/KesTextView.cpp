@@ -46,12 +46,11 @@ void DrawLines(QPainter& painter, const std::vector<COrdersLine>& lines, int ori
 
 } // namespace
 
-CKesTextView::CKesTextView(CKestraneDoc& doc, QWidget* parent) : QAbstractScrollArea(parent), m_pDoc(&doc)
+CKesTextView::CKesTextView(CKestraneDoc& doc, QWidget* parent) : QAbstractScrollArea(parent), m_observation(doc, *this)
 {
     setFocusPolicy(Qt::StrongFocus);
     setWhatsThis(tr("The orders of the season on show and the units that were dislodged."));
     CreateSelectionActions();
-    m_pDoc->AddObserver(this);
 }
 
 void CKesTextView::CreateSelectionActions()
@@ -72,17 +71,7 @@ void CKesTextView::CreateSelectionActions()
     connect(m_pSelectAll, &QAction::triggered, this, &CKesTextView::SelectAll);
 }
 
-CKesTextView::~CKesTextView()
-{
-    Detach();
-}
-
-void CKesTextView::Detach()
-{
-    if (m_pDoc)
-        m_pDoc->RemoveObserver(this);
-    m_pDoc = nullptr;
-}
+CKesTextView::~CKesTextView() = default;
 
 void CKesTextView::OnInitialUpdate()
 {
@@ -100,10 +89,10 @@ void CKesTextView::OnDocumentUpdate()
 
 std::vector<COrdersLine> CKesTextView::ScreenLayout() const
 {
-    if (!m_pDoc)
+    if (!Doc())
         return {};
-    const CSeasonHdr* season = m_pDoc->GetCurrentSeason();
-    return LayoutScreenLines(season, ScreenLineHeight(), PhaseSummaryLines(*m_pDoc, season));
+    const CSeasonHdr* season = Doc()->GetCurrentSeason();
+    return LayoutScreenLines(season, ScreenLineHeight(), PhaseSummaryLines(*Doc(), season));
 }
 
 QStringList CKesTextView::ScreenLines() const
@@ -234,12 +223,12 @@ void CKesTextView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
-    if (!m_pDoc)
+    if (!Doc())
         return;
     const int lineHeight = ScreenLineHeight();
-    const CSeasonHdr* season = m_pDoc->GetCurrentSeason();
+    const CSeasonHdr* season = Doc()->GetCurrentSeason();
     const std::vector<COrdersLine> layout =
-        LayoutScreenLines(season, lineHeight, PhaseSummaryLines(*m_pDoc, season));
+        LayoutScreenLines(season, lineHeight, PhaseSummaryLines(*Doc(), season));
     PaintSelection(painter, layout, lineHeight);
     painter.setFont(TextFont());
     painter.setPen(palette().color(QPalette::Text));
@@ -275,15 +264,15 @@ int CKesTextView::LinesPerPage(QPrinter& printer) const
 
 int CKesTextView::PageCount(QPrinter& printer) const
 {
-    if (!m_pDoc)
+    if (!Doc())
         return 0;
-    const CSeasonHdr* season = m_pDoc->GetCurrentSeason();
-    return ::PageCount(season, LinesPerPage(printer), PhaseSummaryLines(*m_pDoc, season));
+    const CSeasonHdr* season = Doc()->GetCurrentSeason();
+    return ::PageCount(season, LinesPerPage(printer), PhaseSummaryLines(*Doc(), season));
 }
 
 void CKesTextView::Print(QPrinter& printer)
 {
-    if (!m_pDoc)
+    if (!Doc())
         return;
     const int linesPerPage = LinesPerPage(printer);
     const int pages = std::max(1, PageCount(printer));
@@ -301,14 +290,14 @@ void CKesTextView::Print(QPrinter& printer)
     const int dpiY = printer.logicalDpiY();
     const int lineHeight = DefaultLineHeight(&printer);
     const int pageWidthUnits = printer.pageLayout().paintRectPixels(printer.resolution()).width() * 100 / dpiX;
-    const QString title = FromDocText(m_pDoc->GetTitle());
+    const QString title = FromDocText(Doc()->GetTitle());
 
     painter.setFont(TextFont());
     const int charHeight = painter.fontMetrics().height() * 100 / dpiY;
     const int ascent = painter.fontMetrics().ascent();
     const COrdersPageHeader header = LayoutOrdersPageHeader(charHeight, pageWidthUnits);
-    const CSeasonHdr* season = m_pDoc->GetCurrentSeason();
-    const std::vector<std::string> summary = PhaseSummaryLines(*m_pDoc, season);
+    const CSeasonHdr* season = Doc()->GetCurrentSeason();
+    const std::vector<std::string> summary = PhaseSummaryLines(*Doc(), season);
 
     for (int page = from; page <= to; ++page) {
         if (page != from)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentObservation.h"
 #include "app/OrdersSelection.h"
 #include "model/DocumentObserver.h"
 #include "views/OrdersLayout.h"
@@ -25,7 +26,7 @@ public:
     ~CKesTextView() override;
 
     void OnInitialUpdate();
-    void Detach();
+    void Detach() { m_observation.Detach(); }
     void OnDocumentUpdate() override;
 
     /// Lines a printed page holds on printer, and the pages the season needs.
@@ -68,7 +69,9 @@ private:
     std::vector<COrdersLine> ScreenLayout() const;
     void PaintSelection(QPainter& painter, const std::vector<COrdersLine>& layout, int lineHeight);
 
-    CKestraneDoc* m_pDoc;
+    CKestraneDoc* Doc() const { return m_observation.Document(); }
+
+    CDocumentObservation m_observation;
     QString m_strFontName = QStringLiteral("Arial");
     COrdersSelection m_selection;
     QAction* m_pCopy = nullptr;

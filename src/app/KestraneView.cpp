@@ -1,7 +1,7 @@
 #include "app/KestraneView.h"
 
 #include "app/DeferredMessages.h"
-#include "app/KestraneApp.h"
+#include "app/AppContext.h"
 #include "app/TextConv.h"
 #include "model/KestraneDoc.h"
 #include "qtdraw/MapDrawing.h"
@@ -38,31 +38,20 @@ QRect ToQRect(const CRasterRect& r)
 
 } // namespace
 
-CKestraneView::CKestraneView(CKestraneDoc& doc, CKestraneApp& app, QWidget* parent)
-    : QAbstractScrollArea(parent), m_pDoc(&doc), m_app(app)
+CKestraneView::CKestraneView(CKestraneDoc& doc, CAppContext& context, QWidget* parent)
+    : QAbstractScrollArea(parent), m_context(context), m_observation(doc, *this)
 {
     setFocusPolicy(Qt::StrongFocus);
     setWhatsThis(tr("The board for the season on show, with every country's units."));
     viewport()->setAutoFillBackground(false);
-    m_pDoc->AddObserver(this);
 }
 
-CKestraneView::~CKestraneView()
-{
-    Detach();
-}
-
-void CKestraneView::Detach()
-{
-    if (m_pDoc)
-        m_pDoc->RemoveObserver(this);
-    m_pDoc = nullptr;
-}
+CKestraneView::~CKestraneView() = default;
 
 void CKestraneView::OnInitialUpdate()
 {
-    if (m_pDoc)
-        UpdateScrollSizes(m_pDoc->m_dib.Width(), m_pDoc->m_dib.Height());
+    if (Doc())
+        UpdateScrollSizes(Doc()->m_dib.Width(), Doc()->m_dib.Height());
     viewport()->update();
 }
 
@@ -113,27 +102,27 @@ void CKestraneView::paintEvent(QPaintEvent*)
 {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), palette().color(QPalette::Base));
-    if (!m_pDoc)
+    if (!Doc())
         return;
 
     CDeferredMessages messages;
-    const CDrawResult result = OnDraw(*m_pDoc, m_app.Display(), ScreenTarget(), messages);
+    const CDrawResult result = OnDraw(*Doc(), m_context.Display(), ScreenTarget(), messages);
     if (result.screen)
         UpdateScrollSizes(result.screen->m_cxScroll, result.screen->m_cyScroll);
     if (result.blit) {
         const QRect to = ToQRect(result.blit->to).translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-        DrawComposedMap(painter, to, result.picture, ToQRect(result.blit->from), *m_pDoc, m_app.MapDraw(),
+        DrawComposedMap(painter, to, result.picture, ToQRect(result.blit->from), *Doc(), m_context.MapDraw(),
                         &m_smoothZoom);
     }
-    messages.FlushLater(m_app.Services());
+    messages.FlushLater(m_context.Services());
 }
 
 QImage CKestraneView::RenderedPicture() const
 {
-    if (!m_pDoc)
+    if (!Doc())
         return {};
     CDeferredMessages messages;
-    const CDrawResult result = OnDraw(*m_pDoc, m_app.Display(), ScreenTarget(), messages);
+    const CDrawResult result = OnDraw(*Doc(), m_context.Display(), ScreenTarget(), messages);
     return OwnedImage(result.picture);
 }
 
@@ -156,7 +145,7 @@ CPrinterTarget CKestraneView::PrinterTarget(const QRect& page, CRasterPoint wind
 CKestraneView::CPrintedMap CKestraneView::LayOutPrintedMap(QPrinter& printer, IUserMessages& messages) const
 {
     CPrintedMap printed;
-    if (!m_pDoc)
+    if (!Doc())
         return printed;
     // Device units: printer pixels of the printable area, as MM_TEXT gives.
     const QRect page(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
@@ -165,7 +154,7 @@ CKestraneView::CPrintedMap CKestraneView::LayOutPrintedMap(QPrinter& printer, IU
     printed.titleBaseline = printed.header.title.y + metrics.ascent();
 
     const CDrawResult result =
-        OnDraw(*m_pDoc, m_app.Display(), PrinterTarget(page, printed.header.windowOrigin, printer.resolution()), messages);
+        OnDraw(*Doc(), m_context.Display(), PrinterTarget(page, printed.header.windowOrigin, printer.resolution()), messages);
     if (result.blit) {
         printed.picture = OwnedImage(result.picture);
         printed.from = ToQRect(result.blit->from);
@@ -177,18 +166,18 @@ CKestraneView::CPrintedMap CKestraneView::LayOutPrintedMap(QPrinter& printer, IU
 
 void CKestraneView::Print(QPrinter& printer)
 {
-    if (!m_pDoc)
+    if (!Doc())
         return;
     QPainter painter;
     if (!painter.begin(&printer))
         return;
-    const CPrintedMap printed = LayOutPrintedMap(printer, m_app.Services());
+    const CPrintedMap printed = LayOutPrintedMap(printer, m_context.Services());
     const CMapPrintHeader& header = printed.header;
-    painter.drawText(QPoint(header.title.x, printed.titleBaseline), FromDocText(m_pDoc->GetTitle()));
+    painter.drawText(QPoint(header.title.x, printed.titleBaseline), FromDocText(Doc()->GetTitle()));
     painter.drawLine(header.ruleFrom.x, header.ruleFrom.y, header.ruleTo.x, header.ruleTo.y);
     // The rectangle is moved rather than the painter, whose transform a
     // printer would carry into its next print job.
     if (!printed.picture.isNull())
-        DrawComposedMap(painter, printed.to, printed.picture, printed.from, *m_pDoc, m_app.MapDraw());
+        DrawComposedMap(painter, printed.to, printed.picture, printed.from, *Doc(), m_context.MapDraw());
     painter.end();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentObservation.h"
 #include "model/DocumentObserver.h"
 #include "views/MapPlacement.h"
 #include "views/SmoothScale.h"
@@ -7,7 +8,7 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 
-class CKestraneApp;
+class CAppContext;
 class CKestraneDoc;
 class IUserMessages;
 class QPrinter;
@@ -19,13 +20,13 @@ class QPrinter;
 class CKestraneView : public QAbstractScrollArea, public IDocumentObserver {
     Q_OBJECT
 public:
-    CKestraneView(CKestraneDoc& doc, CKestraneApp& app, QWidget* parent = nullptr);
+    CKestraneView(CKestraneDoc& doc, CAppContext& context, QWidget* parent = nullptr);
     ~CKestraneView() override;
 
     /// First showing: scroll sizes from the board picture.
     void OnInitialUpdate();
     /// Stops observing the document, which is about to go.
-    void Detach();
+    void Detach() { m_observation.Detach(); }
 
     void OnDocumentUpdate() override;
 
@@ -62,8 +63,10 @@ private:
     CScreenTarget ScreenTarget() const;
     CPrinterTarget PrinterTarget(const QRect& page, CRasterPoint windowOrigin, int printerDpiY) const;
 
-    CKestraneDoc* m_pDoc;
-    CKestraneApp& m_app;
+    CKestraneDoc* Doc() const { return m_observation.Document(); }
+
+    CAppContext& m_context;
+    CDocumentObservation m_observation;
     CScrollSizeCache m_cache;
     // The scaled bare board that smooth zoom reuses from season to season.
     CSmoothZoomCache m_smoothZoom;

@@ -6,7 +6,7 @@
 #include "app/ContextHelp.h"
 #include "app/DocManager.h"
 #include "app/KesTextView.h"
-#include "app/KestraneApp.h"
+#include "app/AppContext.h"
 #include "app/KestraneView.h"
 #include "app/SeasonsPanel.h"
 #include "app/PendingFetchMark.h"
@@ -37,7 +37,7 @@ constexpr Cmd kGameCommands[] = {
 
 } // namespace
 
-CMainFrame::CMainFrame(CKestraneApp& app) : m_app(app)
+CMainFrame::CMainFrame(CAppContext& context) : m_context(context)
 {
     setObjectName(QStringLiteral("MainFrame"));
     setWindowTitle(QStringLiteral("Kestrane"));
@@ -47,30 +47,26 @@ CMainFrame::CMainFrame(CKestraneApp& app) : m_app(app)
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
-    m_docs = new CDocManager(app, *m_mdi);
+    m_docs = new CDocManager(context, *m_mdi);
     m_docs->setParent(this);
 
     m_contextHelp = new CContextHelp(*this);
+    connect(m_contextHelp, &CContextHelp::notice, this, &CMainFrame::ShowNotice);
     CreateActions();
     CreateToolBar();
     CreateStatusBar();
     CreateSeasonsPanel();
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(); });
-    connect(m_docs, &CDocManager::framesChanged, this, [this] {
-        // A fetch mark waiting for a game that was closed unsaved is dropped.
-        for (auto it = m_pendingMarks.begin(); it != m_pendingMarks.end();) {
-            if (m_docs->FindDocument(it->first)) {
-                ++it;
-                continue;
-            }
-            it->second->Release();
-            it = m_pendingMarks.erase(it);
-        }
-        UpdateActions();
-    });
+    // The game windows redraw themselves; the menus re-check once.
+    connect(&m_context, &CAppContext::displayChanged, this, &CMainFrame::UpdateActions);
+    connect(m_docs, &CDocManager::framesChanged, this, &CMainFrame::UpdateActions);
     connect(m_docs, &CDocManager::recentFilesChanged, this, [this] { BuildMenus(m_bGameMenus); });
-    connect(m_docs, &CDocManager::documentClosing, this, [this](CKestraneDoc* doc) { CloseChart(doc); });
+    connect(m_docs, &CDocManager::documentClosing, this, [this](CKestraneDoc* doc) {
+        // A fetch mark waiting for a game that is closed unsaved is dropped.
+        m_pendingMarks.erase(doc);
+        CloseChart(doc);
+    });
     UpdateActions();
 }
 
@@ -139,20 +135,20 @@ void CMainFrame::UpdateActions()
     Action(Cmd::NextSeason)->setEnabled(game && doc->OnUpdateNextSeason());
     Action(Cmd::LatestSeason)->setEnabled(game && doc->OnUpdateLatestSeason());
     Action(Cmd::RemoveSeason)->setEnabled(game && doc->OnUpdateRemoveSeason());
-    Action(Cmd::SendMail)->setEnabled(game && m_app.Mail().IsAvailable());
+    Action(Cmd::SendMail)->setEnabled(game && m_context.Mail().IsAvailable());
 
     // Check marks show only the value 1; a stored 2 stays unchecked.
-    Action(Cmd::ToggleZoom)->setChecked(m_app.Settings().m_bZoomToFit == 1);
-    Action(Cmd::ToggleInitials)->setChecked(m_app.Settings().m_bInitials == 1);
-    Action(Cmd::ToggleSCDisplay)->setChecked(m_app.Settings().m_bSCDisplay == 1);
-    Action(Cmd::ToggleOrders)->setChecked(m_app.Settings().m_bOrdersOnMap == 1);
-    Action(Cmd::ToggleSmoothZoom)->setChecked(m_app.Settings().m_bSmoothZoom == 1);
+    Action(Cmd::ToggleZoom)->setChecked(m_context.Settings().m_bZoomToFit == 1);
+    Action(Cmd::ToggleInitials)->setChecked(m_context.Settings().m_bInitials == 1);
+    Action(Cmd::ToggleSCDisplay)->setChecked(m_context.Settings().m_bSCDisplay == 1);
+    Action(Cmd::ToggleOrders)->setChecked(m_context.Settings().m_bOrdersOnMap == 1);
+    Action(Cmd::ToggleSmoothZoom)->setChecked(m_context.Settings().m_bSmoothZoom == 1);
     Action(Cmd::ViewToolbar)->setChecked(!m_toolBar->isHidden());
     Action(Cmd::ViewStatusBar)->setChecked(!statusBar()->isHidden());
-    Action(Cmd::ToggleSeasons)->setChecked(m_app.Settings().m_bSeasonsPanel == 1);
+    Action(Cmd::ToggleSeasons)->setChecked(m_context.Settings().m_bSeasonsPanel == 1);
     // The list follows the active game; without a game there is nothing to list.
     m_seasonsPanel->ShowGame(doc);
-    const bool showPanel = game && m_app.Settings().m_bSeasonsPanel == 1;
+    const bool showPanel = game && m_context.Settings().m_bSeasonsPanel == 1;
     if (showPanel && m_seasonsPanel->isHidden() && !m_bPanelSized) {
         // Wide enough at first for the longest season and its deadline.
         m_seasonsPanel->show();
@@ -174,16 +170,6 @@ void CMainFrame::UpdateTitle()
     }
     setWindowTitle(frame ? QStringLiteral("Kestrane - ") + FromDocText(frame->Document()->GetTitle())
                          : QStringLiteral("Kestrane"));
-}
-
-void CMainFrame::RedrawGameWindows()
-{
-    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
-        if (auto* frame = qobject_cast<CChildFrame*>(window)) {
-            frame->MapView()->viewport()->update();
-            frame->TextView()->viewport()->update();
-        }
-    }
 }
 
 void CMainFrame::Execute(Cmd id)
@@ -221,13 +207,14 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::MailboxSettings: OnMailboxSettings(); break;
     case Cmd::ViewToolbar: m_toolBar->setVisible(m_toolBar->isHidden()); break;
     case Cmd::ViewStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
-    case Cmd::ToggleZoom: m_app.OnToggleZoom(); break;
-    case Cmd::ToggleInitials: m_app.OnToggleInitials(); break;
-    case Cmd::ToggleSCDisplay: m_app.OnToggleSCDisplay(); break;
-    case Cmd::ToggleSeasons: m_app.OnToggleSeasons(); break;
+    // A toggle's displayChanged() has brought the actions up to date.
+    case Cmd::ToggleZoom: return m_context.OnToggle(CAppContext::Toggle::ZoomToFit);
+    case Cmd::ToggleInitials: return m_context.OnToggle(CAppContext::Toggle::Initials);
+    case Cmd::ToggleSCDisplay: return m_context.OnToggle(CAppContext::Toggle::SCDisplay);
+    case Cmd::ToggleSeasons: return m_context.OnToggle(CAppContext::Toggle::SeasonsPanel);
+    case Cmd::ToggleOrders: return m_context.OnToggle(CAppContext::Toggle::OrdersOnMap);
+    case Cmd::ToggleSmoothZoom: return m_context.OnToggle(CAppContext::Toggle::SmoothZoom);
     case Cmd::CentreChart: OnCentreChart(); break;
-    case Cmd::ToggleOrders: m_app.OnToggleOrders(); break;
-    case Cmd::ToggleSmoothZoom: m_app.OnToggleSmoothZoom(); break;
     case Cmd::ExportMap: OnExportMap(); break;
     case Cmd::ExportAnimation: OnExportAnimation(); break;
     case Cmd::WindowNew: if (doc) m_docs->OnWindowNew(*doc); break;
@@ -250,7 +237,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // The rectangle is kept whatever the window's state; the next start
     // shows a normal window with it.
-    CWindowRect& rect = m_app.Settings().m_rectWindow;
+    CWindowRect& rect = m_context.Settings().m_rectWindow;
     rect.left = x();
     rect.top = y();
     rect.right = x() + width();
@@ -304,8 +291,8 @@ void CMainFrame::CreateSeasonsPanel()
     });
     connect(m_seasonsPanel, &CSeasonsPanel::closedByUser, this, [this] {
         // Closing the panel itself is the same as unchecking its menu item.
-        if (m_app.Settings().m_bSeasonsPanel == 1)
-            m_app.OnToggleSeasons();
+        if (m_context.Settings().m_bSeasonsPanel == 1)
+            m_context.OnToggle(CAppContext::Toggle::SeasonsPanel);
     });
 }
 
@@ -328,7 +315,7 @@ void CMainFrame::OnCentreChart()
         return;
     CCentreChartWindow* chart = ChartWindow(*doc);
     if (!chart) {
-        chart = new CCentreChartWindow(*doc, m_app.Prompts(), this);
+        chart = new CCentreChartWindow(*doc, m_context.Prompts(), this);
         m_charts[doc] = chart;
         connect(chart, &CCentreChartWindow::seasonChosen, this, [this, chart](const QByteArray& name) {
             if (CKestraneDoc* shown = chart->Document())

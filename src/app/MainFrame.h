@@ -20,7 +20,7 @@ struct CFetchMark;
 struct CMailAccount;
 struct CMailboxFetch;
 class CDocManager;
-class CKestraneApp;
+class CAppContext;
 class CKestraneDoc;
 class CContextHelp;
 class CHelpWindow;
@@ -38,7 +38,7 @@ class QToolBar;
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    explicit CMainFrame(CKestraneApp& app);
+    explicit CMainFrame(CAppContext& context);
     ~CMainFrame() override;
 
     CDocManager& Docs() { return *m_docs; }
@@ -62,8 +62,6 @@ public:
     /// Sets every action's enabled and checked state from the active game,
     /// the settings and the mail system, and picks the menu set.
     void UpdateActions();
-    /// Repaints every game window (after a display toggle).
-    void RedrawGameWindows();
     /// Runs the command as its menu item or button would.
     void Execute(Cmd id);
 
@@ -136,7 +134,7 @@ private:
     /// its end (cancelled or stopped), so the mark stays where it was.
     bool ImportFetchedMail(CKestraneDoc& doc, const CMailboxFetch& fetch, const CMailAccount& account);
 
-    CKestraneApp& m_app;
+    CAppContext& m_context;
     QMdiArea* m_mdi = nullptr;
     CDocManager* m_docs = nullptr;
     QToolBar* m_toolBar = nullptr;

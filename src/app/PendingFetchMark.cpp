@@ -3,16 +3,11 @@
 #include "model/KestraneDoc.h"
 
 CPendingFetchMark::CPendingFetchMark(CKestraneDoc& doc, std::string marksFile, std::string key, CFetchMark mark)
-    : m_pDoc(&doc), m_strMarksFile(std::move(marksFile)), m_strKey(std::move(key)), m_mark(mark)
+    : m_observation(doc, *this), m_strMarksFile(std::move(marksFile)), m_strKey(std::move(key)), m_mark(mark)
 {
-    doc.AddObserver(this);
 }
 
-CPendingFetchMark::~CPendingFetchMark()
-{
-    if (m_pDoc)
-        m_pDoc->RemoveObserver(this);
-}
+CPendingFetchMark::~CPendingFetchMark() = default;
 
 bool CPendingFetchMark::Write(const std::string& marksFile, const std::string& key, const CFetchMark& mark,
                               std::string& error)
@@ -28,7 +23,8 @@ bool CPendingFetchMark::Write(const std::string& marksFile, const std::string& k
 void CPendingFetchMark::OnDocumentModifiedChanged()
 {
     // Saved (the flag went off) under the same file name the mark belongs to.
-    if (m_bWritten || !m_pDoc || m_pDoc->IsModified() || m_strKey.rfind(m_pDoc->GetPathName() + "\t", 0) != 0)
+    const CKestraneDoc* doc = m_observation.Document();
+    if (m_bWritten || !doc || doc->IsModified() || m_strKey.rfind(doc->GetPathName() + "\t", 0) != 0)
         return;
     std::string error;
     m_bWritten = Write(m_strMarksFile, m_strKey, m_mark, error);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DocumentObservation.h"
 #include "mailaccess/FetchMarks.h"
 #include "model/DocumentObserver.h"
 
@@ -18,8 +19,6 @@ public:
     CPendingFetchMark(const CPendingFetchMark&) = delete;
     CPendingFetchMark& operator=(const CPendingFetchMark&) = delete;
 
-    /// Forgets the document without detaching (it is gone already).
-    void Release() { m_pDoc = nullptr; }
     bool Written() const { return m_bWritten; }
 
     /// Writes one mark into the marks file, keeping the others.
@@ -29,7 +28,7 @@ public:
     void OnDocumentModifiedChanged() override;
 
 private:
-    CKestraneDoc* m_pDoc;
+    CDocumentObservation m_observation;
     std::string m_strMarksFile;
     std::string m_strKey;
     CFetchMark m_mark;

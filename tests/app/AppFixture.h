@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedPrompts.h"
+#include "app/AppContext.h"
 #include "app/DocManager.h"
 #include "app/KestraneApp.h"
 #include "app/MainFrame.h"
@@ -25,7 +26,8 @@ public:
     explicit CAppFixture(const Presets& presets = {}, const testgame::TestGameSpec& game = testgame::StandardTestGame());
     ~CAppFixture();
 
-    CKestraneApp& App() { return *m_app; }
+    /// What the windows share: settings, printer, mail system, keyring.
+    CAppContext& App() { return m_app->Context(); }
     CMainFrame& Frame() { return *m_app->MainFrame(); }
     CScriptedPrompts& Prompts() { return *m_prompts; }
     const CTempDir& Dir() const { return m_dir; }
