@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "DisplayToggleRows.h"
 
 #include "app/ChildFrame.h"
 #include "app/KestraneView.h"
@@ -37,37 +38,13 @@ private slots:
 
 void DisplaySettingsTest::toggles_data()
 {
-    QTest::addColumn<int>("command");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("stored");
-    QTest::addColumn<bool>("checkedAtStart");
-    QTest::addColumn<int>("afterToggle");
-    for (const auto& [cmd, name] : {std::pair{Cmd::ToggleZoom, "ZoomToFit"}, std::pair{Cmd::ToggleInitials, "Initials"},
-                                    std::pair{Cmd::ToggleSCDisplay, "SCDisplay"}}) {
-        QTest::addRow("%s0", name) << int(cmd) << QString(name) << 0 << false << 1;
-        QTest::addRow("%s1", name) << int(cmd) << QString(name) << 1 << true << 0;
-        // Only exactly 1 checks the item; toggling a 2 stores 1.
-        QTest::addRow("%s2", name) << int(cmd) << QString(name) << 2 << false << 1;
-    }
+    displaytoggle::AddRows({{Cmd::ToggleZoom, "ZoomToFit"}, {Cmd::ToggleInitials, "Initials"},
+                            {Cmd::ToggleSCDisplay, "SCDisplay"}});
 }
 
 void DisplaySettingsTest::toggles()
 {
-    QFETCH(int, command);
-    QFETCH(QString, name);
-    QFETCH(int, stored);
-    QFETCH(bool, checkedAtStart);
-    QFETCH(int, afterToggle);
-    CAppFixture app(CAppFixture::Presets{{"Settings/" + name, stored}});
-    QVERIFY(app.NewGame());
-    QAction* action = app.Frame().Action(Cmd(command));
-    QVERIFY(action->isCheckable());
-    QCOMPARE(action->isChecked(), checkedAtStart);
-
-    action->trigger();
-    QCOMPARE(action->isChecked(), afterToggle == 1);
-    app.Exit();
-    QCOMPARE(app.Stored("Settings/" + name).toInt(), afterToggle);
+    displaytoggle::CheckRow();
 }
 
 void DisplaySettingsTest::untouchedValuesWrittenBackUnchanged()
