@@ -9,6 +9,7 @@
 // the map and the orders to map.pdf and orders.pdf as File, Print does;
 // given a second game, opens it too and saves its supply-centre chart as
 // centre-chart.png.
+#include "app/AppContext.h"
 #include "app/CentreChartWindow.h"
 #include "app/ChildFrame.h"
 #include "app/DocManager.h"
@@ -193,7 +194,7 @@ int main(int argc, char** argv)
 
     // With initials and supply centres on (the settings the caller chose).
     frame.Execute(Cmd::LatestSeason);
-    ok = SavePrintPreview(frame, app.Printer(), out + "/print-preview.png") && ok;
+    ok = SavePrintPreview(frame, app.Context().Printer(), out + "/print-preview.png") && ok;
     ok = SaveHelpWindow(frame, out + "/help-window.png") && ok;
     ok = SaveOrdersSelection(frame, out + "/orders-selection.png") && ok;
     if (qEnvironmentVariableIsSet("GUIDE_SHOTS_PDF"))
