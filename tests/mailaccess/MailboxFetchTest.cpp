@@ -2,18 +2,15 @@
 #include "support/DovecotServer.h"
 #include "mailaccess/MailboxFetch.h"
 #include "support/JudgeMailbox.h"
+#include "support/ServerProcess.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <arpa/inet.h>
 #include <chrono>
 #include <filesystem>
-#include <netinet/in.h>
 #include <set>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 using namespace judgemailbox;
@@ -246,44 +243,12 @@ TEST_F(TlsMailboxFetchTest, ImplicitTlsAndStartTlsWithTheServersCertificate)
 
 } // namespace
 
-namespace {
-
-// A port on loopback that takes connections (the kernel completes them from
-// the backlog) and never says a word: a server that hangs.
-class SilentListener {
-public:
-    SilentListener()
-    {
-        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t size = sizeof addr;
-        if (m_fd >= 0 && ::bind(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
-            ::listen(m_fd, 4) == 0 && ::getsockname(m_fd, reinterpret_cast<sockaddr*>(&addr), &size) == 0)
-            m_port = ntohs(addr.sin_port);
-    }
-    ~SilentListener()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    SilentListener(const SilentListener&) = delete;
-    SilentListener& operator=(const SilentListener&) = delete;
-    int Port() const { return m_port; }
-
-private:
-    int m_fd = -1;
-    int m_port = 0;
-};
-
-} // namespace
 
 // A server that takes the connection and never answers ends the fetch after
 // the timeout with one message, for every security mode.
 TEST(SilentServerFetch, TimesOutWithOneMessage)
 {
-    const SilentListener listener;
+    const CSilentListener listener;
     ASSERT_NE(listener.Port(), 0);
     for (const MailSecurity security : {MailSecurity::Plain, MailSecurity::StartTls, MailSecurity::ImplicitTls}) {
         SCOPED_TRACE(SecurityName(security));
@@ -306,7 +271,7 @@ TEST(SilentServerFetch, TimesOutWithOneMessage)
 // long before the timeout.
 TEST(SilentServerFetch, CancelEndsTheWaitForTheLogin)
 {
-    const SilentListener listener;
+    const CSilentListener listener;
     ASSERT_NE(listener.Port(), 0);
     for (const MailSecurity security : {MailSecurity::Plain, MailSecurity::ImplicitTls}) {
         SCOPED_TRACE(SecurityName(security));

@@ -1,60 +1,16 @@
 #include "support/DovecotServer.h"
 
-#include <arpa/inet.h>
-#include <chrono>
-#include <csignal>
-#include <fstream>
+#include "support/ServerProcess.h"
+
 #include <grp.h>
-#include <netinet/in.h>
 #include <pwd.h>
 #include <sstream>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using namespace serverprocess;
 
 namespace {
-
-std::string FindProgram(const std::string& name)
-{
-    for (const char* dir : {"/usr/sbin", "/usr/bin", "/usr/local/sbin", "/usr/local/bin"}) {
-        const fs::path path = fs::path(dir) / name;
-        if (::access(path.c_str(), X_OK) == 0)
-            return path.string();
-    }
-    return {};
-}
-
-// A port nobody listens on now, from the kernel's ephemeral range.
-int FreePort()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = 0;
-    socklen_t size = sizeof addr;
-    int port = 0;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &size) == 0)
-        port = ntohs(addr.sin_port);
-    ::close(fd);
-    return port;
-}
-
-bool Accepts(int port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = htons(uint16_t(port));
-    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
-    ::close(fd);
-    return ok;
-}
 
 std::string NameOfUid(uid_t uid)
 {
@@ -66,11 +22,6 @@ std::string NameOfGid(gid_t gid)
 {
     const group* entry = ::getgrgid(gid);
     return entry ? entry->gr_name : std::to_string(gid);
-}
-
-void WriteFile(const fs::path& path, const std::string& text)
-{
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 } // namespace
@@ -139,7 +90,8 @@ CDovecotServer::CDovecotServer(fs::path folder, Security security, bool offerIdl
          << "passdb {\n  driver = passwd-file\n  args = scheme=PLAIN username_format=%u " << root << "/passwd\n}\n"
          << "userdb {\n  driver = passwd-file\n  args = username_format=%u " << root << "/passwd\n}\n"
          << "service anvil {\n  chroot =\n}\n"
-         << "service stats {\n  chroot =\n}\n";
+         << "service stats {\n  chroot =\n}\n"
+         << "service auth {\n  unix_listener " << AuthSocket() << " {\n    mode = 0666\n  }\n}\n";
     if (!offerIdle)
         conf << "imap_capability = IMAP4rev1 LITERAL+ SASL-IR ID ENABLE UIDPLUS UNSELECT NAMESPACE\n";
     if (security == Security::Plain) {
@@ -147,12 +99,7 @@ CDovecotServer::CDovecotServer(fs::path folder, Security security, bool offerIdl
              << "service imap-login {\n  chroot =\n  inet_listener imap {\n    address = 127.0.0.1\n    port = "
              << m_port << "\n  }\n  inet_listener imaps {\n    port = 0\n  }\n}\n";
     } else {
-        const std::string command = FindProgram("openssl") +
-                                    " req -x509 -newkey rsa:2048 -nodes -days 2 -subj /CN=127.0.0.1"
-                                    " -addext subjectAltName=IP:127.0.0.1 -keyout '" +
-                                    root + "/key.pem' -out '" + root + "/cert.pem' >'" + root +
-                                    "/openssl.log' 2>&1";
-        if (std::system(command.c_str()) != 0)
+        if (!MakeCertificate(m_root))
             m_setupError = "openssl could not make a certificate";
         conf << "ssl = yes\n"
              << "ssl_cert = <" << root << "/cert.pem\n"
@@ -175,60 +122,20 @@ bool CDovecotServer::Start(std::string& error)
         error = m_setupError;
         return false;
     }
-    if (m_port == 0) {
-        error = "no free port";
-        return false;
-    }
-    const std::string program = FindProgram("dovecot");
-    const std::string conf = (m_root / "dovecot.conf").string();
-    m_pid = ::fork();
-    if (m_pid == 0) {
-        // In the foreground, so this test owns the process and can end it;
-        // in a process group of its own, so Stop reaches every process.
-        ::setpgid(0, 0);
-        ::execl(program.c_str(), program.c_str(), "-F", "-c", conf.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (std::chrono::steady_clock::now() < deadline) {
-        int status = 0;
-        if (::waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_pid = -1;
-            error = "dovecot ended at once: " + LogTail();
-            return false;
-        }
-        if (Accepts(m_port) && (m_startTlsPort == 0 || Accepts(m_startTlsPort)))
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    error = "dovecot did not take connections: " + LogTail();
-    Stop();
+    std::vector<int> ports{m_port};
+    if (m_startTlsPort != 0)
+        ports.push_back(m_startTlsPort);
+    // In the foreground, so this test owns the process and can end it.
+    if (m_process.Start({FindProgram("dovecot"), "-F", "-c", (m_root / "dovecot.conf").string()}, ports,
+                        m_root / "dovecot.out", error))
+        return true;
+    error += LogTail();
     return false;
 }
 
 void CDovecotServer::Stop()
 {
-    if (m_pid <= 0)
-        return;
-    ::kill(m_pid, SIGTERM);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    int status = 0;
-    while (::waitpid(m_pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            ::kill(m_pid, SIGKILL);
-            ::waitpid(m_pid, &status, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    // Mail processes the master left behind would keep their clients'
-    // connections: a stopped server keeps none, as after a restart.
-    ::kill(-m_pid, SIGTERM);
-    m_pid = -1;
-    // The master ends its children; wait until the port is free again, so a
-    // later start on the same port does not race the old listeners.
-    for (int i = 0; i < 100 && Accepts(m_port); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    m_process.Stop();
 }
 
 fs::path CDovecotServer::FolderPath(const std::string& folder) const
@@ -288,7 +195,5 @@ bool CDovecotServer::Renumber(uint32_t uidValidity, const std::string& folder)
 
 std::string CDovecotServer::LogTail() const
 {
-    std::ifstream in(m_root / "dovecot.log");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return text.size() > 600 ? text.substr(text.size() - 600) : text;
+    return Tail(m_root / "dovecot.log");
 }

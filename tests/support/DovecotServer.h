@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/ServerProcess.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -39,6 +41,8 @@ public:
     /// The IMAP port: implicit TLS for Tls, plain (with STARTTLS for Tls) on StartTlsPort.
     int Port() const { return m_port; }
     int StartTlsPort() const { return m_startTlsPort; }
+    /// Where other servers ask Dovecot to check a login (Postfix's SASL).
+    std::string AuthSocket() const { return (m_root / "auth-client").string(); }
     /// The certificate to trust for Tls.
     std::string CertificateFile() const { return (m_root / "cert.pem").string(); }
 
@@ -64,7 +68,7 @@ private:
     Security m_security;
     int m_port = 0;
     int m_startTlsPort = 0;
-    pid_t m_pid = -1;
+    CServerProcess m_process;
     uid_t m_mailUid = 0;
     gid_t m_mailGid = 0;
     int m_delivered = 0;
