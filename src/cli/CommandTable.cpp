@@ -2,6 +2,7 @@
 
 #include "cli/CommandSupport.h"
 #include "cli/FetchCommand.h"
+#include "cli/StatusCommand.h"
 
 #include <charconv>
 
@@ -108,6 +109,14 @@ const std::vector<CCliCommand>& CliCommands()
           {"--starttls", nullptr, "a plain connection turned into TLS before the login"},
           {"--plain", nullptr, "no encryption, for a server on this computer only"}},
          CommandFetchArgs},
+        {"status", "GAME.kes MAIL", 2, 2, "the Judge's verdict on your orders, from its reply",
+         "Reads the Judge's reply to an orders mail (a saved mail, a mailbox file or the reply's text; '-' reads "
+         "standard input) and prints its verdict: each line the Judge refused, with its messages, then every "
+         "order it accepted as it understood it, the units it has no orders for and the adjustments still "
+         "pending. The reply must be about the game; the last such reply in MAIL counts. Exit status 1 when the "
+         "Judge refused any order, or MAIL holds no reply about the game.",
+         {},
+         CommandStatus},
     };
     return commands;
 }
