@@ -16,25 +16,6 @@ constexpr std::string_view kHistoryEnd = "---- History terminated";
 constexpr std::string_view kFirstDeadline = "The deadline for the first orders is ";
 constexpr std::string_view kNextDeadline = "The deadline for orders will be ";
 
-// The text's lines without their line ends, as views into text: a report
-// that is no history reply is looked through without copying it.
-std::vector<std::string_view> Lines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        pos = end + 1;
-    }
-    return lines;
-}
-
 bool IsSeasonCode(std::string_view word)
 {
     if (word.size() != 6)
@@ -129,7 +110,7 @@ struct Entry {
 bool IsHistoryReply(const std::string& text)
 {
     bool header = false;
-    for (std::string_view line : Lines(text)) {
+    for (std::string_view line : judgeline::TextLines(text)) {
         if (!header)
             header = IsJudgeHeaderLine(line);
         else if (StartsWith(line, kHistoryTitle))
@@ -142,7 +123,7 @@ bool IsHistoryReply(const std::string& text)
 
 std::vector<CReportPiece> SplitHistoryReply(const std::string& text)
 {
-    const std::vector<std::string_view> lines = Lines(text);
+    const std::vector<std::string_view> lines = judgeline::TextLines(text);
     std::string judge, game, variant;
     bool haveHeader = false;
     std::vector<Entry> entries;

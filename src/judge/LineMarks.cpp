@@ -26,6 +26,23 @@ void Trim(std::string& text)
     text.erase(0, begin);
 }
 
+std::vector<std::string_view> TextLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        pos = end + 1;
+    }
+    return lines;
+}
+
 size_t MarkLastFullStop(std::string& line)
 {
     const size_t at = line.rfind('.');

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// Small text helpers shared by the section parsers: a report line is kept
 /// twice, as the text the orders view lists and as a working copy whose last
@@ -36,6 +37,8 @@ CMarkedLine PrepareLine(std::string_view raw);
 /// The same into line, whose strings keep their storage: a parser preparing
 /// every line of a report into one CMarkedLine allocates once, not per line.
 void PrepareLine(std::string_view raw, CMarkedLine& line);
+/// The text's lines without their line ends (LF or CR LF), as views into text.
+std::vector<std::string_view> TextLines(std::string_view text);
 /// An upper-cased copy; only ASCII letters change.
 std::string UpperAscii(std::string_view text);
 /// The same into upper, which keeps its storage.

@@ -1,26 +1,11 @@
 #include "judge/OrdersStatus.h"
 
+#include "judge/LineMarks.h"
+
 #include <cctype>
 #include <charconv>
 
 namespace {
-
-std::vector<std::string_view> Lines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
 
 bool IsDigits(std::string_view text)
 {
@@ -136,7 +121,7 @@ std::optional<COrdersStatus> ReadOrdersStatus(std::string_view text, std::string
 {
     if (subject.size() >= 7 && subject.substr(subject.size() - 7) == "Results")
         return std::nullopt;
-    const std::vector<std::string_view> lines = Lines(text);
+    const std::vector<std::string_view> lines = judgeline::TextLines(text);
     COrdersStatus status;
     size_t first = 0;
     for (size_t i = 0; i < lines.size(); ++i)

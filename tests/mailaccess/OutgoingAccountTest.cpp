@@ -1,9 +1,11 @@
 #include "mailaccess/OutgoingAccount.h"
 #include "support/MemorySettingsStore.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -20,31 +22,24 @@ COutgoingAccount Account()
 
 TEST(OutgoingAccountTest, ProblemsNameWhatIsWrong)
 {
-    struct Row {
-        const char* name;
-        void (*change)(COutgoingAccount&);
-        const char* expected; // part of the problem; "" for none
-    };
-    const std::vector<Row> rows = {
-        {"complete", [](COutgoingAccount&) {}, ""},
-        {"no login", [](COutgoingAccount& a) { a.m_strUser.clear(); }, ""},
-        {"no server", [](COutgoingAccount& a) { a.m_strServer.clear(); }, "No outgoing mail server is set"},
-        {"no From", [](COutgoingAccount& a) { a.m_strFrom.clear(); }, "No From address"},
+    using testing::HasSubstr;
+    const testing::Matcher<std::string> fine = testing::IsEmpty();
+    const std::vector<std::tuple<const char*, void (*)(COutgoingAccount&), testing::Matcher<std::string>>> rows = {
+        {"complete", [](COutgoingAccount&) {}, fine},
+        {"no login", [](COutgoingAccount& a) { a.m_strUser.clear(); }, fine},
+        {"no server", [](COutgoingAccount& a) { a.m_strServer.clear(); }, HasSubstr("No outgoing mail server")},
+        {"no From", [](COutgoingAccount& a) { a.m_strFrom.clear(); }, HasSubstr("No From address")},
         {"From with a second header", [](COutgoingAccount& a) { a.m_strFrom = "a@b.org\r\nBcc: c@d.org"; },
-         "is not a mail address"},
+         HasSubstr("is not a mail address")},
         {"Judge with a name", [](COutgoingAccount& a) { a.m_strJudgeAddress = "Judge <judge@example.net>"; },
-         "is not a mail address"},
-        {"Judge unknown", [](COutgoingAccount& a) { a.m_strJudgeAddress.clear(); }, "Judge's address"},
-        {"two at signs", [](COutgoingAccount& a) { a.m_strJudgeAddress = "a@b@c"; }, "is not a mail address"},
+         HasSubstr("is not a mail address")},
+        {"Judge unknown", [](COutgoingAccount& a) { a.m_strJudgeAddress.clear(); }, HasSubstr("Judge's address")},
+        {"two at signs", [](COutgoingAccount& a) { a.m_strJudgeAddress = "a@b@c"; }, HasSubstr("not a mail address")},
     };
-    for (const Row& row : rows) {
+    for (const auto& [name, change, expected] : rows) {
         COutgoingAccount account = Account();
-        row.change(account);
-        const std::string problem = account.Problem();
-        if (*row.expected == '\0')
-            EXPECT_EQ(problem, "") << row.name;
-        else
-            EXPECT_NE(problem.find(row.expected), std::string::npos) << row.name << ": " << problem;
+        change(account);
+        EXPECT_THAT(account.Problem(), expected) << name;
     }
 }
 
