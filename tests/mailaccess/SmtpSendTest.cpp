@@ -6,125 +6,99 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <tuple>
 
 namespace {
 
 // An orders mail with what trips a careless sender: lines that are or start
 // with a dot (SMTP's end of data), trailing spaces, an empty line, a long line.
-const std::string kBody = "signon Fkestrel secret\n"
-                          "A Par-Bur\n"
-                          ".\n"
-                          ". F Bre H\n"
-                          "..\n"
-                          "A Mar S A Par-Bur   \n"
-                          "\n" +
+const std::string kBody = "signon Fkestrel secret\nA Par-Bur\n.\n. F Bre H\n..\nA Mar S A Par-Bur   \n\n" +
                           std::string(300, 'x') + "\nsignoff\n";
 
-// One Postfix for the suite: it takes a few seconds to start.
+COutgoingAccount Account(const std::string& server, int port, MailSecurity security)
+{
+    COutgoingAccount account;
+    account.m_strServer = server;
+    account.m_nPort = port;
+    account.m_security = security;
+    account.m_strUser = CSmtpServer::kUser;
+    account.m_strFrom = "player@example.org";
+    account.m_strJudgeAddress = CSmtpServer::kJudge;
+    return account;
+}
+
+COutgoingMail Mail(const std::string& to = CSmtpServer::kJudge, const std::string& body = kBody)
+{
+    return {"player@example.org", to, "kestrel S1902M orders", body};
+}
+
+// The value of one header of a delivered message ("" for the body).
+std::string Part(const std::string& stored, const std::string& header)
+{
+    const size_t end = stored.find("\n\n");
+    if (header.empty())
+        return end == std::string::npos ? std::string() : stored.substr(end + 2);
+    const size_t at = stored.find("\n" + header + ": ");
+    if (at == std::string::npos || at > end)
+        return {};
+    const size_t start = at + header.size() + 3;
+    return stored.substr(start, stored.find('\n', start) - start);
+}
+
 class SmtpSendTest : public testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!CSmtpServer::Unavailable().empty())
-            return;
-        s_dir = new CTempDir;
-        s_server = new CSmtpServer(s_dir->Path() / "smtp");
-        if (!s_server->Start(s_error))
-            TearDownTestSuite();
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_server;
-        s_server = nullptr;
-        delete s_dir;
-        s_dir = nullptr;
-    }
     void SetUp() override
     {
         if (const std::string why = CSmtpServer::Unavailable(); !why.empty())
             GTEST_SKIP() << why;
-        ASSERT_NE(s_server, nullptr) << s_error;
+        std::string error;
+        ASSERT_TRUE(m_server.Start(error)) << error;
     }
-
-    static COutgoingAccount Account(MailSecurity security)
+    int PortFor(MailSecurity security) const
     {
-        COutgoingAccount account;
-        account.m_strServer = "127.0.0.1";
-        account.m_security = security;
-        account.m_nPort = security == MailSecurity::Plain      ? s_server->PlainPort()
-                          : security == MailSecurity::StartTls ? s_server->StartTlsPort()
-                                                               : s_server->TlsPort();
-        account.m_strUser = CSmtpServer::kUser;
-        account.m_strFrom = "player@example.org";
-        account.m_strJudgeAddress = CSmtpServer::kJudge;
-        return account;
+        return security == MailSecurity::Plain      ? m_server.PlainPort()
+               : security == MailSecurity::StartTls ? m_server.StartTlsPort()
+                                                    : m_server.TlsPort();
     }
-    static COutgoingMail Mail(const std::string& body = kBody)
-    {
-        return {"player@example.org", CSmtpServer::kJudge, "kestrel S1902M orders", body};
-    }
-    static CSmtpOptions Trusting()
+    CSmtpOptions Trusting(bool trust = true) const
     {
         CSmtpOptions options;
         options.timeoutSeconds = 10;
-        options.caFile = s_server->CertificateFile();
+        options.caFile = trust ? m_server.CertificateFile() : "";
         return options;
     }
 
-    static inline CTempDir* s_dir = nullptr;
-    static inline CSmtpServer* s_server = nullptr;
-    static inline std::string s_error;
+    CTempDir m_dir;
+    CSmtpServer m_server{m_dir.Path() / "smtp"};
 };
-
-// The text between the delivered message's headers, and one header's value.
-std::string BodyOf(const std::string& stored)
-{
-    const size_t end = stored.find("\n\n");
-    return end == std::string::npos ? std::string() : stored.substr(end + 2);
-}
-
-std::string HeaderOf(const std::string& stored, const std::string& name)
-{
-    const size_t at = stored.find("\n" + name + ": ");
-    if (at == std::string::npos || at > stored.find("\n\n"))
-        return {};
-    const size_t start = at + name.size() + 3;
-    return stored.substr(start, stored.find('\n', start) - start);
-}
 
 TEST_F(SmtpSendTest, ArrivesExactlyAsComposed)
 {
-    struct Row {
-        const char* name;
-        MailSecurity security;
-        std::string body;
-        const char* contentType;
+    const std::string utf8 = "signon Gkestrel pässwort\nA Mün H\nsignoff\n";
+    const std::vector<std::tuple<MailSecurity, std::string, const char*>> rows = {
+        {MailSecurity::StartTls, kBody, "text/plain; charset=us-ascii"},
+        {MailSecurity::ImplicitTls, kBody, "text/plain; charset=us-ascii"},
+        {MailSecurity::Plain, utf8, "text/plain; charset=utf-8"},
     };
-    const std::vector<Row> rows = {
-        {"STARTTLS", MailSecurity::StartTls, kBody, "text/plain; charset=us-ascii"},
-        {"implicit TLS", MailSecurity::ImplicitTls, kBody, "text/plain; charset=us-ascii"},
-        {"plain, UTF-8 text", MailSecurity::Plain, "signon Gkestrel pässwort\nA Mün H\nsignoff\n",
-         "text/plain; charset=utf-8"},
-    };
-    size_t delivered = s_server->Delivered().size();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
+    size_t delivered = 0;
+    for (const auto& [security, body, contentType] : rows) {
+        SCOPED_TRACE(SecurityName(security));
         CSmtpOptions options = Trusting();
-        std::pair<size_t, size_t> lastProgress;
-        options.progress = [&](size_t sent, size_t total) { lastProgress = {sent, total}; };
-        const CSmtpSend sent = SendMail(Account(row.security), CSmtpServer::kPassword, Mail(row.body), options);
-        ASSERT_TRUE(sent.Ok()) << sent.error << "\n" << s_server->LogTail();
-        EXPECT_EQ(lastProgress, std::make_pair(sent.message.size(), sent.message.size()));
+        std::pair<size_t, size_t> progress;
+        options.progress = [&](size_t sent, size_t total) { progress = {sent, total}; };
+        const CSmtpSend sent = SendMail(Account("127.0.0.1", PortFor(security), security), CSmtpServer::kPassword,
+                                        Mail(CSmtpServer::kJudge, body), options);
+        ASSERT_TRUE(sent.Ok()) << sent.error << "\n" << m_server.LogTail();
+        EXPECT_EQ(progress, std::make_pair(sent.message.size(), sent.message.size()));
 
-        const auto messages = s_server->WaitForDelivered(++delivered);
-        ASSERT_EQ(messages.size(), delivered) << s_server->LogTail();
-        const std::string& stored = messages.back();
-        EXPECT_EQ(BodyOf(stored), row.body);
-        EXPECT_EQ(HeaderOf(stored, "From"), "player@example.org");
-        EXPECT_EQ(HeaderOf(stored, "To"), CSmtpServer::kJudge);
-        EXPECT_EQ(HeaderOf(stored, "Subject"), "kestrel S1902M orders");
-        EXPECT_EQ(HeaderOf(stored, "Message-ID"), sent.messageId);
-        EXPECT_EQ(HeaderOf(stored, "Content-Type"), row.contentType);
+        const auto messages = m_server.WaitForDelivered(++delivered);
+        ASSERT_EQ(messages.size(), delivered) << m_server.LogTail();
+        EXPECT_EQ(Part(messages.back(), ""), body);
+        EXPECT_EQ(Part(messages.back(), "From"), "player@example.org");
+        EXPECT_EQ(Part(messages.back(), "To"), CSmtpServer::kJudge);
+        EXPECT_EQ(Part(messages.back(), "Subject"), "kestrel S1902M orders");
+        EXPECT_EQ(Part(messages.back(), "Message-ID"), sent.messageId);
+        EXPECT_EQ(Part(messages.back(), "Content-Type"), contentType);
     }
 }
 
@@ -132,49 +106,40 @@ TEST_F(SmtpSendTest, ArrivesExactlyAsComposed)
 // them all, one good mail is the only one that arrives.
 TEST_F(SmtpSendTest, FailuresAreOneMessageAndSendNothing)
 {
+    const MailSecurity starttls = MailSecurity::StartTls, tls = MailSecurity::ImplicitTls;
+    const int port = m_server.StartTlsPort();
     struct Row {
         const char* name;
-        void (*change)(COutgoingAccount&, COutgoingMail&, std::string& password, CSmtpOptions&);
+        COutgoingAccount account;
+        COutgoingMail mail;
+        const char* password;
+        bool trust;
         const char* expected;
     };
     const std::vector<Row> rows = {
-        {"wrong password", [](COutgoingAccount&, COutgoingMail&, std::string& pw, CSmtpOptions&) { pw = "wrong"; },
+        {"wrong password", Account("127.0.0.1", port, starttls), Mail(), "wrong", true,
          "The mail server 127.0.0.1 refused the login of player: check the user name and the password"},
-        {"refused recipient",
-         [](COutgoingAccount&, COutgoingMail& m, std::string&, CSmtpOptions&) { m.to = "nobody@judge.test"; },
+        {"refused recipient", Account("127.0.0.1", port, starttls), Mail("nobody@judge.test"), "secret", true,
          "The mail server 127.0.0.1 refused the recipient nobody@judge.test (550 5.1.1"},
-        {"untrusted certificate", [](COutgoingAccount&, COutgoingMail&, std::string&, CSmtpOptions& o) { o.caFile = ""; },
+        {"untrusted certificate", Account("127.0.0.1", port, starttls), Mail(), "secret", false,
          "The certificate of the mail server 127.0.0.1 could not be trusted, so nothing was sent to it"},
-        {"untrusted certificate, implicit TLS",
-         [](COutgoingAccount& a, COutgoingMail&, std::string&, CSmtpOptions& o) {
-             a = Account(MailSecurity::ImplicitTls);
-             o.caFile = "";
-         },
+        {"untrusted, implicit TLS", Account("127.0.0.1", m_server.TlsPort(), tls), Mail(), "secret", false,
          "The certificate of the mail server 127.0.0.1 could not be trusted"},
-        {"no STARTTLS on the plain port",
-         [](COutgoingAccount& a, COutgoingMail&, std::string&, CSmtpOptions&) { a.m_nPort = s_server->PlainPort(); },
+        {"no STARTTLS", Account("127.0.0.1", m_server.PlainPort(), starttls), Mail(), "secret", true,
          "does not offer STARTTLS on port"},
-        {"unknown host",
-         [](COutgoingAccount& a, COutgoingMail&, std::string&, CSmtpOptions&) { a.m_strServer = "no-such-host.invalid"; },
+        {"unknown host", Account("no-such-host.invalid", port, starttls), Mail(), "secret", true,
          "Could not find the mail server no-such-host.invalid"},
-        {"nothing listening",
-         [](COutgoingAccount& a, COutgoingMail&, std::string&, CSmtpOptions&) { a.m_nPort = serverprocess::FreePort(); },
+        {"nothing listening", Account("127.0.0.1", serverprocess::FreePort(), starttls), Mail(), "secret", true,
          "Could not connect to the mail server 127.0.0.1 on port"},
     };
-    const size_t before = s_server->Delivered().size();
     for (const Row& row : rows) {
-        COutgoingAccount account = Account(MailSecurity::StartTls);
-        COutgoingMail mail = Mail();
-        std::string password = CSmtpServer::kPassword;
-        CSmtpOptions options = Trusting();
-        row.change(account, mail, password, options);
-        const CSmtpSend sent = SendMail(account, password, mail, options);
+        const CSmtpSend sent = SendMail(row.account, row.password, row.mail, Trusting(row.trust));
         EXPECT_NE(sent.error.find(row.expected), std::string::npos) << row.name << ": " << sent.error;
         EXPECT_EQ(sent.error.find('\n'), std::string::npos) << row.name;
         EXPECT_TRUE(sent.message.empty()) << row.name;
     }
-    ASSERT_TRUE(SendMail(Account(MailSecurity::StartTls), CSmtpServer::kPassword, Mail(), Trusting()).Ok());
-    EXPECT_EQ(s_server->WaitForDelivered(before + 1).size(), before + 1);
+    ASSERT_TRUE(SendMail(Account("127.0.0.1", port, starttls), CSmtpServer::kPassword, Mail(), Trusting()).Ok());
+    EXPECT_EQ(m_server.WaitForDelivered(1).size(), 1u);
 }
 
 // A server that takes the connection and never answers: the timeout is one
@@ -183,33 +148,19 @@ TEST(SilentServerSend, TimesOutOrIsCancelled)
 {
     const CSilentListener listener;
     ASSERT_NE(listener.Port(), 0);
-    struct Row {
-        MailSecurity security;
-        int timeoutSeconds;
-        bool cancel;
-        const char* expected;
-    };
-    const char* const late = "The mail server 127.0.0.1 did not answer in time.";
-    for (const Row& row : {Row{MailSecurity::StartTls, 1, false, late}, Row{MailSecurity::ImplicitTls, 1, false, late},
-                           Row{MailSecurity::StartTls, 30, true, "The sending was cancelled."},
-                           Row{MailSecurity::ImplicitTls, 30, true, "The sending was cancelled."}}) {
-        SCOPED_TRACE(SecurityName(row.security));
-        COutgoingAccount account;
-        account.m_strServer = "127.0.0.1";
-        account.m_nPort = listener.Port();
-        account.m_security = row.security;
-        account.m_strFrom = "player@example.org";
-        account.m_strJudgeAddress = "judge@example.org";
-        const auto started = std::chrono::steady_clock::now();
-        CSmtpOptions options;
-        options.timeoutSeconds = row.timeoutSeconds;
-        if (row.cancel)
-            options.cancelled = [started] { return std::chrono::steady_clock::now() - started > std::chrono::milliseconds(300); };
-        const CSmtpSend sent = SendMail(account, "pw", {"player@example.org", "judge@example.org", "S", "signoff\n"}, options);
-        EXPECT_EQ(sent.error, row.expected);
-        EXPECT_EQ(sent.cancelled, row.cancel);
-        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
-    }
+    for (const MailSecurity security : {MailSecurity::StartTls, MailSecurity::ImplicitTls})
+        for (const bool cancel : {false, true}) {
+            SCOPED_TRACE(std::string(SecurityName(security)) + (cancel ? ", cancelled" : ""));
+            const auto started = std::chrono::steady_clock::now();
+            CSmtpOptions options;
+            options.timeoutSeconds = cancel ? 30 : 1;
+            if (cancel)
+                options.cancelled = [started] { return std::chrono::steady_clock::now() - started > std::chrono::milliseconds(300); };
+            const CSmtpSend sent = SendMail(Account("127.0.0.1", listener.Port(), security), "pw", Mail(), options);
+            EXPECT_EQ(sent.error, cancel ? "The sending was cancelled." : "The mail server 127.0.0.1 did not answer in time.");
+            EXPECT_EQ(sent.cancelled, cancel);
+            EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+        }
 }
 
 } // namespace
