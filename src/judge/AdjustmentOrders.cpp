@@ -2,6 +2,7 @@
 #include "judge/ReportFile.h"
 #include "judge/SectionParserSupport.h"
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 
 #include <array>
 
@@ -34,6 +35,7 @@ void CKestraneDoc::ParseAdjustmentOrders(CReportFile& file)
         return;
 
     std::string raw;
+    CWordSplitter words;
     while (file.ReadString(raw)) {
         const CMarkedLine line = PrepareLine(raw);
         if (StartsWith(line.working, "The deadline for"))
@@ -53,14 +55,14 @@ void CKestraneDoc::ParseAdjustmentOrders(CReportFile& file)
         std::string verb;
         std::string unitWord;
         std::string province;
-        NextWord(word, ": \t", upper);
-        NextWord(verb, " \t");
+        words.NextWord(word, ": \t", upper);
+        words.NextWord(verb, " \t");
         if (verb == "DEFAULTS,")
-            NextWord(verb, " \t");
-        NextWord(word, " \t");
-        NextWord(unitWord, " \t");
-        NextWord(word, " :\t,");
-        NextWord(province, "");
+            words.NextWord(verb, " \t");
+        words.NextWord(word, " \t");
+        words.NextWord(unitWord, " \t");
+        words.NextWord(word, " :\t,");
+        words.NextWord(province, "");
         TrimRight(province);
         if (StartsWith(province, "THE "))
             province.erase(0, 4);

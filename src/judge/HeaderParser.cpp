@@ -1,5 +1,6 @@
-#include "judge/ReportFile.h"
+#include "judge/HeaderLine.h"
 #include "judge/LineMarks.h"
+#include "judge/ReportFile.h"
 #include "judge/SectionTitles.h"
 #include "model/KestraneDoc.h"
 #include "model/SeasonWords.h"
@@ -8,16 +9,8 @@
 
 namespace {
 
-constexpr std::string_view kHeaderSeparators = " :\t,";
-constexpr size_t kSeasonNameLength = 6;
-
-// Any season and phase letter is taken (variants have their own), but the
-// year must be four digits.
-bool IsSeasonName(const std::string& name)
-{
-    return name.size() == kSeasonNameLength &&
-           std::all_of(name.begin() + 1, name.begin() + 5, [](char c) { return c >= '0' && c <= '9'; });
-}
+constexpr const char* kDifferentJudge = "The data in this import file is from a different Judge.\nRejecting data.";
+constexpr const char* kDifferentGame = "The data in this import file is from a different Game.\nRejecting data.";
 
 // Looks ahead for the game-start sentence and returns the file to where it
 // was, so the reading loop still meets the section title.
@@ -27,7 +20,7 @@ bool ReportSaysGameStart(CReportFile& file)
     bool found = false;
     std::string line;
     while (!found && file.ReadString(line))
-        found = judgeline::Contains(line, "You have been selected");
+        found = IsGameStartLine(line);
     file.Seek(back);
     return found;
 }
@@ -62,53 +55,35 @@ ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& l
     std::string mailJudge;
     std::string mailGame;
 
-    judgeline::MarkLastFullStop(line);
-    std::string word;
-    bool more = NextWord(word, kHeaderSeparators, line);
-    while (more) {
-        if (word == "Judge") {
-            NextWord(word, kHeaderSeparators);
-            mailJudge = word;
-            if (m_strJudge.empty()) {
-                m_strJudge = word;
-            } else if (word != m_strJudge) {
-                messages.ShowMessage("The data in this import file is from a different Judge.\nRejecting data.",
-                                     MessageIcon::Exclamation);
-                return ReportOutcome::AnotherGame;
-            }
-        } else if (word == "Game") {
-            NextWord(word, kHeaderSeparators);
-            mailGame = word;
-            if (m_strGame.empty()) {
-                m_strGame = word;
-            } else if (word != m_strGame) {
-                messages.ShowMessage("The data in this import file is from a different Game.\nRejecting data.",
-                                     MessageIcon::Exclamation);
-                return ReportOutcome::AnotherGame;
-            }
-        } else if (m_strVariant.empty() && word == "Variant") {
-            m_strVariant.clear();
-            while (NextWord(word, kHeaderSeparators))
+    // The keywords are taken in the order the line holds them: the first
+    // name that differs from the game's rejects the report.
+    for (const CHeaderField& field : ReadHeaderFields(line)) {
+        if (field.key == CHeaderField::Key::Variant) {
+            if (!m_strVariant.empty())
+                continue;
+            // The variant takes the rest of the line: no keyword follows it.
+            for (const std::string& word : field.rest)
                 m_strVariant += word + " ";
+            break;
         }
-        more = NextWord(word, kHeaderSeparators);
+        const bool judge = field.key == CHeaderField::Key::Judge;
+        (judge ? mailJudge : mailGame) = field.value;
+        std::string& stored = judge ? m_strJudge : m_strGame;
+        if (stored.empty()) {
+            stored = field.value;
+        } else if (field.value != stored) {
+            messages.ShowMessage(judge ? kDifferentJudge : kDifferentGame, MessageIcon::Exclamation);
+            return ReportOutcome::AnotherGame;
+        }
     }
 
     file.ReadString(line);
-    judgeline::MarkLastFullStop(line);
-
     auto season = std::make_unique<CSeasonHdr>(std::clamp<int32_t>(m_nCountries, 0, kMaxCountries));
-    bool haveDeadline = false;
-    more = NextWord(word, kHeaderSeparators, line);
-    while (more) {
-        if (word == "Deadline") {
-            haveDeadline = true;
-            NextWord(season->m_strSeason, kHeaderSeparators);
-            while (NextWord(word, kHeaderSeparators))
-                season->m_strDeadline += word + " ";
-        }
-        more = NextWord(word, kHeaderSeparators);
-    }
+    const CDeadlineLine deadline = ReadDeadlineLine(line);
+    judgeline::MarkLastFullStop(line);
+    const bool haveDeadline = deadline.found;
+    season->m_strSeason = deadline.season;
+    season->m_strDeadline = deadline.deadline;
 
     if (!ReportHoldsResults(file, line)) {
         m_strJudge = judgeBefore;
@@ -132,8 +107,7 @@ ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& l
     if (ReportSaysGameStart(file)) {
         // The game-start report lists the position before the first move:
         // it is filed a year before the season its deadline names.
-        const std::string& name = season->m_strSeason;
-        season->m_strSeason = name.substr(0, 1) + std::to_string(CSeasonHdr::SeasonYear(name) - 1) + name.substr(5, 1);
+        season->m_strSeason = GameStartSeasonName(season->m_strSeason);
     }
 
     const std::string& name = season->m_strSeason;

@@ -1,5 +1,6 @@
 #include "judge/HistoryReply.h"
 
+#include "judge/HeaderLine.h"
 #include "judge/LineMarks.h"
 
 #include <cctype>
@@ -16,14 +17,12 @@ constexpr std::string_view kHistoryEnd = "---- History terminated";
 constexpr std::string_view kFirstDeadline = "The deadline for the first orders is ";
 constexpr std::string_view kNextDeadline = "The deadline for orders will be ";
 
+// A phase code as the Judge writes it in a subject: a season name with
+// capital letters at both ends.
 bool IsSeasonCode(std::string_view word)
 {
-    if (word.size() != 6)
-        return false;
-    for (size_t i = 1; i < 5; ++i)
-        if (!std::isdigit(static_cast<unsigned char>(word[i])))
-            return false;
-    return std::isupper(static_cast<unsigned char>(word[0])) && std::isupper(static_cast<unsigned char>(word[5]));
+    return IsSeasonName(word) && std::isupper(static_cast<unsigned char>(word[0])) &&
+           std::isupper(static_cast<unsigned char>(word[5]));
 }
 
 // A subject "<JUDGE>:<game> - <PHASE> Results" or "... - S1901M Game
@@ -124,23 +123,20 @@ bool IsHistoryReply(const std::string& text)
 std::vector<CReportPiece> SplitHistoryReply(const std::string& text)
 {
     const std::vector<std::string_view> lines = judgeline::TextLines(text);
-    std::string judge, game, variant;
+    // The reply's one header names the Judge, the game and the variant of
+    // every entry.
+    const CHeaderLines header = ReadHeaderLines(text);
+    const std::string judge = header.First(CHeaderField::Key::Judge);
+    const std::string game = header.First(CHeaderField::Key::Game);
+    std::string variant;
+    for (const std::string& word : header.Variant())
+        variant += (variant.empty() ? "" : " ") + word;
     bool haveHeader = false;
     std::vector<Entry> entries;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = lines[i];
         if (!haveHeader && IsJudgeHeaderLine(line)) {
             haveHeader = true;
-            const std::vector<std::string> words = HeaderWords(line);
-            for (size_t w = 0; w + 1 < words.size(); ++w) {
-                if (words[w] == "Judge")
-                    judge = words[w + 1];
-                else if (words[w] == "Game")
-                    game = words[w + 1];
-                else if (words[w] == "Variant")
-                    for (size_t v = w + 1; v < words.size(); ++v)
-                        variant += (variant.empty() ? "" : " ") + words[v];
-            }
         } else if (StartsWith(line, "Date:") && i + 1 < lines.size() && StartsWith(lines[i + 1], "Subject:")) {
             std::string subject(lines[i + 1].substr(8));
             judgeline::Trim(subject);
@@ -164,7 +160,7 @@ std::vector<CReportPiece> SplitHistoryReply(const std::string& text)
         for (const std::string& line : entry.lines) {
             if (phase.empty())
                 phase = PhaseOfTitle(line);
-            gameStart = gameStart || Contains(line, "You have been selected");
+            gameStart = gameStart || IsGameStartLine(line);
             if (StartsWith(line, kFirstDeadline))
                 ownDeadline = *AnnouncedDeadline(line);
             if (const auto deadline = AnnouncedDeadline(line))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "judge/ReportSplit.h"
+#include "judge/ReportPiece.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,6 @@
 #include "judge/LineMarks.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace judgeline {
@@ -29,16 +30,10 @@ void Trim(std::string& text)
 std::vector<std::string_view> TextLines(std::string_view text)
 {
     std::vector<std::string_view> lines;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
-        pos = end + 1;
+    for (size_t pos = 0; pos < text.size();) {
+        const CTextLine line = LineAt(text, pos);
+        lines.push_back(line.text);
+        pos = line.next;
     }
     return lines;
 }
@@ -114,6 +109,17 @@ void DropLastChar(std::string& text)
 {
     if (!text.empty())
         text.pop_back();
+}
+
+CTextLine LineAt(std::string_view text, size_t pos)
+{
+    const size_t end = std::min(text.find('\n', pos), text.size());
+    CTextLine line;
+    line.next = end == text.size() ? end : end + 1;
+    line.text = text.substr(pos, end - pos);
+    if (!line.text.empty() && line.text.back() == '\r')
+        line.text.remove_suffix(1);
+    return line;
 }
 
 std::string NotRecognisedText(std::string_view prefix, std::string_view key)

@@ -48,6 +48,15 @@ bool StartsWith(std::string_view text, std::string_view prefix);
 /// Removes the last character, if there is one.
 void DropLastChar(std::string& text);
 
+/// One line of a text held whole: its content without its line end ("\n",
+/// or "\r\n") and where the next line starts (the text's size after the last).
+struct CTextLine {
+    std::string_view text;
+    size_t next = 0;
+};
+/// The line that starts at pos of text.
+CTextLine LineAt(std::string_view text, size_t pos);
+
 /// Message prefixes for a key that is not in a name table.
 inline constexpr std::string_view kProvinceNotKnown = "Could not recognise province ";
 inline constexpr std::string_view kSourceNotKnown = "Could not recognise source province ";

@@ -3,6 +3,7 @@
 #include "judge/ReportFile.h"
 #include "judge/SectionParserSupport.h"
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 
 using namespace judgeline;
 
@@ -19,33 +20,17 @@ bool EndsInDash(const std::string& piece)
     return !piece.empty() && piece.back() == '-';
 }
 
-// The pieces of a line that the outcome decides on, taken with the shared
-// word splitter: country word up to the colon, unit word up to a blank or tab.
-struct OrderWords {
-    std::string country;
-    std::string unit;
-};
-
-OrderWords TakeCountryAndUnit(CKestraneDoc& doc, std::string_view line)
-{
-    OrderWords words;
-    doc.NextWord(words.country, ":", line);
-    doc.NextWord(words.unit, " \t");
-    Trim(words.country);
-    Trim(words.unit);
-    return words;
-}
-
 // Support, convoy, hold and unordered lines: the unit stays where it is, and
 // whatever follows the keyword, the outcome of a support or convoy included,
 // is not read.
-void RecordStationary(CKestraneDoc& doc, CSeasonHdr& season, int country, const std::string& upper, OrderKind kind)
+void RecordStationary(CKestraneDoc& doc, CWordSplitter& words, CSeasonHdr& season, int country,
+                      const std::string& upper, OrderKind kind)
 {
     const bool dislodged = Contains(upper, "DISLODGED");
     const std::string_view cut = std::string_view(upper).substr(0, upper.find(CutKeyword(kind)));
-    const OrderWords words = TakeCountryAndUnit(doc, cut);
+    const CUnitWords unit = TakeCountryAndUnit(words, cut);
     std::string province;
-    doc.NextWord(province, "");
+    words.NextWord(province, "");
     Trim(province);
     // The Judge writes "<unit> <province>, No Order Processed": the comma is
     // the last character left before the keyword.
@@ -55,20 +40,20 @@ void RecordStationary(CKestraneDoc& doc, CSeasonHdr& season, int country, const 
     if (!pos)
         return;
     if (dislodged)
-        season.m_dislodged.push_back(words.country + " " + words.unit + " " + province);
+        season.m_dislodged.push_back(unit.country + " " + unit.unit + " " + province);
     else
-        AddUnit(doc, season, country, words.unit, province, *pos);
+        AddUnit(doc, season, country, unit.unit, province, *pos);
 }
 
 // After the first destination of a move: a convoyed army's route. Every piece
 // that ends in '-' has another step after it; the unit ends up at the first
 // piece that does not, or at the last dashed piece when the line ends there.
 // Steps in between are never looked up. nullopt when no piece follows.
-std::optional<std::string> TakeRouteEnd(CKestraneDoc& doc)
+std::optional<std::string> TakeRouteEnd(CWordSplitter& words)
 {
     std::string piece;
     std::optional<std::string> last;
-    while (doc.NextWord(piece, ">")) {
+    while (words.NextWord(piece, ">")) {
         last = piece;
         if (!EndsInDash(piece))
             break;
@@ -81,11 +66,11 @@ std::optional<std::string> TakeRouteEnd(CKestraneDoc& doc)
     return last;
 }
 
-void RecordMove(CKestraneDoc& doc, CSeasonHdr& season, int country, const std::string& upper)
+void RecordMove(CKestraneDoc& doc, CWordSplitter& words, CSeasonHdr& season, int country, const std::string& upper)
 {
-    const OrderWords words = TakeCountryAndUnit(doc, upper);
+    const CUnitWords unit = TakeCountryAndUnit(words, upper);
     std::string source;
-    doc.NextWord(source, ">");
+    words.NextWord(source, ">");
     DropLastChar(source); // the '-' of "->"
     Trim(source);
     const std::optional<MapPos> sourcePos = LookupProvince(doc, source, kProvinceNotKnown);
@@ -93,28 +78,28 @@ void RecordMove(CKestraneDoc& doc, CSeasonHdr& season, int country, const std::s
         return;
     // Dislodged wins over a bounce: the unit is gone from its province.
     if (Contains(upper, "DISLODGED")) {
-        season.m_dislodged.push_back(words.country + " " + words.unit + " " + source);
+        season.m_dislodged.push_back(unit.country + " " + unit.unit + " " + source);
         return;
     }
     if (Contains(upper, "BOUNCE") || Contains(upper, "NO CONVOY") || Contains(upper, "VOID")) {
-        AddUnit(doc, season, country, words.unit, source, *sourcePos);
+        AddUnit(doc, season, country, unit.unit, source, *sourcePos);
         return;
     }
 
     std::string destination;
-    doc.NextWord(destination, ">");
+    words.NextWord(destination, ">");
     EraseLastDash(destination);
     Trim(destination);
     std::optional<MapPos> destinationPos = LookupProvince(doc, destination, kDestinationNotKnown);
     if (!destinationPos)
         return;
-    if (std::optional<std::string> routeEnd = TakeRouteEnd(doc)) {
+    if (std::optional<std::string> routeEnd = TakeRouteEnd(words)) {
         destinationPos = LookupProvince(doc, *routeEnd, kDestinationNotKnown);
         if (!destinationPos)
             return;
         destination = std::move(*routeEnd);
     }
-    AddUnit(doc, season, country, words.unit, destination, *destinationPos);
+    AddUnit(doc, season, country, unit.unit, destination, *destinationPos);
 }
 
 } // namespace
@@ -132,6 +117,7 @@ void CKestraneDoc::ParseMovementResults(CReportFile& file)
     std::string raw;
     CMarkedLine line;
     std::string upper;
+    CWordSplitter words;
     while (file.ReadString(raw)) {
         PrepareLine(raw, line);
         if (Contains(line.working, "Ownership of supply centers")) {
@@ -149,8 +135,8 @@ void CKestraneDoc::ParseMovementResults(CReportFile& file)
         UpperAscii(line.working, upper);
         const OrderKind kind = Classify(upper);
         if (kind == OrderKind::Move)
-            RecordMove(*this, *season, country, upper);
+            RecordMove(*this, words, *season, country, upper);
         else if (kind != OrderKind::Proxy)
-            RecordStationary(*this, *season, country, upper, kind);
+            RecordStationary(*this, words, *season, country, upper, kind);
     }
 }

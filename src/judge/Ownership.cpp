@@ -2,6 +2,7 @@
 #include "judge/ReportFile.h"
 #include "judge/SectionParserSupport.h"
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 
 void CKestraneDoc::ParseOwnership(CReportFile& file)
 {
@@ -12,6 +13,7 @@ void CKestraneDoc::ParseOwnership(CReportFile& file)
         return;
 
     std::string line;
+    CWordSplitter words;
     while (file.ReadString(line)) {
         // The list's closing full stop becomes a blank; a full stop inside
         // an earlier name (St.) stays part of that name.
@@ -24,8 +26,8 @@ void CKestraneDoc::ParseOwnership(CReportFile& file)
             continue;
 
         std::string word;
-        NextWord(word, ":", judgeline::UpperAscii(line));
-        while (NextWord(word, ",")) {
+        words.NextWord(word, ":", judgeline::UpperAscii(line));
+        while (words.NextWord(word, ",")) {
             judgeline::Trim(word);
             if (const std::optional<MapPos> pos = LookupPosition(m_supplyCentres, word))
                 season->m_centres[size_t(country)].push_back(*pos);

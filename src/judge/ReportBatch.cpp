@@ -1,11 +1,11 @@
 #include "judge/ReportBatch.h"
 
 #include "judge/ReportImportText.h"
+#include "judge/ReportOrder.h"
 #include "judge/ReportSplit.h"
 #include "model/KestraneDoc.h"
 
 #include <algorithm>
-#include <climits>
 #include <utility>
 
 namespace {
@@ -68,7 +68,6 @@ private:
 struct CBatchPiece {
     CReportPiece piece;
     std::string origin;
-    CSeasonKey key;
 };
 
 std::vector<CBatchPiece> PiecesInGameOrder(const std::vector<CReportText>& texts)
@@ -80,13 +79,10 @@ std::vector<CBatchPiece> PiecesInGameOrder(const std::vector<CReportText>& texts
             std::string origin = text.origin;
             if (split.size() > 1)
                 origin += ", report " + std::to_string(i + 1) + " of " + std::to_string(split.size());
-            const std::string season = FiledSeasonName(split[i].text);
-            const CSeasonKey key = season.empty() ? CSeasonKey{INT_MIN, 0, 0} : SeasonKeyOf(season);
-            pieces.push_back({std::move(split[i]), std::move(origin), key});
+            pieces.push_back({std::move(split[i]), std::move(origin)});
         }
     }
-    std::stable_sort(pieces.begin(), pieces.end(),
-                     [](const CBatchPiece& a, const CBatchPiece& b) { return a.key < b.key; });
+    SortInGameOrder(pieces, [](const CBatchPiece& piece) -> const std::string& { return piece.piece.text; });
     return pieces;
 }
 

@@ -1,11 +1,11 @@
 #include "judge/ClipboardFile.h"
+#include "judge/HeaderLine.h"
 #include "judge/HistoryReply.h"
 #include "judge/ImportSnapshot.h"
 #include "judge/ReportBatch.h"
 #include "judge/ReportFile.h"
 #include "judge/ReportImportText.h"
 #include "judge/ReportJoiner.h"
-#include "judge/LineMarks.h"
 #include "judge/SectionTitles.h"
 #include "model/FileBytes.h"
 #include "model/KestraneDoc.h"
@@ -14,8 +14,6 @@
 #include <fstream>
 
 namespace fs = std::filesystem;
-using judgeline::Contains;
-using judgeline::StartsWith;
 
 namespace {
 
@@ -71,13 +69,6 @@ void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardFor
     }
 }
 
-bool IsHeaderLine(std::string_view line, bool clipboardForm)
-{
-    if (StartsWith(line, "Judge:"))
-        return true;
-    return clipboardForm ? StartsWith(line, ":: Judge:") : Contains(line, ":: Judge:");
-}
-
 using SectionParser = void (CKestraneDoc::*)(CReportFile&);
 
 SectionParser ParserFor(SectionKind kind)
@@ -92,17 +83,6 @@ SectionParser ParserFor(SectionKind kind)
 }
 
 } // namespace
-
-std::string NotJudgeMailText(const std::string& source)
-{
-    return source + " has no Judge header line (\":: Judge:\"), so it holds nothing to import.";
-}
-
-ReportOutcome ImportReportText(CKestraneDoc& doc, std::string_view text, bool clipboardForm)
-{
-    CReportFile file(JoinReportText(doc, text));
-    return doc.ImportReport(file, clipboardForm);
-}
 
 void CKestraneDoc::OnImport(const std::string& path)
 {
@@ -143,7 +123,7 @@ ReportOutcome CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
     ReportOutcome outcome = ReportOutcome::NotJudgeMail;
     std::string line;
     while (file.ReadString(line)) {
-        if (IsHeaderLine(line, clipboardForm)) {
+        if (IsJudgeHeaderLine(line, clipboardForm ? HeaderForm::Clipboard : HeaderForm::File)) {
             outcome = ParseHeaderChecked(file, line);
             if (outcome != ReportOutcome::Filed) {
                 SetModifiedFlag(wasModified || m_seasons.size() != seasonsBefore);

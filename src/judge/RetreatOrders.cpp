@@ -2,6 +2,7 @@
 #include "judge/ReportFile.h"
 #include "judge/SectionParserSupport.h"
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 
 using namespace judgeline;
 
@@ -15,6 +16,7 @@ void CKestraneDoc::ParseRetreatOrders(CReportFile& file)
         return;
 
     std::string raw;
+    CWordSplitter words;
     while (file.ReadString(raw)) {
         const CMarkedLine line = PrepareLine(raw);
         if (StartsWith(line.working, "The deadline for"))
@@ -36,15 +38,10 @@ void CKestraneDoc::ParseRetreatOrders(CReportFile& file)
         season->m_orders.push_back(line.text);
 
         const std::string upper = UpperAscii(line.working);
-        std::string countryWord;
-        std::string unitWord;
+        const CUnitWords unit = TakeCountryAndUnit(words, upper);
         std::string source;
-        NextWord(countryWord, ":", upper);
-        NextWord(unitWord, " \t");
-        NextWord(source, ">");
+        words.NextWord(source, ">");
         DropLastChar(source); // the '-' of "->"
-        Trim(countryWord);
-        Trim(unitWord);
         Trim(source);
         if (Contains(source, "DISBAND"))
             continue;
@@ -52,11 +49,11 @@ void CKestraneDoc::ParseRetreatOrders(CReportFile& file)
             continue;
 
         std::string destination;
-        NextWord(destination, "");
+        words.NextWord(destination, "");
         Trim(destination);
         const std::optional<MapPos> pos = LookupProvince(*this, destination, kDestinationNotKnown);
         if (!pos)
             continue;
-        AddUnit(*this, *season, country, unitWord, destination, *pos);
+        AddUnit(*this, *season, country, unit.unit, destination, *pos);
     }
 }

@@ -1,6 +1,7 @@
 #include "judge/SectionParserSupport.h"
 
 #include "judge/LineMarks.h"
+#include "model/WordSplitter.h"
 
 #include <algorithm>
 
@@ -14,6 +15,16 @@ int SeasonCountry(const CKestraneDoc& doc, const CSeasonHdr& season, std::string
     if (country < 0 || country >= std::min(season.m_nCountries, kMaxCountries))
         return -1;
     return country;
+}
+
+CUnitWords TakeCountryAndUnit(CWordSplitter& words, std::string_view line)
+{
+    CUnitWords unit;
+    words.NextWord(unit.country, ":", line);
+    words.NextWord(unit.unit, " \t");
+    Trim(unit.country);
+    Trim(unit.unit);
+    return unit;
 }
 
 std::optional<MapPos> LookupProvince(const CKestraneDoc& doc, const std::string& key, std::string_view prefix)

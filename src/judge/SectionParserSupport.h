@@ -2,6 +2,8 @@
 
 #include "model/KestraneDoc.h"
 
+class CWordSplitter;
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +16,16 @@ namespace judgeline {
 /// The country index of line (FindCountry), or -1 when no country name begins
 /// it or the index lies outside the lists season keeps (its m_nCountries).
 int SeasonCountry(const CKestraneDoc& doc, const CSeasonHdr& season, std::string_view line);
+
+/// The words that begin an order line: the country up to its colon and the
+/// unit kind up to a blank or tab, both trimmed.
+struct CUnitWords {
+    std::string country;
+    std::string unit;
+};
+/// Starts splitting line with words and takes its country and unit words;
+/// words then stands after the unit word.
+CUnitWords TakeCountryAndUnit(CWordSplitter& words, std::string_view line);
 
 /// The position of key in the province table; when it is not there, shows
 /// prefix + key + ",\nprovince data discarded." with the information icon.

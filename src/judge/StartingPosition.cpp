@@ -2,6 +2,7 @@
 #include "judge/ReportFile.h"
 #include "judge/SectionParserSupport.h"
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 
 void CKestraneDoc::ParseStartingPosition(CReportFile& file)
 {
@@ -10,6 +11,7 @@ void CKestraneDoc::ParseStartingPosition(CReportFile& file)
         return;
 
     std::string raw;
+    CWordSplitter words;
     while (file.ReadString(raw)) {
         const judgeline::CMarkedLine line = judgeline::PrepareLine(raw);
         if (judgeline::StartsWith(line.working, "The deadline for"))
@@ -20,18 +22,13 @@ void CKestraneDoc::ParseStartingPosition(CReportFile& file)
             continue;
         season->m_orders.push_back(line.text);
 
-        std::string countryWord;
-        std::string unitWord;
+        const judgeline::CUnitWords unit = judgeline::TakeCountryAndUnit(words, judgeline::UpperAscii(line.working));
         std::string province;
-        NextWord(countryWord, ":", judgeline::UpperAscii(line.working));
-        NextWord(unitWord, " \t");
-        NextWord(province, "");
-        judgeline::Trim(countryWord);
-        judgeline::Trim(unitWord);
+        words.NextWord(province, "");
         judgeline::Trim(province);
 
         // An unknown province keeps the line in the order text but adds no unit.
         if (const std::optional<MapPos> pos = judgeline::LookupProvince(*this, province, judgeline::kProvinceNotKnown))
-            judgeline::AddUnit(*this, *season, country, unitWord, province, *pos);
+            judgeline::AddUnit(*this, *season, country, unit.unit, province, *pos);
     }
 }

@@ -1,5 +1,7 @@
 #include "model/KestraneDoc.h"
 
+#include <algorithm>
+
 CKestraneDoc::CKestraneDoc(IAppServices& services)
     : m_posCurrent(m_seasons.end()), m_pServices(&services)
 {
@@ -56,4 +58,44 @@ std::optional<CUnitList::iterator> CKestraneDoc::FindUnit(CUnitList& list, const
         if (it->m_strProvince == key)
             return it;
     return std::nullopt;
+}
+
+namespace {
+
+char UpperAscii(char c)
+{
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+// True when line, upper-cased, begins with name: a country name is matched
+// without copying the whole line.
+bool StartsWithUpper(std::string_view line, std::string_view name)
+{
+    if (line.size() < name.size())
+        return false;
+    for (size_t i = 0; i < name.size(); ++i)
+        if (UpperAscii(line[i]) != name[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+int CKestraneDoc::FindCountry(std::string_view line) const
+{
+    if (line.empty())
+        return -1;
+    const size_t countries = std::min<size_t>({m_countries.size(), size_t(std::max(m_nCountries, 0)),
+                                               size_t(kMaxCountries)});
+    for (size_t i = 0; i < countries; ++i) {
+        const std::string& name = m_countries[i].m_strName;
+        if (!name.empty() && StartsWithUpper(line, name))
+            return int(i);
+    }
+    return -1;
+}
+
+std::optional<MapPos> CKestraneDoc::LookupPosition(const CPositionMap& table, const std::string& key)
+{
+    return table.Lookup(key);
 }

@@ -85,12 +85,7 @@ public:
     bool OnUpdateLatestSeason() const;
     bool OnUpdateRemoveSeason() const;
 
-    // --- Name recognition (judge/NameRecognition.cpp) -------------------
-    /// Starts splitting line (normalised into the document's word buffer) and
-    /// takes its first word. Returns false and an empty word when none is left.
-    bool NextWord(std::string& word, std::string_view separators, std::string_view line);
-    /// Takes the next word of the line given last.
-    bool NextWord(std::string& word, std::string_view separators);
+    // --- Name recognition (KestraneDoc.cpp; words: model/WordSplitter.h) -
     /// Index of the first country whose name begins the upper-cased line, or -1.
     /// Never an index at or above m_nCountries or 99; an empty name never matches.
     int FindCountry(std::string_view line) const;
@@ -173,9 +168,4 @@ public:
 
 private:
     IAppServices* m_pServices; // never null
-
-    // The word splitter's buffer: the normalised copy of the line given last.
-    std::string m_tokenBuf;
-    size_t m_tokenPos = 0;
-    bool m_bTokenLine = false;
 };

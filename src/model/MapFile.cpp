@@ -1,5 +1,6 @@
 #include "model/InstallPath.h"
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 
 #include <algorithm>
 #include <climits>
@@ -76,6 +77,7 @@ bool CKestraneDoc::ReadMapFile()
 
     std::string line;
     std::string word;
+    CWordSplitter words;
     bool firstLine = true;
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -90,12 +92,12 @@ bool CKestraneDoc::ReadMapFile()
                 c = char(c - 'a' + 'A');
 
         if (StartsWith(line, "MAP:")) {
-            NextWord(word, " \t:", line);
-            NextWord(word, " \t");
+            words.NextWord(word, " \t:", line);
+            words.NextWord(word, " \t");
             m_strImagePath = "Maps\\" + DropEnds(Trim(word));
         } else if (StartsWith(line, "COUNTRYCOUNT:")) {
-            NextWord(word, " \t:", line);
-            NextWord(word, " \t");
+            words.NextWord(word, " \t:", line);
+            words.NextWord(word, " \t");
             m_nCountries = DecimalValue(word);
             if (m_nCountries > kMaxCountries) {
                 Services().ShowMessage(TooManyCountries(), MessageIcon::None);
@@ -103,14 +105,14 @@ bool CKestraneDoc::ReadMapFile()
                 return false;
             }
         } else if (StartsWith(line, "COUNTRY:")) {
-            NextWord(word, ":", line);
-            NextWord(word, ",");
+            words.NextWord(word, ":", line);
+            words.NextWord(word, ",");
             const std::string name = Trim(word);
-            NextWord(word, " \t,");
+            words.NextWord(word, " \t,");
             const int32_t red = DecimalValue(word);
-            NextWord(word, " \t,");
+            words.NextWord(word, " \t,");
             const int32_t green = DecimalValue(word);
-            NextWord(word, " \t");
+            words.NextWord(word, " \t");
             const int32_t blue = DecimalValue(word);
             if (m_countries.size() >= size_t(kMaxCountries)) {
                 Services().ShowMessage(TooManyCountries(), MessageIcon::None);
@@ -120,12 +122,12 @@ bool CKestraneDoc::ReadMapFile()
             m_countries.emplace_back(name, red, green, blue);
         } else if (StartsWith(line, "PROV:") || StartsWith(line, "SUPPLY:")) {
             const bool supply = line[0] == 'S';
-            NextWord(word, ":", line);
-            NextWord(word, ",");
+            words.NextWord(word, ":", line);
+            words.NextWord(word, ",");
             const std::string key = DropEnds(Trim(word));
-            NextWord(word, " \t,");
+            words.NextWord(word, " \t,");
             const int32_t x = DecimalValue(word);
-            NextWord(word, " \t,");
+            words.NextWord(word, " \t,");
             const int32_t y = DecimalValue(word);
             if (supply) {
                 m_supplyCentres.SetAt(key, MapPos{x, y});
@@ -134,8 +136,8 @@ bool CKestraneDoc::ReadMapFile()
                 m_provinces.SetAt(key, MapPos{x, y});
             }
         } else if (StartsWith(line, "SCRADIUS:")) {
-            NextWord(word, ":", line);
-            NextWord(word, " \t");
+            words.NextWord(word, ":", line);
+            words.NextWord(word, " \t");
             m_nSCRadius = DecimalValue(word);
         }
     }

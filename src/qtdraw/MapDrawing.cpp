@@ -22,7 +22,7 @@ std::vector<uint32_t> CountryColours(const CKestraneDoc& doc)
     return colours;
 }
 
-COverlayShapes SeasonOverlayShapes(CKestraneDoc& doc, const COverlayTransform& transform)
+COverlayShapes SeasonOverlayShapes(const CKestraneDoc& doc, const COverlayTransform& transform)
 {
     const CSeasonHdr* season = doc.GetCurrentSeason();
     if (!season)
@@ -33,7 +33,7 @@ COverlayShapes SeasonOverlayShapes(CKestraneDoc& doc, const COverlayTransform& t
 namespace {
 
 // The orders over a picture whose from rectangle was drawn into to.
-void PaintOrdersOver(QPainter& painter, const QRect& to, const QRect& from, CKestraneDoc& doc)
+void PaintOrdersOver(QPainter& painter, const QRect& to, const QRect& from, const CKestraneDoc& doc)
 {
     if (from.isEmpty())
         return;
@@ -56,7 +56,7 @@ bool ScalesSmoothly(const CMapDrawOptions& options, const QRect& to, const QRect
 } // namespace
 
 void DrawComposedMap(QPainter& painter, const QRect& to, const CRgbImage& picture, const QRect& from,
-                     CKestraneDoc& doc, const CMapDrawOptions& options, CSmoothZoomCache* cache)
+                     const CKestraneDoc& doc, const CMapDrawOptions& options, CSmoothZoomCache* cache)
 {
     if (ScalesSmoothly(options, to, from, QSize(picture.Width(), picture.Height()))) {
         if (cache) {
@@ -76,8 +76,8 @@ void DrawComposedMap(QPainter& painter, const QRect& to, const CRgbImage& pictur
         PaintOrdersOver(painter, to, from, doc);
 }
 
-void DrawComposedMap(QPainter& painter, const QRect& to, const QImage& picture, const QRect& from, CKestraneDoc& doc,
-                     const CMapDrawOptions& options)
+void DrawComposedMap(QPainter& painter, const QRect& to, const QImage& picture, const QRect& from,
+                     const CKestraneDoc& doc, const CMapDrawOptions& options)
 {
     if (ScalesSmoothly(options, to, from, picture.size())) {
         const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
@@ -99,7 +99,7 @@ void DrawComposedMap(QPainter& painter, const QRect& to, const QImage& picture, 
         PaintOrdersOver(painter, to, from, doc);
 }
 
-QImage RenderMapPicture(CKestraneDoc& doc, const CDisplaySettings& settings, QSize size,
+QImage RenderMapPicture(const CKestraneDoc& doc, const CDisplaySettings& settings, QSize size,
                         const CMapDrawOptions& options, const CRenderOptions& render, int dpiY)
 {
     const CRgbImage picture = ComposeSeason(doc, settings, dpiY, render);

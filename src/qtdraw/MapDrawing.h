@@ -27,7 +27,7 @@ std::vector<uint32_t> CountryColours(const CKestraneDoc& doc);
 
 /// The orders of the season on show laid out for a picture placed by
 /// transform; none when no season is on show.
-COverlayShapes SeasonOverlayShapes(CKestraneDoc& doc, const COverlayTransform& transform);
+COverlayShapes SeasonOverlayShapes(const CKestraneDoc& doc, const COverlayTransform& transform);
 
 /// Copies the from rectangle of the composed picture into to on painter, as
 /// the map view does: by nearest pixel, or, with options.smooth and a size
@@ -35,15 +35,15 @@ COverlayShapes SeasonOverlayShapes(CKestraneDoc& doc, const COverlayTransform& t
 /// bare board between seasons). Then, with options.orders, the orders of the
 /// season on show are drawn over it at the target's own resolution.
 void DrawComposedMap(QPainter& painter, const QRect& to, const CRgbImage& picture, const QRect& from,
-                     CKestraneDoc& doc, const CMapDrawOptions& options, CSmoothZoomCache* cache = nullptr);
+                     const CKestraneDoc& doc, const CMapDrawOptions& options, CSmoothZoomCache* cache = nullptr);
 
 /// The same for a composed picture already held as a QImage (a printed map
 /// keeps its own copy of the pixels).
-void DrawComposedMap(QPainter& painter, const QRect& to, const QImage& picture, const QRect& from, CKestraneDoc& doc,
-                     const CMapDrawOptions& options);
+void DrawComposedMap(QPainter& painter, const QRect& to, const QImage& picture, const QRect& from,
+                     const CKestraneDoc& doc, const CMapDrawOptions& options);
 
 /// A finished picture of the season on show: composed with settings'
 /// initials and centres, at width x height (0 x 0: the board's own size),
 /// drawn with options. dpiY sizes the initials.
-QImage RenderMapPicture(CKestraneDoc& doc, const CDisplaySettings& settings, QSize size,
+QImage RenderMapPicture(const CKestraneDoc& doc, const CDisplaySettings& settings, QSize size,
                         const CMapDrawOptions& options, const CRenderOptions& render = {}, int dpiY = 96);

@@ -4,6 +4,7 @@
 #include "judge/OrderKind.h"
 #include "judge/SectionParserSupport.h"
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 
 #include <array>
 #include <span>
@@ -40,8 +41,9 @@ bool IsUnitWord(const CKestraneDoc& doc, const std::string& word)
 // must be in the province table, or the whole line is left out.
 class CLineReader {
 public:
-    CLineReader(CKestraneDoc& doc, const CSeasonHdr& season, COrderOverlay& overlay, const std::string& text)
-        : m_doc(doc), m_overlay(overlay), m_text(text)
+    CLineReader(const CKestraneDoc& doc, CWordSplitter& words, const CSeasonHdr& season, COrderOverlay& overlay,
+                const std::string& text)
+        : m_doc(doc), m_words(words), m_overlay(overlay), m_text(text)
     {
         m_working = PrepareLine(text).working;
         m_upper = UpperAscii(m_working);
@@ -50,7 +52,9 @@ public:
 
     int Country() const { return m_country; }
     const std::string& Upper() const { return m_upper; }
-    CKestraneDoc& Doc() { return m_doc; }
+    const CKestraneDoc& Doc() const { return m_doc; }
+    /// The splitter the line's words are taken with.
+    CWordSplitter& Words() { return m_words; }
 
     COverlayMark NewMark(OverlayMarkKind kind, const std::string& unitWord) const
     {
@@ -86,7 +90,8 @@ public:
     void LeaveOut() { m_overlay.unplaced.push_back(m_text); }
 
 private:
-    CKestraneDoc& m_doc;
+    const CKestraneDoc& m_doc;
+    CWordSplitter& m_words;
     COrderOverlay& m_overlay;
     const std::string& m_text;
     std::string m_working;
@@ -96,21 +101,6 @@ private:
 
 // ---- Movement -----------------------------------------------------------
 
-struct CUnitWords {
-    std::string country;
-    std::string unit;
-};
-
-CUnitWords TakeCountryAndUnit(CKestraneDoc& doc, const std::string& line)
-{
-    CUnitWords words;
-    doc.NextWord(words.country, ":", line);
-    doc.NextWord(words.unit, " \t");
-    Trim(words.country);
-    Trim(words.unit);
-    return words;
-}
-
 // The unit an order refers to after its keyword: "[Russian] Fleet Sevastopol
 // [-> Black Sea]". Returns its province and, for a move, the destination.
 struct CNamedUnit {
@@ -119,22 +109,22 @@ struct CNamedUnit {
     bool ok = false;
 };
 
-CNamedUnit TakeNamedUnit(CKestraneDoc& doc, const std::string& rest)
+CNamedUnit TakeNamedUnit(const CKestraneDoc& doc, CWordSplitter& words, const std::string& rest)
 {
     CNamedUnit named;
     std::string word;
-    if (!doc.NextWord(word, " \t", rest))
+    if (!words.NextWord(word, " \t", rest))
         return named;
     // A foreign unit carries its country's adjective first.
-    if (!IsUnitWord(doc, word) && (!doc.NextWord(word, " \t") || !IsUnitWord(doc, word)))
+    if (!IsUnitWord(doc, word) && (!words.NextWord(word, " \t") || !IsUnitWord(doc, word)))
         return named;
     std::string piece;
-    if (!doc.NextWord(piece, ">"))
+    if (!words.NextWord(piece, ">"))
         return named;
     TrimRight(piece);
     if (!piece.empty() && piece.back() == '-') {
         EraseLastDash(piece);
-        doc.NextWord(named.destination, ">");
+        words.NextWord(named.destination, ">");
         named.destination = WithoutNotes(named.destination);
         if (named.destination.empty())
             return named;
@@ -146,25 +136,25 @@ CNamedUnit TakeNamedUnit(CKestraneDoc& doc, const std::string& rest)
 
 void ReadMoveLine(CLineReader& line)
 {
-    CKestraneDoc& doc = line.Doc();
+    CWordSplitter& words = line.Words();
     const std::string& upper = line.Upper();
     // A unit listed without an arrow (the game's starting position) stands
     // where it is: nothing to draw.
     if (upper.find('>') == std::string::npos)
         return;
-    const CUnitWords words = TakeCountryAndUnit(doc, upper);
+    const CUnitWords unit = TakeCountryAndUnit(words, upper);
     std::string source;
-    doc.NextWord(source, ">");
+    words.NextWord(source, ">");
     DropLastChar(source); // the '-' of "->"
     Trim(source);
     std::vector<std::string> pieces;
     std::string piece;
-    while (doc.NextWord(piece, ">")) {
+    while (words.NextWord(piece, ">")) {
         EraseLastDash(piece);
         pieces.push_back(WithoutNotes(piece));
     }
 
-    COverlayMark move = line.NewMark(OverlayMarkKind::Move, words.unit);
+    COverlayMark move = line.NewMark(OverlayMarkKind::Move, unit.unit);
     const bool dislodged = Contains(upper, "DISLODGED");
     move.failed = dislodged || Contains(upper, "BOUNCE") || Contains(upper, "NO CONVOY") || Contains(upper, "VOID");
     bool placed = !pieces.empty() && line.Place(move, source);
@@ -173,7 +163,7 @@ void ReadMoveLine(CLineReader& line)
 
     std::vector<COverlayMark> marks{move};
     if (dislodged && placed) {
-        COverlayMark gone = line.NewMark(OverlayMarkKind::Dislodged, words.unit);
+        COverlayMark gone = line.NewMark(OverlayMarkKind::Dislodged, unit.unit);
         placed = line.Place(gone, source);
         marks.push_back(gone);
     }
@@ -182,13 +172,13 @@ void ReadMoveLine(CLineReader& line)
 
 void ReadStationaryLine(CLineReader& line, OrderKind kind)
 {
-    CKestraneDoc& doc = line.Doc();
+    CWordSplitter& words = line.Words();
     const std::string& upper = line.Upper();
     const size_t keywordAt = upper.find(CutKeyword(kind));
     const std::string cut = upper.substr(0, keywordAt);
-    const CUnitWords words = TakeCountryAndUnit(doc, cut);
+    const CUnitWords unit = TakeCountryAndUnit(words, cut);
     std::string province;
-    doc.NextWord(province, "");
+    words.NextWord(province, "");
     Trim(province);
     if (kind == OrderKind::Unordered)
         DropLastChar(province); // the comma before "No Order Processed"
@@ -196,11 +186,11 @@ void ReadStationaryLine(CLineReader& line, OrderKind kind)
     const OverlayMarkKind markKind = kind == OrderKind::Support  ? OverlayMarkKind::Support
                                      : kind == OrderKind::Convoy ? OverlayMarkKind::Convoy
                                                                  : OverlayMarkKind::Hold;
-    COverlayMark mark = line.NewMark(markKind, words.unit);
+    COverlayMark mark = line.NewMark(markKind, unit.unit);
     bool placed = line.Place(mark, province);
     if (placed && (kind == OrderKind::Support || kind == OrderKind::Convoy)) {
         const std::string rest = upper.substr(keywordAt + CutKeyword(kind).size());
-        const CNamedUnit named = TakeNamedUnit(doc, rest);
+        const CNamedUnit named = TakeNamedUnit(line.Doc(), words, rest);
         placed = named.ok && line.Place(mark, named.province) &&
                  (named.destination.empty() || line.Place(mark, named.destination));
         // A convoy always names the convoyed army's move.
@@ -209,7 +199,7 @@ void ReadStationaryLine(CLineReader& line, OrderKind kind)
     }
     std::vector<COverlayMark> marks{mark};
     if (placed && Contains(upper, "DISLODGED")) {
-        COverlayMark gone = line.NewMark(OverlayMarkKind::Dislodged, words.unit);
+        COverlayMark gone = line.NewMark(OverlayMarkKind::Dislodged, unit.unit);
         line.Place(gone, province);
         marks.push_back(gone);
     }
@@ -231,32 +221,32 @@ void ReadMovementLine(CLineReader& line)
 
 void ReadRetreatLine(CLineReader& line)
 {
-    CKestraneDoc& doc = line.Doc();
+    CWordSplitter& words = line.Words();
     const std::string& upper = line.Upper();
-    const CUnitWords words = TakeCountryAndUnit(doc, upper);
+    const CUnitWords unit = TakeCountryAndUnit(words, upper);
     std::string source;
-    doc.NextWord(source, ">");
+    words.NextWord(source, ">");
     DropLastChar(source);
     Trim(source);
 
     if (const size_t at = source.find("DISBAND"); at != std::string::npos) {
         source.erase(at);
         Trim(source);
-        COverlayMark disband = line.NewMark(OverlayMarkKind::Disband, words.unit);
+        COverlayMark disband = line.NewMark(OverlayMarkKind::Disband, unit.unit);
         line.Finish({disband}, line.Place(disband, source));
         return;
     }
     std::string destination;
-    doc.NextWord(destination, "");
+    words.NextWord(destination, "");
     destination = WithoutNotes(destination);
 
-    COverlayMark retreat = line.NewMark(OverlayMarkKind::Retreat, words.unit);
+    COverlayMark retreat = line.NewMark(OverlayMarkKind::Retreat, unit.unit);
     retreat.failed = Contains(upper, "BOUNCE") || Contains(upper, "DESTROYED");
     bool placed = line.Place(retreat, source) && line.Place(retreat, destination);
     std::vector<COverlayMark> marks{retreat};
     if (placed && retreat.failed) {
         // The unit whose retreat bounced is destroyed where it stood.
-        COverlayMark destroyed = line.NewMark(OverlayMarkKind::Disband, words.unit);
+        COverlayMark destroyed = line.NewMark(OverlayMarkKind::Disband, unit.unit);
         line.Place(destroyed, source);
         marks.push_back(destroyed);
     }
@@ -278,22 +268,22 @@ bool IsOneOf(const std::string& word, std::span<const std::string_view> words)
 
 void ReadAdjustmentLine(CLineReader& line)
 {
-    CKestraneDoc& doc = line.Doc();
+    CWordSplitter& words = line.Words();
     const std::string& upper = line.Upper();
     if (Contains(upper, "UNUSABLE") || Contains(upper, "PENDING") || Contains(upper, "WAIVED"))
         return;
     std::string word;
     std::string verb;
     std::string unit;
-    doc.NextWord(word, ": \t", upper);
-    doc.NextWord(verb, " \t");
+    words.NextWord(word, ": \t", upper);
+    words.NextWord(verb, " \t");
     if (verb == "DEFAULTS,")
-        doc.NextWord(verb, " \t");
-    doc.NextWord(word, " \t"); // article
-    doc.NextWord(unit, " \t");
-    doc.NextWord(word, " :\t,"); // preposition
+        words.NextWord(verb, " \t");
+    words.NextWord(word, " \t"); // article
+    words.NextWord(unit, " \t");
+    words.NextWord(word, " :\t,"); // preposition
     std::string province;
-    doc.NextWord(province, "");
+    words.NextWord(province, "");
     TrimRight(province);
     if (province.starts_with("THE "))
         province.erase(0, 4);
@@ -313,12 +303,14 @@ void ReadAdjustmentLine(CLineReader& line)
 
 } // namespace
 
-COrderOverlay BuildOrderOverlay(CKestraneDoc& doc, const CSeasonHdr& season)
+COrderOverlay BuildOrderOverlay(const CKestraneDoc& doc, const CSeasonHdr& season)
 {
     COrderOverlay overlay;
+    // One splitter for every line: its buffer is reused, as the parsers reuse theirs.
+    CWordSplitter words;
     const char phase = season.m_strSeason.empty() ? 'M' : season.m_strSeason.back();
     for (const std::string& text : season.m_orders) {
-        CLineReader line(doc, season, overlay, text);
+        CLineReader line(doc, words, season, overlay, text);
         if (line.Country() < 0) {
             // Only a retreat's "bounce, destroyed" line is kept without a
             // country; without one its unit has no colour and no owner.

@@ -49,10 +49,8 @@ struct COrderOverlay {
 };
 
 /// Reads the stored order lines of season with the parsers' own word rules
-/// (the shared word splitter, coast folding, the province table) and turns
-/// them into marks. The kind of season comes from the last letter of its
-/// name: M movement, R retreats, B adjustments. A line whose provinces are
-/// not all in the province table is left out and listed in unplaced, never
-/// guessed. The document's word splitter is used, hence the non-const doc;
-/// nothing of the game is changed.
-COrderOverlay BuildOrderOverlay(CKestraneDoc& doc, const CSeasonHdr& season);
+/// (their word splitter, coast folding, the province table) and turns them
+/// into marks. The kind of season comes from the last letter of its name:
+/// M movement, R retreats, B adjustments. A line whose provinces are not all
+/// in the province table is left out and listed in unplaced, never guessed.
+COrderOverlay BuildOrderOverlay(const CKestraneDoc& doc, const CSeasonHdr& season);

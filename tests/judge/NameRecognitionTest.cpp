@@ -1,4 +1,5 @@
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 #include "support/RecordingServices.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +19,14 @@ protected:
     {
         std::vector<std::string> words;
         std::string word;
-        for (bool ok = doc.NextWord(word, separators, line); ok; ok = doc.NextWord(word, separators))
+        for (bool ok = splitter.NextWord(word, separators, line); ok; ok = splitter.NextWord(word, separators))
             words.push_back(word);
         return words;
     }
 
     CRecordingServices services;
     CKestraneDoc doc{services};
+    CWordSplitter splitter;
 };
 
 std::string Trim(const std::string& s)
@@ -40,14 +42,14 @@ TEST_F(NameRecognition, StartingPositionLineGivesCountryUnitAndCoastKey)
     std::string line = "RUSSIA: FLEET ST PETERSBURG (SOUTH COAST).";
     line[line.rfind('.')] = char(0xFF);
     std::string country, unit, province;
-    ASSERT_TRUE(doc.NextWord(country, ":", line));
-    ASSERT_TRUE(doc.NextWord(unit, " \t"));
-    ASSERT_TRUE(doc.NextWord(province, ""));
+    ASSERT_TRUE(splitter.NextWord(country, ":", line));
+    ASSERT_TRUE(splitter.NextWord(unit, " \t"));
+    ASSERT_TRUE(splitter.NextWord(province, ""));
     EXPECT_EQ(country, "RUSSIA");
     EXPECT_EQ(unit, "FLEET");
     EXPECT_EQ(Trim(province), "ST PETERSBURGSC");
     std::string rest;
-    EXPECT_FALSE(doc.NextWord(rest, ""));
+    EXPECT_FALSE(splitter.NextWord(rest, ""));
     EXPECT_EQ(rest, "");
 }
 
@@ -80,7 +82,7 @@ TEST_F(NameRecognition, CoastNotationsAreFoldedInPlace)
     };
     for (const auto& c : cases) {
         std::string word;
-        doc.NextWord(word, "", c.line);
+        splitter.NextWord(word, "", c.line);
         EXPECT_EQ(word, c.expected) << c.name;
     }
 }
@@ -88,13 +90,13 @@ TEST_F(NameRecognition, CoastNotationsAreFoldedInPlace)
 TEST_F(NameRecognition, SeparatorSetsApplyPerCallAndRunsAreSkipped)
 {
     std::string word;
-    ASSERT_TRUE(doc.NextWord(word, " :\t,", ":: Judge: ABCD  Game: alpha"));
+    ASSERT_TRUE(splitter.NextWord(word, " :\t,", ":: Judge: ABCD  Game: alpha"));
     EXPECT_EQ(word, "Judge");
-    ASSERT_TRUE(doc.NextWord(word, " :\t,"));
+    ASSERT_TRUE(splitter.NextWord(word, " :\t,"));
     EXPECT_EQ(word, "ABCD");
-    ASSERT_TRUE(doc.NextWord(word, ""));
+    ASSERT_TRUE(splitter.NextWord(word, ""));
     EXPECT_EQ(word, " Game: alpha");
-    EXPECT_FALSE(doc.NextWord(word, ""));
+    EXPECT_FALSE(splitter.NextWord(word, ""));
 
     EXPECT_EQ(Words("A, B ,,C", ","), (std::vector<std::string>{"A", " B ", "C"}));
     EXPECT_EQ(Words("  ", " "), std::vector<std::string>{});
@@ -114,7 +116,7 @@ TEST_F(NameRecognition, InnerBlanksStayInKeys)
 TEST_F(NameRecognition, NoLineGivenYieldsNothing)
 {
     std::string word = "stale";
-    EXPECT_FALSE(doc.NextWord(word, " "));
+    EXPECT_FALSE(splitter.NextWord(word, " "));
     EXPECT_EQ(word, "");
 }
 

@@ -1,3 +1,5 @@
+#include "judge/HeaderLine.h"
+#include "judge/ReportOrder.h"
 #include "judge/ReportSplit.h"
 
 #include <gtest/gtest.h>

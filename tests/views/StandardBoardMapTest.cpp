@@ -1,4 +1,5 @@
 #include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 #include "support/RecordingServices.h"
 
 #include <gtest/gtest.h>
@@ -144,9 +145,10 @@ TEST_P(StandardBoardReportText, NamesAKeyOfTheMap)
     if (const size_t stop = line.rfind('.'); stop != std::string::npos)
         line[stop] = char(0xFF);
     std::string word;
-    ASSERT_TRUE(doc.NextWord(word, ":", line));
-    ASSERT_TRUE(doc.NextWord(word, " \t"));
-    ASSERT_TRUE(doc.NextWord(word, ""));
+    CWordSplitter splitter;
+    ASSERT_TRUE(splitter.NextWord(word, ":", line));
+    ASSERT_TRUE(splitter.NextWord(word, " \t"));
+    ASSERT_TRUE(splitter.NextWord(word, ""));
     const size_t first = word.find_first_not_of(" \t");
     const size_t last = word.find_last_not_of(" \t");
     ASSERT_NE(first, std::string::npos);

@@ -1,4 +1,4 @@
-#include "model/KestraneDoc.h"
+#include "model/WordSplitter.h"
 
 #include <array>
 #include <cstring>
@@ -50,26 +50,9 @@ void FoldCoastNotations(std::string& buffer)
     }
 }
 
-char UpperAscii(char c)
-{
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
-
-// True when line, upper-cased, begins with name: a country name is matched
-// without copying the whole line.
-bool StartsWithUpper(std::string_view line, std::string_view name)
-{
-    if (line.size() < name.size())
-        return false;
-    for (size_t i = 0; i < name.size(); ++i)
-        if (UpperAscii(line[i]) != name[i])
-            return false;
-    return true;
-}
-
 } // namespace
 
-bool CKestraneDoc::NextWord(std::string& word, std::string_view separators, std::string_view line)
+bool CWordSplitter::NextWord(std::string& word, std::string_view separators, std::string_view line)
 {
     // The line is a C string to the splitter: it ends at a NUL byte.
     m_tokenBuf.assign(line.substr(0, line.find('\0')));
@@ -82,7 +65,7 @@ bool CKestraneDoc::NextWord(std::string& word, std::string_view separators, std:
     return NextWord(word, separators);
 }
 
-bool CKestraneDoc::NextWord(std::string& word, std::string_view separators)
+bool CWordSplitter::NextWord(std::string& word, std::string_view separators)
 {
     word.clear();
     if (!m_bTokenLine)
@@ -106,23 +89,4 @@ bool CKestraneDoc::NextWord(std::string& word, std::string_view separators)
     // The separator that ended the word is consumed.
     m_tokenPos = end < m_tokenBuf.size() ? end + 1 : end;
     return true;
-}
-
-int CKestraneDoc::FindCountry(std::string_view line) const
-{
-    if (line.empty())
-        return -1;
-    const size_t countries = std::min<size_t>({m_countries.size(), size_t(std::max(m_nCountries, 0)),
-                                               size_t(kMaxCountries)});
-    for (size_t i = 0; i < countries; ++i) {
-        const std::string& name = m_countries[i].m_strName;
-        if (!name.empty() && StartsWithUpper(line, name))
-            return int(i);
-    }
-    return -1;
-}
-
-std::optional<MapPos> CKestraneDoc::LookupPosition(const CPositionMap& table, const std::string& key)
-{
-    return table.Lookup(key);
 }
