@@ -43,7 +43,7 @@ must_run("cmake --install" COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix 
 
 set(DATA ${DATADIR}/kestrane)
 must_exist(${BINDIR}/kestrane ${BINDIR}/kestrane-cli
-  ${DATA}/Maps/Standard.map ${DATA}/Maps/STANDARD.BMP ${DATA}/samples/3-F1901M-movement.txt ${DATA}/docs/index.html
+  ${DATA}/Maps/Standard.map ${DATA}/Maps/Standard.geo ${DATA}/Maps/STANDARD.BMP ${DATA}/samples/3-F1901M-movement.txt ${DATA}/docs/index.html
   ${DATADIR}/applications/org.kestrane.Kestrane.desktop ${DATADIR}/mime/packages/kestrane.xml
   ${DATADIR}/metainfo/org.kestrane.Kestrane.metainfo.xml
   ${MANDIR}/man1/kestrane-cli.1 ${MANDIR}/man1/kestrane.1

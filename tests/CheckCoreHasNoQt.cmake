@@ -1,5 +1,5 @@
 # Fails when a file of the core library includes a Qt header.
-file(GLOB_RECURSE core_files ${ROOT}/src/model/* ${ROOT}/src/judge/* ${ROOT}/src/views/* ${ROOT}/src/mail/* ${ROOT}/src/watch/*)
+file(GLOB_RECURSE core_files ${ROOT}/src/model/* ${ROOT}/src/judge/* ${ROOT}/src/views/* ${ROOT}/src/mail/* ${ROOT}/src/watch/* ${ROOT}/src/orders/*)
 set(offenders "")
 foreach(f IN LISTS core_files)
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt)")

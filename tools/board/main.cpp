@@ -3,11 +3,12 @@
 //
 //   board-generator <output folder>
 //
-// Writes STANDARD.BMP and Standard.map there. Exits with 1, after listing
+// Writes STANDARD.BMP, Standard.map and Standard.geo there. Exits with 1, after listing
 // them, when the data has problems (provinces that leak into one another,
 // seeds on a border, items that do not fit in their province).
 #include "BmpFile.h"
 #include "BoardPainter.h"
+#include "GeographyDefinition.h"
 #include "Layout.h"
 #include "MapDefinition.h"
 #include "Palette.h"
@@ -54,14 +55,19 @@ int main(int argc, char** argv)
 
     const std::string bmp = board::EncodeBmp8(projection.Width(), projection.Height(), pixels,
                                               board::BoardPalette(), board::kColourCount);
+    std::vector<std::string> problems;
+    const std::string geography = board::WriteGeographyDefinition(layout, problems);
     const bool written = WriteFile(folder / kPictureName, bmp) &&
-                         WriteFile(folder / "Standard.map", board::WriteMapDefinition(layout, kPictureName));
+                         WriteFile(folder / "Standard.map", board::WriteMapDefinition(layout, kPictureName)) &&
+                         WriteFile(folder / "Standard.geo", geography);
 
     for (const std::string& p : regions.problems)
         std::cerr << "board-generator: " << p << "\n";
     for (const std::string& p : layout.problems)
         std::cerr << "board-generator: " << p << "\n";
+    for (const std::string& p : problems)
+        std::cerr << "board-generator: " << p << "\n";
     if (!written)
         return 1;
-    return regions.problems.empty() && layout.problems.empty() ? 0 : 1;
+    return regions.problems.empty() && layout.problems.empty() && problems.empty() ? 0 : 1;
 }
