@@ -11,6 +11,7 @@ using Times = CRatioReporter::Times;
 constexpr double kComposeGoal = 1.2;
 constexpr double kZoomed4KGoal = 0.016;   // one frame at 60 Hz
 constexpr double kAnimationGoal = 5.0;     // seconds for 100 seasons
+constexpr double kOrdersGoal = 0.016;      // a click's places and the set's check within one frame
 constexpr double kMailsPerYear = 5;
 // Full walks of the season list while year N's five mails are filed: one
 // duplicate check for each movement; for each retreat and the adjustment
@@ -158,4 +159,15 @@ void CRatioReporter::PrintRatios(std::ostream& out) const
     Row(out, "Import Mailbox, 100-year mbox, per mail", Scaled(Find("BM_ImportMailbox100Years"), 1 / kCenturyMails),
         kUs);
     Row(out, "  of which reading the mbox", Scaled(Find("BM_ReadMailbox100Years"), 1 / kCenturyMails), kUs);
+
+    // Orders on the map: a click's places and the check of the set it changes.
+    const auto reach = Find("BM_ReachableForClick");
+    const auto check = Find("BM_CheckFullOrderSet");
+    Row(out, "ReachableForClick", reach, kUs);
+    Row(out, "CheckFullOrderSet (34 orders)", check, kUs);
+    std::optional<Times> both;
+    if (reach && check)
+        both = Times{reach->real + check->real, reach->cpu + check->cpu};
+    Row(out, "  together", both, kMs,
+        both ? std::string("goal < 16 ms: ") + (both->real < kOrdersGoal ? "PASS" : "FAIL") : std::string());
 }

@@ -1,6 +1,6 @@
 // Writes the fuzz targets' starting corpora below the folder given:
 // archive/ (saved games), dib/ (bitmaps of every kind the loader draws),
-// mapfile/ (map definitions) and import/ (Judge reports, each prefixed with
+// mapfile/ (map definitions), orders/ (order lines) and import/ (Judge reports, each prefixed with
 // the byte that chooses the import form). Sample reports and the bundled
 // map are read from the source tree; mailbox/ holds those reports wrapped
 // as mail programs keep them (each transfer encoding, multipart, forwarded,
@@ -190,6 +190,26 @@ void WriteMailboxes(const fs::path& out, const fs::path& source)
 
 } // namespace
 
+// Order lines in the forms players write, one set per phase; the first byte
+// chooses the phase (movement, retreat, adjustment) and the power.
+void WriteOrderLines(const fs::path& out)
+{
+    const struct {
+        char phase;
+        const char* lines;
+    } sets[] = {
+        {0, "A Vie-Tri\nF Tri S A Vie - Tri\narmy budapest hold\nA Vie-Bud please\nF Tri to Alb; A Bud-Ser"},
+        {3, "F Lon-Nth\nA Lvp-Edi\nF Edi C A Lvp-Nwy\nA Lvp-Nth-Nwy\nfleet london move english channel."},
+        {15, "F StP/sc-Bot\nA Mos S A War-Ukr\nF Sev-Bla\nA War - Gal\nF StP(sc) H"},
+        {1, "A Vie-Boh\nA Vie disband\nArmy Vienna -> Galicia\nA Vie R Boh"},
+        {2, "Build A Vie\nB F Tri\nwaive\nBuild A Ser\nbuild army trieste."},
+        {20, "Remove F Smy\nR A Con\nDisband F Ank\nA Smy"},
+    };
+    int n = 0;
+    for (const auto& set : sets)
+        Write(out, "orders" + std::to_string(n++) + ".txt", std::string(1, set.phase) + set.lines);
+}
+
 int main(int argc, char** argv)
 {
     if (argc != 4) {
@@ -197,12 +217,13 @@ int main(int argc, char** argv)
         return 2;
     }
     const fs::path out = argv[1];
-    for (const char* kind : {"archive", "dib", "mapfile", "import", "mailbox"})
+    for (const char* kind : {"archive", "dib", "mapfile", "import", "mailbox", "orders"})
         fs::create_directories(out / kind);
     WriteArchives(out / "archive");
     WriteBitmaps(out / "dib");
     WriteMapFiles(out / "mapfile", argv[2]);
     WriteReports(out / "import", argv[2], argv[3]);
     WriteMailboxes(out / "mailbox", argv[2]);
+    WriteOrderLines(out / "orders");
     return g_failed ? 1 : 0;
 }

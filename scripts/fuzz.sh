@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
 build=build-fuzz
 # Name a subset to run, e.g. FUZZ_TARGETS="fuzz_dib fuzz_import".
-targets=(${FUZZ_TARGETS:-fuzz_archive fuzz_dib fuzz_mapfile fuzz_import fuzz_mailbox})
+targets=(${FUZZ_TARGETS:-fuzz_archive fuzz_dib fuzz_mapfile fuzz_import fuzz_mailbox fuzz_orders})
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
   -DKESTRANE_FUZZ=ON -DKESTRANE_BUILD_APP=OFF -DKESTRANE_BUILD_TESTS=OFF -DKESTRANE_BUILD_BENCH=OFF
@@ -21,8 +21,8 @@ rm -rf "$build/seeds"
 # Largest input per target: whole saved games and reports, a bitmap header
 # with a modest pixel block (large pictures are legitimate, so memory is
 # bounded by the input size rather than by the loader), a map definition, a
-# mailbox of a few mails.
-declare -A max_len=([fuzz_archive]=65536 [fuzz_dib]=16384 [fuzz_mapfile]=16384 [fuzz_import]=32768 [fuzz_mailbox]=65536)
+# mailbox of a few mails, a mail's worth of order lines.
+declare -A max_len=([fuzz_archive]=65536 [fuzz_dib]=16384 [fuzz_mapfile]=16384 [fuzz_import]=32768 [fuzz_mailbox]=65536 [fuzz_orders]=4096)
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -2,6 +2,8 @@
 
 #include "model/FileBytes.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -11,6 +13,18 @@ namespace fs = std::filesystem;
 void Complain(const CCliEnvironment& env, const std::string& text)
 {
     env.err << "kestrane-cli: " << text << '\n';
+}
+
+std::optional<std::string> CountryNamed(const CKestraneDoc& doc, const std::string& name)
+{
+    auto upper = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+        return s;
+    };
+    for (const CCountry& country : doc.m_countries)
+        if (upper(country.m_strName) == upper(name))
+            return country.m_strName;
+    return std::nullopt;
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path)

@@ -46,6 +46,10 @@ private:
     CKestraneDoc m_doc;
 };
 
+/// The country named on the command line, matched without regard to case so
+/// that "england" finds ENGLAND: the stored spelling, or nullopt for none.
+std::optional<std::string> CountryNamed(const CKestraneDoc& doc, const std::string& name);
+
 /// --install-dir, else the environment's default.
 std::string InstallDirOf(const CCliArgs& args, const CCliEnvironment& env);
 

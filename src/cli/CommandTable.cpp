@@ -2,6 +2,7 @@
 
 #include "cli/CommandSupport.h"
 #include "cli/FetchCommand.h"
+#include "cli/OrdersCommand.h"
 #include "cli/StatusCommand.h"
 
 #include <charconv>
@@ -86,6 +87,17 @@ const std::vector<CCliCommand>& CliCommands()
          {{"--country", "NAME", "the country to sign on as (its name in any case)"},
           {"--password", "PW", "the password to sign on with"}},
          CommandMail},
+        {"orders", "GAME.kes [FILE|-]", 1, 2, "check orders for the phase due, as the Judge will",
+         "Reads one power's orders for the phase due after the latest season, one per line, from FILE or "
+         "standard input ('-' or no FILE), and prints each as the Judge will take it: its canonical line and "
+         "\"valid\", or the line as written and \"invalid:\" with the reason; then what the Judge does with "
+         "the units left without orders. The country is the one given, else the one stored in Game Details. The "
+         "board needs its geography, Maps/MAPNAME.geo beside its map definition. Exit status 1 when the Judge "
+         "would refuse a line.",
+         {{"--country", "NAME", "the country whose orders these are (its name in any case)"},
+          {"--reachable", "PROVINCE", "print where the unit in PROVINCE can go in the phase due instead, one "
+                                      "place per line (a dislodged unit's retreats in a retreat phase)"}},
+         CommandOrders},
         {"history", "GAME.kes", 1, 1, "supply centres per season",
          "Prints the supply centres owned per country for every season with ownership data, as CSV (the "
          "default) or writes them as an SVG line chart in the countries' colours.",

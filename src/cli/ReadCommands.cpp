@@ -4,27 +4,7 @@
 #include "mail/OrdersMail.h"
 #include "model/FileBytes.h"
 
-#include <algorithm>
-#include <cctype>
 #include <iostream>
-
-namespace {
-
-// The country named on the command line, matched without regard to case so
-// that "england" finds ENGLAND; the stored spelling is what the mail uses.
-std::optional<std::string> CountryNamed(const CKestraneDoc& doc, const std::string& name)
-{
-    auto upper = [](std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-        return s;
-    };
-    for (const CCountry& country : doc.m_countries)
-        if (upper(country.m_strName) == upper(name))
-            return country.m_strName;
-    return std::nullopt;
-}
-
-} // namespace
 
 int CommandSeasons(const CCliArgs& args, const CCliEnvironment& env)
 {

@@ -1,0 +1,130 @@
+#include "cli/OrdersCommand.h"
+
+#include "cli/CommandSupport.h"
+#include "orders/BoardGeography.h"
+#include "orders/GamePosition.h"
+#include "orders/OrderChecker.h"
+
+#include <iostream>
+#include <sstream>
+
+namespace {
+
+using namespace orders;
+
+// The lines of a mail that carry orders: blank lines and the sign-on and
+// sign-off lines around them are not orders.
+std::vector<std::string> OrderLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos)
+            continue;
+        std::string word = line.substr(first, 7);
+        for (char& c : word)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (word.rfind("signon", 0) == 0 || word.rfind("signoff", 0) == 0)
+            continue;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void PrintLine(const Geography& geography, const std::string& line, const LineVerdict& verdict, std::ostream& out)
+{
+    for (const Finding& finding : verdict.findings) {
+        if (finding.fault != Fault::None)
+            out << line << "\tinvalid: " << finding.reason << '\n';
+        else
+            out << (finding.order ? WriteOrder(*finding.order, geography) : line) << "\tvalid"
+                << (finding.note.empty() ? "" : ": ") << finding.note << '\n';
+    }
+}
+
+int PrintReachable(const OrderChecker& checker, const std::string& provinceText, const CCliEnvironment& env)
+{
+    const Geography& geography = checker.GetGeography();
+    const judgewords::ProvinceNames names(geography);
+    const auto match = names.Read(provinceText, 0);
+    if (match.province < 0) {
+        Complain(env, "no province " + provinceText + " on this board");
+        return kExitFailed;
+    }
+    const Position& position = checker.GetPosition();
+    const bool retreat = position.phase.kind == PhaseKind::Retreat;
+    if ((retreat ? position.DislodgedAt(match.province) : position.UnitAt(match.province)) < 0) {
+        Complain(env, std::string(retreat ? "no dislodged unit in " : "no unit in ") + geography[match.province].Name() +
+                          " in " + position.phase.Words());
+        return kExitFailed;
+    }
+    for (const Place& place : checker.Reachable(match.province))
+        env.out << geography.PlaceName(place) << '\n';
+    return kExitOk;
+}
+
+} // namespace
+
+int CommandOrders(const CCliArgs& args, const CCliEnvironment& env)
+{
+    CGameSession session(env, InstallDirOf(args, env));
+    if (!session.Open(Absolute(args.positional[0])))
+        return kExitFailed;
+    const CKestraneDoc& doc = session.Doc();
+    const BoardGeography board = LoadBoardGeography(InstallDirOf(args, env), doc.m_strMapName);
+    if (!board.geography) {
+        Complain(env, board.unavailable);
+        return kExitFailed;
+    }
+    const GamePosition game = PositionAfterLatestSeason(doc, *board.geography);
+    if (!game.position) {
+        Complain(env, game.problem);
+        return kExitFailed;
+    }
+    const Position& position = *game.position;
+
+    std::string country = doc.m_strMyCountry;
+    if (args.Has("--country")) {
+        const auto named = CountryNamed(doc, args.Value("--country"));
+        if (!named) {
+            Complain(env, "no country " + args.Value("--country") + " in this game");
+            return kExitFailed;
+        }
+        country = *named;
+    }
+    int power = position.FindPower(country);
+    if (args.Has("--reachable"))
+        return PrintReachable(OrderChecker(*board.geography, position, power < 0 ? 0 : power),
+                              args.Value("--reachable"), env);
+    if (power < 0) {
+        Complain(env, "no country to order for: give --country NAME or choose it in Game Details");
+        return kExitFailed;
+    }
+
+    std::string text;
+    if (args.positional.size() < 2 || args.positional[1] == "-") {
+        text = ReadAll(env.in);
+    } else if (const auto bytes = ReadWholeFile(Absolute(args.positional[1]))) {
+        text = *bytes;
+    } else {
+        Complain(env, "cannot read " + args.positional[1]);
+        return kExitFailed;
+    }
+    const std::vector<std::string> lines = OrderLines(text);
+    const OrderChecker checker(*board.geography, position, power);
+    const SetVerdict verdict = checker.CheckSet(lines);
+
+    env.out << position.powers[size_t(power)] << ", " << position.phase.Words() << " (" << position.phase.Name()
+            << ")\n";
+    if (!position.HasOrdersDue(power))
+        env.out << position.powers[size_t(power)] << " has nothing to order in this phase.\n";
+    for (size_t i = 0; i < lines.size(); ++i)
+        PrintLine(*board.geography, lines[i], verdict.lines[i], env.out);
+    for (const std::string& note : verdict.notes)
+        env.out << note << '\n';
+    return verdict.AnyRefused() ? kExitFailed : kExitOk;
+}
