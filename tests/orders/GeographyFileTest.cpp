@@ -50,6 +50,18 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"UnknownCoast", "COAST: Lan/xc, 1, 2", "is not nc, sc, ec or wc"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(GeographyFile, ReadsWhatEditorsWrite)
+{
+    // A byte order mark, CR LF line ends, keywords in lower case, comments.
+    std::string text = "\xEF\xBB\xBF# my board\r\n";
+    for (char c : std::string(kSmallBoard))
+        text += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    text.replace(text.find("FLEET"), 5, "fleet");
+    const GeographyReading reading = ReadGeography(text);
+    ASSERT_TRUE(reading.geography) << reading.problems.front();
+    EXPECT_EQ(reading.geography->FleetMoves({0, Coast::None})->front(), (Place{1, Coast::None}));
+}
+
 TEST(GeographyFile, StandardBoardWritesBackAsRead)
 {
     const std::string written = WriteGeography(ordertest::StandardGeography(), {"a comment"});
