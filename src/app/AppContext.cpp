@@ -1,7 +1,9 @@
 #include "app/AppContext.h"
 
+#include "app/TextConv.h"
 #include "keyring/QtKeyring.h"
 #include "model/InstallPath.h"
+#include "model/OrdersStateFile.h"
 
 #include <QDir>
 
@@ -51,6 +53,11 @@ CFileFolders CAppContext::FileFolders()
 std::string CAppContext::MarksFile() const
 {
     return CQtSettingsStore::MarksFileBeside(m_store.FileName()).toStdString();
+}
+
+std::string CAppContext::OrdersStateFile(const std::string& gamePath) const
+{
+    return ::OrdersStateFile(ToPath(m_store.FileName()), gamePath);
 }
 
 int& CAppContext::Value(Toggle which)

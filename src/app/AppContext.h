@@ -57,6 +57,10 @@ public:
     /// The file of how far each game has read its mailbox, beside the
     /// settings file (the command line uses the same).
     std::string MarksFile() const;
+    /// The file that keeps the phase due and the drafted orders of the game
+    /// file at gamePath, beside the settings file (the command line finds it
+    /// through the same OrdersStateFile).
+    std::string OrdersStateFile(const std::string& gamePath) const;
 
     /// Flips one toggle by the toggle rule and emits displayChanged().
     void OnToggle(Toggle which);

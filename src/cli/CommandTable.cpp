@@ -3,6 +3,7 @@
 #include "cli/CommandSupport.h"
 #include "cli/FetchCommand.h"
 #include "cli/OrdersCommand.h"
+#include "cli/OrdersStateCommand.h"
 #include "cli/StatusCommand.h"
 
 #include <charconv>
@@ -98,6 +99,13 @@ const std::vector<CCliCommand>& CliCommands()
           {"--reachable", "PROVINCE", "print where the unit in PROVINCE can go in the phase due instead, one "
                                       "place per line (a dislodged unit's retreats in a retreat phase)"}},
          CommandOrders},
+        {"due", "GAME.kes", 1, 1, "the phase due, its deadline and the time left",
+         "Prints the phase the Judge waits orders for, as the result mail of the game's latest season announced "
+         "it when it was imported, in one line: the phase code, a tab, the deadline in UTC "
+         "(2004-01-29T23:30:00Z), a tab, and the phase in words with the deadline in UTC and in local time and "
+         "the time left. Exit status 1 when no phase due is known for the game's latest season.",
+         {},
+         CommandDue},
         {"history", "GAME.kes", 1, 1, "supply centres per season",
          "Prints the supply centres owned per country for every season with ownership data, as CSV (the "
          "default) or writes them as an SVG line chart in the countries' colours.",

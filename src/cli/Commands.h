@@ -43,6 +43,9 @@ struct CCliEnvironment {
     std::function<IPasswordKeyring*()> keyring = {};
     /// The file that remembers how far each game has read its mailbox.
     std::function<std::string()> marksFile = {};
+    /// The file that keeps a game's phase due and drafted orders, for the
+    /// game file's absolute path (OrdersStateFile beside the settings).
+    std::function<std::string(const std::string& gamePath)> ordersStateFile = {};
 };
 
 /// Runs one command line (the arguments after the program name) and

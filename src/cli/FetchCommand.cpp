@@ -2,6 +2,7 @@
 
 #include "cli/CliServices.h"
 #include "cli/CommandSupport.h"
+#include "cli/OrdersStateCommand.h"
 #include "mailaccess/FetchMarks.h"
 #include "mailaccess/FetchedMail.h"
 #include "mailaccess/MailboxFetch.h"
@@ -94,7 +95,9 @@ int CommandFetch(const CFetchArgs& args, const CCliEnvironment& env)
         return kExitOk;
     }
 
-    const CMailboxImport import = ImportFetchedMail(doc, fetch, account);
+    std::vector<std::string> problems;
+    const std::vector<CReportText> texts = FetchedReportTexts(fetch, account, problems);
+    const CMailboxImport import = ImportMailTexts(doc, texts, std::move(problems));
     // The same summary as import --batch: the import's messages on standard
     // error as they were given, the summary on standard output.
     for (const CReportResult& report : import.summary.reports)
@@ -112,6 +115,7 @@ int CommandFetch(const CFetchArgs& args, const CCliEnvironment& env)
         return kExitFailed;
     if (doc.IsModified() && !session.Save(gamePath))
         return kExitFailed;
+    const bool recorded = RecordImportedPhase(env, doc, texts);
     if (!marksFile.empty() && MarkMayAdvance(import)) {
         marks.Set(key, fetch.NextMark(mark));
         if (!marks.Save(marksFile, error)) {
@@ -119,7 +123,7 @@ int CommandFetch(const CFetchArgs& args, const CCliEnvironment& env)
             return kExitFailed;
         }
     }
-    return AnyFailed(import) ? kExitFailed : kExitOk;
+    return AnyFailed(import) || !recorded ? kExitFailed : kExitOk;
 }
 
 int CommandFetchArgs(const CCliArgs& args, const CCliEnvironment& env)

@@ -1,4 +1,5 @@
 #include "cli/CommandSupport.h"
+#include "cli/OrdersStateCommand.h"
 #include "judge/ReportBatch.h"
 #include "mailbox/MailSources.h"
 #include "mailbox/MailboxImport.h"
@@ -44,19 +45,24 @@ private:
     bool m_bAllTaken = true;
 };
 
-// The file form for a path, the clipboard form for "-".
-void ImportWhole(CImportRun& run, CKestraneDoc& doc, const CCliEnvironment& env, const std::string& operand)
+// The file form for a path, the clipboard form for "-". The text as
+// imported is added to imported, for the phase it announces.
+void ImportWhole(CImportRun& run, CKestraneDoc& doc, const CCliEnvironment& env, const std::string& operand,
+                 std::vector<CReportText>& imported)
 {
     if (operand != "-") {
         const std::string path = Absolute(operand);
         run.Import(operand, [&] { doc.OnImport(path); });
+        if (auto text = ReadWholeFile(path))
+            imported.push_back({std::move(*text), {}, {}, operand});
         return;
     }
     std::string text = ReadAll(env.in);
     std::optional<std::string> clipboard;
     if (!text.empty())
-        clipboard = std::move(text);
+        clipboard = text;
     run.Import("standard input", [&] { doc.OnImportClipboard(clipboard); });
+    imported.push_back({std::move(text), {}, {}, "standard input"});
 }
 
 // Every mail of the inputs read as mail programs keep mail (mbox files,
@@ -108,7 +114,8 @@ int ImportBatch(const CCliArgs& args, const CCliEnvironment& env)
         return kExitFailed;
     if (session.Doc().IsModified() && !session.Save(gamePath))
         return kExitFailed;
-    return result.Succeeded() ? kExitOk : kExitFailed;
+    const bool recorded = RecordImportedPhase(env, session.Doc(), texts);
+    return result.Succeeded() && recorded ? kExitOk : kExitFailed;
 }
 
 } // namespace
@@ -122,11 +129,13 @@ int CommandImport(const CCliArgs& args, const CCliEnvironment& env)
     if (!session.Open(gamePath))
         return kExitFailed;
     CImportRun run(session, env);
+    std::vector<CReportText> imported;
     for (size_t i = 1; i < args.positional.size() && !run.Closed(); ++i)
-        ImportWhole(run, session.Doc(), env, args.positional[i]);
+        ImportWhole(run, session.Doc(), env, args.positional[i], imported);
     if (run.Closed())
         return kExitFailed;
     if (run.Modified() && !session.Save(gamePath))
         return kExitFailed;
-    return run.AllTaken() ? kExitOk : kExitFailed;
+    const bool recorded = RecordImportedPhase(env, session.Doc(), imported);
+    return run.AllTaken() && recorded ? kExitOk : kExitFailed;
 }

@@ -1,5 +1,6 @@
 #include "cli/CommandSupport.h"
 #include "cli/History.h"
+#include "cli/OrdersStateCommand.h"
 #include "cli/SeasonReport.h"
 #include "mail/OrdersMail.h"
 #include "model/FileBytes.h"
@@ -41,7 +42,7 @@ int CommandMail(const CCliArgs& args, const CCliEnvironment& env)
     }
     if (args.Has("--password"))
         doc.m_strPassword = args.Value("--password");
-    if (!ComposeOrdersMail(doc) || session.Services().CloseRequested())
+    if (!ComposeOrdersMail(doc, StoredDrafts(env, doc)) || session.Services().CloseRequested())
         return kExitFailed;
     env.out << doc.m_strMail;
     env.out.flush();

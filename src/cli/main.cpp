@@ -3,10 +3,12 @@
 #include "cli/PngWriter.h"
 #include "keyring/QtKeyring.h"
 #include "mailaccess/MailAccount.h"
+#include "model/OrdersStateFile.h"
 #include "model/Settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QString>
@@ -88,6 +90,11 @@ std::string MarksFile()
     return QFileInfo(StoredSettings().fileName()).dir().filePath("Kestrane-mailbox-marks.txt").toStdString();
 }
 
+std::string GameOrdersStateFile(const std::string& gamePath)
+{
+    return OrdersStateFile(QFile::encodeName(StoredSettings().fileName()).toStdString(), gamePath);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -95,7 +102,7 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     const CCliEnvironment env{std::cin,          std::cout,          std::cerr,     StoredInstallDir,
                               WritePngFile,      WriteMapFile,       WriteAnimationFile, StoredAccount,
-                              DesktopKeyring,    MarksFile};
+                              DesktopKeyring,    MarksFile,          GameOrdersStateFile};
     // The core reports its problems as messages; what can still escape is
     // running out of memory, which must end the command, not crash it.
     try {

@@ -4,6 +4,29 @@
 
 #include <algorithm>
 
+namespace {
+
+// The order lines as the mail carries them: one per line, trimmed, no
+// blank ones.
+std::string OrderLines(const std::vector<std::string>& orders)
+{
+    std::string lines;
+    for (const std::string& order : orders) {
+        size_t at = 0;
+        while (at <= order.size()) {
+            const size_t end = std::min(order.find_first_of("\r\n", at), order.size());
+            const std::string part = order.substr(at, end - at);
+            const size_t first = part.find_first_not_of(" \t");
+            if (first != std::string::npos)
+                lines += part.substr(first, part.find_last_not_of(" \t") - first + 1) + '\n';
+            at = end + 1;
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
 int FindMyCountryIndex(const CKestraneDoc& doc)
 {
     // Never look past the countries the document really holds, whatever its
@@ -16,7 +39,7 @@ int FindMyCountryIndex(const CKestraneDoc& doc)
     return -1;
 }
 
-bool ComposeOrdersMail(CKestraneDoc& doc)
+bool ComposeOrdersMail(CKestraneDoc& doc, const std::vector<std::string>& orders)
 {
     if (doc.m_strMyCountry.empty()) {
         doc.Services().ShowMessage(kNoCountryMailMessage, MessageIcon::Exclamation);
@@ -30,9 +53,11 @@ bool ComposeOrdersMail(CKestraneDoc& doc)
     mail += doc.m_strPassword;
     mail += '\n';
 
-    // The units come from the latest season in game order, not the one on
-    // show: the mail is for the next phase to be played.
-    if (!doc.m_seasons.empty()) {
+    // Without drafted orders, the units come from the latest season in game
+    // order, not the one on show: the mail is for the next phase to be played.
+    const std::string drafted = OrderLines(orders);
+    mail += drafted;
+    if (drafted.empty() && !doc.m_seasons.empty()) {
         const int country = FindMyCountryIndex(doc);
         const CSeasonHdr& latest = *doc.m_seasons.back();
         if (country >= 0 && country < latest.m_nCountries) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CKestraneDoc;
 
@@ -11,12 +12,18 @@ inline constexpr const char* kNoCountryMailMessage =
 /// Builds the player's orders mail into doc.m_strMail:
 ///
 ///   signon <first letter of the country><game> <password>
-///   <F or A> <province>      one line per unit of the player's country
-///   signoff                  in the latest season, whatever is on show
+///   <order>                  each drafted order line, in order, when any
+///   signoff                  is given
 ///
-/// Every line ends with "\n". When no country is chosen, tells the user
-/// (exclamation icon), leaves m_strMail as it was and returns false.
-bool ComposeOrdersMail(CKestraneDoc& doc);
+/// With no orders (none given, or only blank lines) the lines between are
+/// the units of the player's country in the latest season, whatever is on
+/// show: "<F or A> <province>", one per unit. Each order line is taken
+/// without surrounding white space; one holding line breaks gives a line
+/// for each of its parts. Every line ends with "\n". When no country is
+/// chosen, tells the user (exclamation icon), leaves m_strMail as it was and
+/// returns false. The one composition for File, Send..., Copy Orders Mail,
+/// sending to the Judge and kestrane-cli.
+bool ComposeOrdersMail(CKestraneDoc& doc, const std::vector<std::string>& orders = {});
 
 /// The index of the player's country among the game's countries (exact,
 /// case-sensitive name match), or -1 when it names none of them.

@@ -1,7 +1,8 @@
 #include "model/Archive.h"
 
+#include "model/DocText.h"
+
 #include <algorithm>
-#include <array>
 #include <cstring>
 
 namespace {
@@ -17,24 +18,6 @@ constexpr uint32_t kMaxIndex = 0x7FFFFFFEu;
 constexpr size_t kBudgetAllowance = size_t(16) << 20;
 // Bytes of memory that each input byte may turn into.
 constexpr size_t kBudgetPerByte = 32;
-
-// Windows-1252 bytes 0x80 to 0x9F and the characters they stand for. The five
-// bytes the code page leaves unassigned map to the same control characters,
-// as the platform's conversion does.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-char ToCp1252(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (size_t i = 0; i < kCp1252High.size(); ++i)
-        if (kCp1252High[i] == c)
-            return static_cast<char>(0x80 + i);
-    return '?';
-}
 
 } // namespace
 
@@ -224,7 +207,7 @@ std::string CArchive::ReadString()
     for (size_t i = 0; i < *length; ++i) {
         const auto lo = static_cast<uint8_t>(raw[2 * i]);
         const auto hi = static_cast<uint8_t>(raw[2 * i + 1]);
-        text[i] = ToCp1252(static_cast<char16_t>(lo | (hi << 8)));
+        text[i] = Cp1252FromChar(char32_t(lo | (hi << 8)));
     }
     return text;
 }

@@ -115,6 +115,7 @@ TEST_F(CliFetchTest, WholeGameThenNothingThenOnlyTheNewMail)
         << first.out;
     EXPECT_EQ(first.out.find("alliance"), std::string::npos) << first.out;
     EXPECT_EQ(first.out.find("Lunch"), std::string::npos) << first.out;
+    EXPECT_EQ(Cli({"due", Game()}).out.substr(0, 28), "F1902B\t2004-01-21T22:00:00Z\t");
 
     // Nothing new: nothing imported, the game untouched.
     const std::string afterFirst = CTempDir::Read(Game());
@@ -129,6 +130,7 @@ TEST_F(CliFetchTest, WholeGameThenNothingThenOnlyTheNewMail)
     EXPECT_EQ(third.status, 0) << third.out << third.err;
     EXPECT_NE(third.out.find("6 seasons"), std::string::npos) << third.out;
     EXPECT_EQ(third.out.find("imported before"), std::string::npos) << third.out;
+    EXPECT_EQ(Cli({"due", Game()}).out.substr(0, 28), "S1904M\t2004-01-29T23:30:00Z\t");
 
     ExpectGameAsTheJudgeRecordedIt();
     ExpectNoPasswordInFiles();

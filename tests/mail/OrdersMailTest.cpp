@@ -80,6 +80,32 @@ INSTANTIATE_TEST_SUITE_P(
         MailCase{"UnknownCountry", "ITALY", "pw", {{{0, 1, "LON"}}}, "signon Ialpha pw\nsignoff\n"}),
     [](const testing::TestParamInfo<MailCase>& info) { return info.param.name; });
 
+struct DraftCase {
+    const char* name;
+    std::vector<std::string> orders;
+    std::string between; // the lines between signon and signoff
+};
+
+class OrdersMailDrafts : public testing::TestWithParam<DraftCase> {};
+
+TEST_P(OrdersMailDrafts, CarriesTheDraftedLines)
+{
+    CRecordingServices services;
+    auto doc = MakeGame(services, {{{0, 1, "LON"}, {0, 0, "LVP"}}});
+    doc->m_strMyCountry = "ENGLAND";
+    ASSERT_TRUE(ComposeOrdersMail(*doc, GetParam().orders));
+    EXPECT_EQ(doc->m_strMail, "signon Ealpha secret\n" + GetParam().between + "signoff\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OrdersMailDrafts,
+    testing::Values(DraftCase{"OnePerLineTrimmed", {"Fleet London -> North Sea", " A Lvp H\t", ""},
+                              "Fleet London -> North Sea\nA Lvp H\n"},
+                    DraftCase{"LineBreaksSplit", {"A Lvp - Yor\r\nF Lon S A Lvp - Yor"}, "A Lvp - Yor\nF Lon S A Lvp - Yor\n"},
+                    DraftCase{"Windows1252KeptAsBytes", {"Build A M\xFCnchen"}, "Build A M\xFCnchen\n"},
+                    DraftCase{"OnlyBlankMeansUnits", {"", "  "}, "F LON\nA LVP\n"}),
+    [](const testing::TestParamInfo<DraftCase>& info) { return info.param.name; });
+
 TEST(OrdersMail, RefusesWithoutCountry)
 {
     CRecordingServices services;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "judge/ReportBatch.h"
+
+#include <string>
+#include <vector>
+
+/// Keeps the phase due that the imported texts announce in the game's
+/// orders state (RecordPhaseDue), telling the user of a damaged or
+/// unwritable state file; false when it could not be written.
+bool RecordImportedPhase(const CCliEnvironment& env, const CKestraneDoc& doc, const std::vector<CReportText>& texts);
+
+/// The drafted orders kept for the game, when they are for its phase due;
+/// empty otherwise.
+std::vector<std::string> StoredDrafts(const CCliEnvironment& env, const CKestraneDoc& doc);
+
+/// "due": the phase due of the game and the time left, one line:
+/// the phase code, a tab, the deadline in UTC (2004-01-29T23:30:00Z, empty
+/// when it is not in the Judge's form), a tab, the line the orders pane
+/// shows. Exit 1 when no phase due is known for the game's latest season.
+int CommandDue(const CCliArgs& args, const CCliEnvironment& env);
