@@ -1,8 +1,8 @@
 #include "mailaccess/FetchMarks.h"
 
-#include <cctype>
+#include "model/LineEscape.h"
+
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,36 +12,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kFirstLine = "# Kestrane mailbox marks: UIDVALIDITY, last UID imported, game and folder";
-
-std::string Escape(const std::string& key)
-{
-    std::string out;
-    for (const char c : key) {
-        if (c == '%' || c == '\n' || c == '\r') {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::string Unescape(const std::string& text)
-{
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && std::isxdigit(static_cast<unsigned char>(text[i + 1])) &&
-            std::isxdigit(static_cast<unsigned char>(text[i + 2]))) {
-            out += char(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
 
 } // namespace
 
@@ -73,7 +43,7 @@ bool CFetchMarks::Load(const std::string& file, std::string& error)
             continue; // a damaged line only means that game starts over
         std::string key;
         std::getline(fields, key);
-        m_marks[Unescape(key)] = {uint32_t(validity), uint32_t(last)};
+        m_marks[UnescapeLineValue(key)] = {uint32_t(validity), uint32_t(last)};
     }
     return true;
 }
@@ -89,7 +59,7 @@ bool CFetchMarks::Save(const std::string& file, std::string& error) const
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         out << kFirstLine << '\n';
         for (const auto& [key, mark] : m_marks)
-            out << mark.uidValidity << ' ' << mark.lastUid << ' ' << Escape(key) << '\n';
+            out << mark.uidValidity << ' ' << mark.lastUid << ' ' << EscapeLineValue(key) << '\n';
         out.flush();
         if (!out) {
             fs::remove(temp, ec);

@@ -1,55 +1,13 @@
 #include "model/OrdersState.h"
 
 #include "model/KestraneDoc.h"
+#include "model/LineEscape.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 
 constexpr std::string_view kFirstLine = "# Kestrane orders state";
-
-std::string Escape(std::string_view value)
-{
-    std::string out;
-    for (const char c : value) {
-        if (c == '%' || c == '\n' || c == '\r') {
-            char hex[4];
-            std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
-            out += hex;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-std::string Unescape(std::string_view value)
-{
-    std::string out;
-    for (size_t i = 0; i < value.size(); ++i) {
-        const int high = value[i] == '%' && i + 2 < value.size() ? HexDigit(value[i + 1]) : -1;
-        const int low = high >= 0 ? HexDigit(value[i + 2]) : -1;
-        if (low >= 0) {
-            out += char(high * 16 + low);
-            i += 2;
-        } else {
-            out += value[i];
-        }
-    }
-    return out;
-}
 
 bool IsKeyword(std::string_view word)
 {
@@ -65,7 +23,7 @@ void Entry(std::string& out, std::string_view keyword, std::string_view value)
 {
     out += keyword;
     out += ' ';
-    out += Escape(value);
+    out += EscapeLineValue(value);
     out += '\n';
 }
 
@@ -147,7 +105,7 @@ std::optional<CGameOrdersState> ReadOrdersState(std::string_view text, std::stri
             return fail("holds a zero byte");
         const size_t blank = line.find(' ');
         const std::string_view keyword = line.substr(0, blank);
-        const std::string value = blank == std::string_view::npos ? std::string() : Unescape(line.substr(blank + 1));
+        const std::string value = blank == std::string_view::npos ? std::string() : UnescapeLineValue(line.substr(blank + 1));
         if (!IsKeyword(keyword))
             return fail("not an entry");
         if (keyword == "game") {
