@@ -20,10 +20,7 @@ protected:
     // The one state file the runs wrote.
     std::string StateFile() const
     {
-        for (const auto& entry : fs::recursive_directory_iterator(m_work.Path() / "config"))
-            if (entry.path().parent_path().filename() == "Kestrane-orders")
-                return entry.path().string();
-        return {};
+        return fs::directory_iterator(m_work.Path() / "config" / "Morvellan" / "Kestrane-orders")->path().string();
     }
 
     importchecks::CScopedEnv m_zone{"TZ", "UTC"};
