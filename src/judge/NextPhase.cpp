@@ -1,7 +1,7 @@
 #include "judge/NextPhase.h"
 
+#include "judge/HeaderLine.h"
 #include "judge/LineMarks.h"
-#include "judge/ReportSplit.h"
 
 #include <algorithm>
 #include <array>
@@ -21,20 +21,15 @@ struct CPhaseName {
 constexpr std::array<CPhaseName, 3> kKinds = {{{"Movement", 'M'}, {"Retreats", 'R'}, {"Adjustments", 'B'}}};
 constexpr std::array<CPhaseName, 3> kSeasons = {{{"Spring", 'S'}, {"Summer", 'U'}, {"Fall", 'F'}}};
 
-// The lines of a text without line ends, trailing blanks or a quoting
-// prefix: a forwarded or replied mail still tells its phase.
+// The lines of a text without trailing blanks or a quoting prefix: a
+// forwarded or replied mail still tells its phase.
 std::vector<std::string> Lines(std::string_view text)
 {
     std::vector<std::string> lines;
-    size_t at = 0;
-    while (at < text.size()) {
-        const size_t end = std::min(text.find('\n', at), text.size());
-        std::string line(text.substr(at, end - at));
+    for (const std::string_view raw : judgeline::TextLines(text)) {
+        std::string line(raw.substr(std::min(raw.find_first_not_of("> \t"), raw.size())));
         judgeline::TrimRight(line);
-        const size_t start = line.find_first_not_of("> \t");
-        line.erase(0, std::min(start, line.size()));
         lines.push_back(std::move(line));
-        at = end + 1;
     }
     return lines;
 }
@@ -47,14 +42,6 @@ std::string Sentence(const std::string& line, size_t from)
         rest.pop_back();
     judgeline::Trim(rest);
     return rest;
-}
-
-// The phase a deadline line names: the word after "Deadline".
-std::string DeadlinePhase(const std::string& line)
-{
-    const std::vector<std::string> words = HeaderWords(line);
-    const auto it = std::find(words.begin(), words.end(), "Deadline");
-    return it != words.end() && it + 1 != words.end() ? *(it + 1) : std::string();
 }
 
 } // namespace
@@ -109,7 +96,7 @@ std::optional<CPhaseDue> ReadPhaseDue(std::string_view report)
     for (size_t i = 0; i < lines.size(); ++i) {
         std::string line = lines[i];
         if (IsJudgeHeaderLine(line) && i + 1 < lines.size()) {
-            headerPhase = DeadlinePhase(lines[i + 1]);
+            headerPhase = ReadDeadlineLine(lines[i + 1]).season;
         } else if (judgeline::StartsWith(line, kNextPhase)) {
             // A mail program may have wrapped a long game name's line.
             if (line.back() != '.' && i + 1 < lines.size())

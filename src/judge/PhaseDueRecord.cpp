@@ -1,35 +1,22 @@
 #include "judge/PhaseDueRecord.h"
 
+#include "judge/HeaderLine.h"
 #include "judge/NextPhase.h"
 #include "judge/ReportSplit.h"
 #include "model/KestraneDoc.h"
 #include "model/OrdersStateFile.h"
 
-#include <algorithm>
-
 namespace {
 
-// The Judge and game a report's header names agree with the game's, as the
-// import requires of a report it files.
-bool OfThisGame(const std::string& report, const CKestraneDoc& doc)
+// The report is filed under the game's latest season, and the Judge and game
+// its header names agree with the game's, as the import requires of a
+// report it files.
+bool OfLatestSeason(const std::string& report, const CKestraneDoc& doc)
 {
-    size_t at = 0;
-    while (at < report.size()) {
-        const size_t end = std::min(report.find('\n', at), report.size());
-        const std::string_view line = std::string_view(report).substr(at, end - at);
-        at = end + 1;
-        if (!IsJudgeHeaderLine(line))
-            continue;
-        const std::vector<std::string> words = HeaderWords(line);
-        for (size_t i = 0; i + 1 < words.size(); ++i) {
-            if (words[i] == "Judge" && words[i + 1] != doc.m_strJudge)
-                return false;
-            if (words[i] == "Game" && words[i + 1] != doc.m_strGame)
-                return false;
-        }
-        return true;
-    }
-    return false;
+    const CHeaderLines header = ReadHeaderLines(report);
+    const std::string game = header.First(CHeaderField::Key::Game);
+    return header.found && header.FiledSeason() == doc.m_seasons.back()->m_strSeason &&
+           header.First(CHeaderField::Key::Judge) == doc.m_strJudge && (game.empty() || game == doc.m_strGame);
 }
 
 } // namespace
@@ -43,7 +30,7 @@ CPhaseDueRecord RecordPhaseDue(const std::string& stateFile, const CKestraneDoc&
     const std::string& latest = doc.m_seasons.back()->m_strSeason;
     for (const CReportText& text : importedTexts)
         for (const CReportPiece& piece : SplitReports(text.text, text.subject))
-            if (FiledSeasonName(piece.text) == latest && OfThisGame(piece.text, doc))
+            if (OfLatestSeason(piece.text, doc))
                 if (auto due = ReadPhaseDue(piece.text))
                     record.due = std::move(due);
     if (!record.due)
