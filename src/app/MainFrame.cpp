@@ -1,15 +1,17 @@
 #include "app/MainFrame.h"
 
 #include "app/ActionTable.h"
-#include "app/CentreChartWindow.h"
+#include "app/AppContext.h"
+#include "app/ChartWindows.h"
 #include "app/ChildFrame.h"
 #include "app/ContextHelp.h"
 #include "app/DocManager.h"
-#include "app/KesTextView.h"
-#include "app/AppContext.h"
-#include "app/KestraneView.h"
+#include "app/ExportCommands.h"
+#include "app/GameCommands.h"
+#include "app/MailImportRunner.h"
+#include "app/MailboxFetcher.h"
+#include "app/MainMenus.h"
 #include "app/SeasonsPanel.h"
-#include "app/PendingFetchMark.h"
 #include "app/SplashWnd.h"
 #include "app/TextConv.h"
 #include "mailbox/MailSources.h"
@@ -19,9 +21,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
-#include <QStringList>
 #include <QStatusBar>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,6 +38,15 @@ constexpr Cmd kGameCommands[] = {
     Cmd::FetchMailbox, Cmd::MailboxSettings,
 };
 
+// Those, and the commands enabled by the game's own state.
+bool NeedsGame(Cmd id)
+{
+    constexpr Cmd kAlsoNeedGame[] = {Cmd::FirstSeason, Cmd::PreviousSeason, Cmd::NextSeason,
+                                     Cmd::LatestSeason, Cmd::RemoveSeason,   Cmd::SendMail};
+    return std::find(std::begin(kGameCommands), std::end(kGameCommands), id) != std::end(kGameCommands) ||
+           std::find(std::begin(kAlsoNeedGame), std::end(kAlsoNeedGame), id) != std::end(kAlsoNeedGame);
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(CAppContext& context) : m_context(context)
@@ -47,51 +59,83 @@ CMainFrame::CMainFrame(CAppContext& context) : m_context(context)
     m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
-    m_docs = new CDocManager(context, *m_mdi);
-    m_docs->setParent(this);
+    m_docs = std::make_unique<CDocManager>(context, *m_mdi);
 
     m_contextHelp = new CContextHelp(*this);
-    connect(m_contextHelp, &CContextHelp::notice, this, &CMainFrame::ShowNotice);
-    CreateActions();
-    CreateToolBar();
-    CreateStatusBar();
+    m_menus = new CMainMenus(*this);
+    m_gameCommands = std::make_unique<CGameCommands>(context, *this);
+    m_exportCommands = std::make_unique<CExportCommands>(context, *this);
+    m_mailImport = std::make_unique<CMailImportRunner>(context, *this);
+    m_fetcher = std::make_unique<CMailboxFetcher>(context, *this, *m_mailImport);
+    m_charts = std::make_unique<CChartWindows>(*this, context.Prompts());
     CreateSeasonsPanel();
-
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(); });
-    // The game windows redraw themselves; the menus re-check once.
-    connect(&m_context, &CAppContext::displayChanged, this, &CMainFrame::UpdateActions);
-    connect(m_docs, &CDocManager::framesChanged, this, &CMainFrame::UpdateActions);
-    connect(m_docs, &CDocManager::recentFilesChanged, this, [this] { BuildMenus(m_bGameMenus); });
-    connect(m_docs, &CDocManager::documentClosing, this, [this](CKestraneDoc* doc) {
-        // A fetch mark waiting for a game that is closed unsaved is dropped.
-        m_pendingMarks.erase(doc);
-        CloseChart(doc);
-    });
+    ConnectCommands();
     UpdateActions();
 }
 
 CMainFrame::~CMainFrame()
 {
-    // Waiting fetch marks let go of their games while these still live.
-    m_pendingMarks.clear();
-    // The game windows go first (they let go of their games as they go),
-    // then the document manager that owns the games. The chart windows let
-    // go of their games before either.
-    for (auto& [doc, chart] : m_charts)
-        delete chart.data();
-    m_charts.clear();
+    // A fetch still running stops, and marks waiting for their games let
+    // go of them while these still live. Then the chart windows and the
+    // game windows go (they let go of their games as they go), and last the
+    // document manager that owns the games.
+    m_fetcher.reset();
+    m_charts.reset();
     m_mdi->disconnect(this);
     m_docs->disconnect(this);
     delete m_mdi;
     m_mdi = nullptr;
-    delete m_docs;
-    m_docs = nullptr;
+    m_docs.reset();
+}
+
+void CMainFrame::ConnectCommands()
+{
+    connect(m_menus, &CMainMenus::commandChosen, this, &CMainFrame::Execute);
+    connect(m_menus, &CMainMenus::recentFileChosen, this, [this](const QString& path) {
+        m_docs->OpenDocumentFile(path);
+        UpdateActions();
+    });
+    for (CCommandGroup* group : std::initializer_list<CCommandGroup*>{m_gameCommands.get(), m_exportCommands.get(),
+                                                                      m_mailImport.get(), m_fetcher.get()})
+        connect(group, &CCommandGroup::notice, this, &CMainFrame::ShowNotice);
+    connect(m_contextHelp, &CContextHelp::notice, this, &CMainFrame::ShowNotice);
+    connect(m_mailImport.get(), &CMailImportRunner::finished, this, &CMainFrame::UpdateActions);
+    // The game windows redraw themselves; the menus re-check once.
+    connect(&m_context, &CAppContext::displayChanged, this, &CMainFrame::UpdateActions);
+
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(); });
+    connect(m_docs.get(), &CDocManager::framesChanged, this, &CMainFrame::UpdateActions);
+    connect(m_docs.get(), &CDocManager::recentFilesChanged, this, [this] { BuildMenus(m_menus->ShowsGameMenus()); });
+    connect(m_docs.get(), &CDocManager::documentClosing, this, [this](CKestraneDoc* doc) {
+        m_fetcher->OnDocumentClosing(doc);
+        m_charts->Close(doc);
+    });
+    connect(m_charts.get(), &CChartWindows::seasonChosen, this, &CMainFrame::ShowSeason);
 }
 
 QAction* CMainFrame::Action(Cmd id) const
 {
-    const auto it = m_actions.find(id);
-    return it == m_actions.end() ? nullptr : it->second;
+    return m_menus->Action(id);
+}
+
+QToolBar* CMainFrame::ToolBar() const
+{
+    return m_menus->ToolBar();
+}
+
+bool CMainFrame::ShowsGameMenus() const
+{
+    return m_menus->ShowsGameMenus();
+}
+
+CHelpWindow* CMainFrame::HelpWindow() const
+{
+    return m_gameCommands->HelpWindow();
+}
+
+void CMainFrame::ShowNotice(const QString& text)
+{
+    m_menus->ShowNotice(text);
 }
 
 CChildFrame* CMainFrame::ActiveFrame() const
@@ -121,11 +165,17 @@ CKestraneDoc* CMainFrame::ActiveDocument() const
     return frame ? frame->Document() : nullptr;
 }
 
+void CMainFrame::BuildMenus(bool gameOpen)
+{
+    // The mail system is looked for once a game is open, and only once a run.
+    m_menus->BuildMenus(gameOpen, m_docs->RecentFiles(), gameOpen && m_context.Mail().IsAvailable());
+}
+
 void CMainFrame::UpdateActions()
 {
     CKestraneDoc* doc = ActiveDocument();
     const bool game = doc != nullptr;
-    if (!m_bMenusBuilt || game != m_bGameMenus)
+    if (!m_menus->Built() || game != m_menus->ShowsGameMenus())
         BuildMenus(game);
 
     for (Cmd id : kGameCommands)
@@ -138,17 +188,18 @@ void CMainFrame::UpdateActions()
     Action(Cmd::SendMail)->setEnabled(game && m_context.Mail().IsAvailable());
 
     // Check marks show only the value 1; a stored 2 stays unchecked.
-    Action(Cmd::ToggleZoom)->setChecked(m_context.Settings().m_bZoomToFit == 1);
-    Action(Cmd::ToggleInitials)->setChecked(m_context.Settings().m_bInitials == 1);
-    Action(Cmd::ToggleSCDisplay)->setChecked(m_context.Settings().m_bSCDisplay == 1);
-    Action(Cmd::ToggleOrders)->setChecked(m_context.Settings().m_bOrdersOnMap == 1);
-    Action(Cmd::ToggleSmoothZoom)->setChecked(m_context.Settings().m_bSmoothZoom == 1);
-    Action(Cmd::ViewToolbar)->setChecked(!m_toolBar->isHidden());
+    const CAppSettings& settings = m_context.Settings();
+    Action(Cmd::ToggleZoom)->setChecked(settings.m_bZoomToFit == 1);
+    Action(Cmd::ToggleInitials)->setChecked(settings.m_bInitials == 1);
+    Action(Cmd::ToggleSCDisplay)->setChecked(settings.m_bSCDisplay == 1);
+    Action(Cmd::ToggleOrders)->setChecked(settings.m_bOrdersOnMap == 1);
+    Action(Cmd::ToggleSmoothZoom)->setChecked(settings.m_bSmoothZoom == 1);
+    Action(Cmd::ViewToolbar)->setChecked(!ToolBar()->isHidden());
     Action(Cmd::ViewStatusBar)->setChecked(!statusBar()->isHidden());
-    Action(Cmd::ToggleSeasons)->setChecked(m_context.Settings().m_bSeasonsPanel == 1);
+    Action(Cmd::ToggleSeasons)->setChecked(settings.m_bSeasonsPanel == 1);
     // The list follows the active game; without a game there is nothing to list.
     m_seasonsPanel->ShowGame(doc);
-    const bool showPanel = game && m_context.Settings().m_bSeasonsPanel == 1;
+    const bool showPanel = game && settings.m_bSeasonsPanel == 1;
     if (showPanel && m_seasonsPanel->isHidden() && !m_bPanelSized) {
         // Wide enough at first for the longest season and its deadline.
         m_seasonsPanel->show();
@@ -180,53 +231,57 @@ void CMainFrame::Execute(Cmd id)
         m_contextHelp->Answer(prompt.left(prompt.indexOf(QLatin1Char('\n'))));
         return;
     }
-    CKestraneDoc* doc = ActiveDocument();
     CChildFrame* frame = ActiveFrame();
+    if (!frame && NeedsGame(id))
+        return;
+    CKestraneDoc* doc = frame ? frame->Document() : nullptr;
+    using Toggle = CAppContext::Toggle;
     switch (id) {
     case Cmd::FileNew: m_docs->OnFileNew(); break;
     case Cmd::FileOpen: m_docs->OnFileOpen(); break;
-    case Cmd::FileClose: if (doc) m_docs->OnFileClose(*doc); break;
-    case Cmd::FileSave: if (doc) m_docs->OnFileSave(*doc); break;
-    case Cmd::FileSaveAs: if (doc) m_docs->OnFileSaveAs(*doc); break;
-    case Cmd::Print: OnPrint(false); break;
-    case Cmd::PrintPreview: OnPrint(true); break;
-    case Cmd::PrintSetup: OnPrintSetup(); break;
-    case Cmd::SendMail: OnSendOrders(); break;
-    case Cmd::CopyOrdersMail: OnCopyOrdersMail(); break;
+    case Cmd::FileClose: m_docs->OnFileClose(*doc); break;
+    case Cmd::FileSave: m_docs->OnFileSave(*doc); break;
+    case Cmd::FileSaveAs: m_docs->OnFileSaveAs(*doc); break;
+    case Cmd::Print: m_gameCommands->OnPrint(*frame, false); break;
+    case Cmd::PrintPreview: m_gameCommands->OnPrint(*frame, true); break;
+    case Cmd::PrintSetup: m_gameCommands->OnPrintSetup(); break;
+    case Cmd::SendMail: m_gameCommands->OnSendOrders(*doc); break;
+    case Cmd::CopyOrdersMail: m_gameCommands->OnCopyOrdersMail(*doc); break;
     case Cmd::AppExit: close(); break;
-    case Cmd::Import: OnImport(); break;
-    case Cmd::ImportClipboard: OnImportClipboard(); break;
-    case Cmd::ImportMailbox: OnImportMailbox(); break;
-    case Cmd::RemoveSeason: if (doc) doc->OnRemoveSeason(); break;
-    case Cmd::FirstSeason: if (doc) doc->OnFirstSeason(); break;
-    case Cmd::PreviousSeason: if (doc) doc->OnPreviousSeason(); break;
-    case Cmd::NextSeason: if (doc) doc->OnNextSeason(); break;
-    case Cmd::LatestSeason: if (doc) doc->OnLatestSeason(); break;
-    case Cmd::GameDetails: OnGameDetails(); break;
-    case Cmd::FetchMailbox: OnFetchMailbox(); break;
-    case Cmd::MailboxSettings: OnMailboxSettings(); break;
-    case Cmd::ViewToolbar: m_toolBar->setVisible(m_toolBar->isHidden()); break;
+    case Cmd::Import: m_gameCommands->OnImport(*doc); break;
+    case Cmd::ImportClipboard: m_gameCommands->OnImportClipboard(*doc); break;
+    case Cmd::ImportMailbox: m_mailImport->OnImportMailbox(*doc); break;
+    case Cmd::RemoveSeason: doc->OnRemoveSeason(); break;
+    case Cmd::FirstSeason: doc->OnFirstSeason(); break;
+    case Cmd::PreviousSeason: doc->OnPreviousSeason(); break;
+    case Cmd::NextSeason: doc->OnNextSeason(); break;
+    case Cmd::LatestSeason: doc->OnLatestSeason(); break;
+    case Cmd::GameDetails: m_gameCommands->OnGameDetails(*doc); break;
+    case Cmd::FetchMailbox: m_fetcher->OnFetchMailbox(*doc); break;
+    case Cmd::MailboxSettings: m_fetcher->OnMailboxSettings(*doc); break;
+    case Cmd::ViewToolbar: ToolBar()->setVisible(ToolBar()->isHidden()); break;
     case Cmd::ViewStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
-    // A toggle's displayChanged() has brought the actions up to date.
-    case Cmd::ToggleZoom: return m_context.OnToggle(CAppContext::Toggle::ZoomToFit);
-    case Cmd::ToggleInitials: return m_context.OnToggle(CAppContext::Toggle::Initials);
-    case Cmd::ToggleSCDisplay: return m_context.OnToggle(CAppContext::Toggle::SCDisplay);
-    case Cmd::ToggleSeasons: return m_context.OnToggle(CAppContext::Toggle::SeasonsPanel);
-    case Cmd::ToggleOrders: return m_context.OnToggle(CAppContext::Toggle::OrdersOnMap);
-    case Cmd::ToggleSmoothZoom: return m_context.OnToggle(CAppContext::Toggle::SmoothZoom);
-    case Cmd::CentreChart: OnCentreChart(); break;
-    case Cmd::ExportMap: OnExportMap(); break;
-    case Cmd::ExportAnimation: OnExportAnimation(); break;
-    case Cmd::WindowNew: if (doc) m_docs->OnWindowNew(*doc); break;
+    // A toggle's displayChanged() redraws the game windows and updates the
+    // actions; nothing is left to do here.
+    case Cmd::ToggleZoom: m_context.OnToggle(Toggle::ZoomToFit); return;
+    case Cmd::ToggleInitials: m_context.OnToggle(Toggle::Initials); return;
+    case Cmd::ToggleSCDisplay: m_context.OnToggle(Toggle::SCDisplay); return;
+    case Cmd::ToggleSeasons: m_context.OnToggle(Toggle::SeasonsPanel); return;
+    case Cmd::ToggleOrders: m_context.OnToggle(Toggle::OrdersOnMap); return;
+    case Cmd::ToggleSmoothZoom: m_context.OnToggle(Toggle::SmoothZoom); return;
+    case Cmd::CentreChart: m_charts->Show(*doc); break;
+    case Cmd::ExportMap: m_exportCommands->OnExportMap(*doc); break;
+    case Cmd::ExportAnimation: m_exportCommands->OnExportAnimation(*doc); break;
+    case Cmd::WindowNew: m_docs->OnWindowNew(*doc); break;
     case Cmd::WindowCascade: m_mdi->cascadeSubWindows(); break;
     case Cmd::WindowTile: m_mdi->tileSubWindows(); break;
     case Cmd::WindowArrange: OnArrangeIcons(); break;
     case Cmd::HelpTopics:
-    case Cmd::Help: OnHelpTopics(); break;
+    case Cmd::Help: m_gameCommands->OnHelpTopics(); break;
     case Cmd::ContextHelp: m_contextHelp->Enter(); break;
-    case Cmd::AppAbout: OnAppAbout(); break;
+    case Cmd::AppAbout: m_gameCommands->OnAppAbout(); break;
     case Cmd::NextPane:
-    case Cmd::PreviousPane: if (frame) frame->NextPane(); break;
+    case Cmd::PreviousPane: frame->NextPane(); break;
     }
     // The window may be closing (Exit); it then has nothing left to update.
     if (isVisible() || !m_mdi->subWindowList().isEmpty())
@@ -274,7 +329,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
             m_docs->OpenDocumentFile(url.toLocalFile());
     }
     if (!mail.isEmpty())
-        ImportMailSources(*target->Document(), mail);
+        m_mailImport->ImportMailSources(*target->Document(), mail);
     event->acceptProposedAction();
     activateWindow();
     UpdateActions();
@@ -304,37 +359,18 @@ void CMainFrame::ShowSeason(CKestraneDoc& doc, const QByteArray& name)
 
 CCentreChartWindow* CMainFrame::ChartWindow(const CKestraneDoc& doc) const
 {
-    const auto it = m_charts.find(&doc);
-    return it == m_charts.end() ? nullptr : it->second.data();
+    return m_charts->Find(doc);
 }
 
-void CMainFrame::OnCentreChart()
+void CMainFrame::OnArrangeIcons()
 {
-    CKestraneDoc* doc = ActiveDocument();
-    if (!doc)
-        return;
-    CCentreChartWindow* chart = ChartWindow(*doc);
-    if (!chart) {
-        chart = new CCentreChartWindow(*doc, m_context.Prompts(), this);
-        m_charts[doc] = chart;
-        connect(chart, &CCentreChartWindow::seasonChosen, this, [this, chart](const QByteArray& name) {
-            if (CKestraneDoc* shown = chart->Document())
-                ShowSeason(*shown, name);
-        });
+    // Minimised game windows are lined up along the bottom of the MDI area.
+    int x = 0;
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        window->move(x, m_mdi->viewport()->height() - size.height());
+        x += size.width();
     }
-    chart->show();
-    chart->raise();
-    chart->activateWindow();
-}
-
-void CMainFrame::CloseChart(const CKestraneDoc* doc)
-{
-    const auto it = m_charts.find(doc);
-    if (it == m_charts.end())
-        return;
-    if (CCentreChartWindow* chart = it->second.data()) {
-        chart->Detach();
-        chart->close();
-    }
-    m_charts.erase(it);
 }

@@ -1,40 +1,33 @@
 #pragma once
 
 #include "app/Commands.h"
-#include "mailbox/MailboxImport.h"
 
-#include <QDeadlineTimer>
 #include <QMainWindow>
-#include <QPointer>
-
-#include <functional>
-#include <map>
 #include <memory>
-#include <optional>
-#include <string>
 
-class CCentreChartWindow;
-class CChildFrame;
-class CPendingFetchMark;
-struct CFetchMark;
-struct CMailAccount;
-struct CMailboxFetch;
-class CDocManager;
 class CAppContext;
-class CKestraneDoc;
+class CCentreChartWindow;
+class CChartWindows;
+class CChildFrame;
 class CContextHelp;
+class CDocManager;
+class CExportCommands;
+class CGameCommands;
 class CHelpWindow;
-class CLockIndicators;
+class CKestraneDoc;
+class CMailboxFetcher;
+class CMailImportRunner;
+class CMainMenus;
 class CSeasonsPanel;
 class QAction;
 class QMdiArea;
-class QMenu;
 class QToolBar;
 
-/// The main window: the game windows in an MDI area, the two menu sets (no
-/// game open / game open), the accelerators, the toolbar and the status bar
-/// with its lock indicators. Commands go to the active game or the
-/// application; UpdateActions sets every action's state in one place.
+/// The main window: the game windows in an MDI area, the seasons list and
+/// the chart windows. It runs every command (Execute) on the active game
+/// through the object that holds that group of commands, and sets every
+/// action's state in one place (UpdateActions). Files dropped on it open as
+/// games, or import as mail into the game window they land on.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
@@ -43,17 +36,19 @@ public:
 
     CDocManager& Docs() { return *m_docs; }
     QMdiArea* MdiArea() const { return m_mdi; }
-    QToolBar* ToolBar() const { return m_toolBar; }
+    QToolBar* ToolBar() const;
     QAction* Action(Cmd id) const;
     CChildFrame* ActiveFrame() const;
     CKestraneDoc* ActiveDocument() const;
     /// The game window at pos (in this window's coordinates), if any.
     CChildFrame* FrameAt(const QPoint& pos) const;
     /// True while the menus are the game-open set.
-    bool ShowsGameMenus() const { return m_bGameMenus; }
+    bool ShowsGameMenus() const;
     /// The user guide's window once Help has opened it, else nullptr.
-    CHelpWindow* HelpWindow() const { return m_helpWindow; }
+    CHelpWindow* HelpWindow() const;
     CContextHelp& ContextHelp() const { return *m_contextHelp; }
+    /// Fetch from Mailbox, which goes on after its command has returned.
+    CMailboxFetcher& Fetcher() const { return *m_fetcher; }
     /// The seasons list (hidden unless its setting is on and a game is open).
     CSeasonsPanel* SeasonsPanel() const { return m_seasonsPanel; }
     /// The chart window of doc, or nullptr when it has none open.
@@ -64,52 +59,8 @@ public:
     void UpdateActions();
     /// Runs the command as its menu item or button would.
     void Execute(Cmd id);
-
-    /// Shows text in the status bar for a few seconds, kept there when the
-    /// menu that ran the command closes and clears its prompt.
+    /// Shows text in the status bar for a few seconds.
     void ShowNotice(const QString& text);
-
-    static constexpr const char* kOfferCopyQuestion =
-        "Copy the orders mail to the clipboard instead, to paste it into your mail program?";
-    static constexpr const char* kCopyButton = "Copy to Clipboard";
-    static constexpr const char* kMailOnClipboard = "The orders mail is on the clipboard";
-    static constexpr int kNoticeMilliseconds = 5000;
-
-    // The document commands that need the desktop around them.
-    void OnImport();
-    void OnImportClipboard();
-    void OnImportMailbox();
-    /// Imports every mail of paths (mail files, mbox files, Maildir folders)
-    /// into doc: a progress dialog that can cancel between mails, then one
-    /// summary of what was filed and skipped.
-    void ImportMailSources(CKestraneDoc& doc, const QStringList& paths);
-    /// How a mail import reports progress: mails done and the number in
-    /// all; false cancels between mails.
-    using MailImportProgress = std::function<bool(size_t done, size_t total)>;
-    /// Runs one mail import (mail files or fetched mail) behind a progress
-    /// dialog that can cancel between mails, then shows its one summary.
-    CMailboxImport RunMailImport(const QString& title,
-                                 const std::function<CMailboxImport(const MailImportProgress&)>& import);
-    /// Edit, Mailbox Settings: true when the dialog was accepted.
-    bool OnMailboxSettings();
-    /// Edit, Fetch from Mailbox: the game's new Judge mail, imported in game order.
-    void OnFetchMailbox();
-    void OnGameDetails();
-    void OnSendOrders();
-    void OnCopyOrdersMail();
-    void OnPrint(bool preview);
-    void OnPrintSetup();
-    void OnHelpTopics();
-    void OnAppAbout();
-    void OnArrangeIcons();
-    /// Opens the active game's chart window, or brings it forward.
-    void OnCentreChart();
-    /// Shows the season named name of doc, as the four season commands do.
-    void ShowSeason(CKestraneDoc& doc, const QByteArray& name);
-    /// File, Export Map: the map on show as PNG or PDF, at the size chosen.
-    void OnExportMap();
-    /// File, Export Animation: every season as one animated GIF.
-    void OnExportAnimation();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -117,38 +68,23 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void CreateActions();
-    void CreateToolBar();
-    void CreateStatusBar();
-    void BuildMenus(bool gameOpen);
-    void FillRecentFiles(QMenu& menu);
-    void FillFileMenu(QMenu& menu, bool gameOpen);
-    void UpdateTitle();
-    void OfferOrdersMailCopy(const char* failure, CKestraneDoc& doc);
-    void PutOrdersMailOnClipboard(const CKestraneDoc& doc);
+    void ConnectCommands();
     void CreateSeasonsPanel();
-    void CloseChart(const CKestraneDoc* doc);
-    std::optional<std::string> MailboxPassword(const CMailAccount& account);
-    CMailboxFetch RunFetch(const CMailAccount& account, const std::string& password, const CFetchMark& mark);
-    /// Imports the fetched messages; false when the import did not run to
-    /// its end (cancelled or stopped), so the mark stays where it was.
-    bool ImportFetchedMail(CKestraneDoc& doc, const CMailboxFetch& fetch, const CMailAccount& account);
+    void BuildMenus(bool gameOpen);
+    void UpdateTitle();
+    void ShowSeason(CKestraneDoc& doc, const QByteArray& name);
+    void OnArrangeIcons();
 
     CAppContext& m_context;
     QMdiArea* m_mdi = nullptr;
-    CDocManager* m_docs = nullptr;
-    QToolBar* m_toolBar = nullptr;
-    CLockIndicators* m_indicators = nullptr;
-    std::map<Cmd, QAction*> m_actions;
+    std::unique_ptr<CDocManager> m_docs;
+    CMainMenus* m_menus = nullptr;
+    CContextHelp* m_contextHelp = nullptr;
+    std::unique_ptr<CGameCommands> m_gameCommands;
+    std::unique_ptr<CExportCommands> m_exportCommands;
+    std::unique_ptr<CMailImportRunner> m_mailImport;
+    std::unique_ptr<CMailboxFetcher> m_fetcher;
     CSeasonsPanel* m_seasonsPanel = nullptr;
     bool m_bPanelSized = false;
-    std::map<const CKestraneDoc*, QPointer<CCentreChartWindow>> m_charts;
-    bool m_bGameMenus = false;
-    bool m_bMenusBuilt = false;
-    CHelpWindow* m_helpWindow = nullptr;
-    CContextHelp* m_contextHelp = nullptr;
-    QString m_strNotice;
-    QDeadlineTimer m_noticeDeadline;
-    /// Marks of fetches waiting for their game to be saved.
-    std::map<CKestraneDoc*, std::unique_ptr<CPendingFetchMark>> m_pendingMarks;
+    std::unique_ptr<CChartWindows> m_charts;
 };

@@ -1,6 +1,7 @@
 #include "AppFixture.h"
 
 #include "app/DocManager.h"
+#include "app/MailboxFetcher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QtTest>
 
 CAppFixture::CAppFixture(const Presets& presets, const testgame::TestGameSpec& game)
     : m_mapName(QString::fromStdString(game.mapName))
@@ -86,6 +88,14 @@ void CAppFixture::ImportReport(const QString& report)
     QFile(copy).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     m_prompts->openAnswers.push_back(copy);
     Run(Cmd::Import);
+}
+
+void CAppFixture::Run(Cmd id)
+{
+    Frame().Execute(id);
+    // Longer than any fetch a test makes, a timeout included.
+    constexpr int kFetchMs = 60000;
+    QVERIFY2(QTest::qWaitFor([this] { return !Frame().Fetcher().IsBusy(); }, kFetchMs), "the fetch did not end");
 }
 
 void CAppFixture::Exit()

@@ -41,8 +41,9 @@ public:
     CKestraneDoc* NewStandardGame();
     /// Edit Import of a copy of the report file, as the menu command does.
     void ImportReport(const QString& report);
-    /// Runs a command as its menu item does.
-    void Run(Cmd id) { Frame().Execute(id); }
+    /// Runs a command as its menu item does, and waits for what goes on
+    /// after the command returned (a fetch) to be over.
+    void Run(Cmd id);
 
     /// Closes the main window and writes the settings, as the program's exit.
     void Exit();

@@ -1,9 +1,9 @@
 #include "AppFixture.h"
+#include "SampleGame.h"
 
 #include "app/CentreChartWindow.h"
 #include "app/ChildFrame.h"
 #include "model/KestraneDoc.h"
-#include "support/KestrelGame.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -18,18 +18,25 @@
 
 namespace {
 
-QString Current(const CKestraneDoc& doc)
+// The chart window of doc, opened through the menu; nullptr without a game.
+CCentreChartWindow* OpenChart(CAppFixture& app, const CKestraneDoc* doc)
 {
-    return doc.GetCurrentSeason() ? QString::fromStdString(doc.GetCurrentSeason()->m_strSeason) : QString();
+    if (!doc)
+        return nullptr;
+    app.Run(Cmd::CentreChart);
+    return app.Frame().ChartWindow(*doc);
 }
 
-CKestraneDoc* KestrelGame(CAppFixture& app)
+// The real game's program, game and chart window, to bind by name.
+struct OpenedChart {
+    CAppFixture& app;
+    CKestraneDoc* doc;
+    CCentreChartWindow* chart;
+};
+
+OpenedChart WithChart(CKestrelSession& opened)
 {
-    CKestraneDoc* doc = app.NewStandardGame();
-    if (doc)
-        for (const auto& mail : kestrel::Mails())
-            app.ImportReport(QString::fromStdString(mail.string()));
-    return doc;
+    return {opened.app, opened.doc, OpenChart(opened.app, opened.doc)};
 }
 
 // The chart's figures read back from its series: season row by row, a
@@ -100,13 +107,9 @@ private slots:
 
 void CentreChartTest::seriesEqualTheCommandLineAndTheJudge()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app;
-    CKestraneDoc* doc = KestrelGame(app);
-    QVERIFY(doc);
-    app.Run(Cmd::CentreChart);
-    CCentreChartWindow* chart = app.Frame().ChartWindow(*doc);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened;
+    auto [app, doc, chart] = WithChart(opened);
     QVERIFY(chart);
     QVERIFY(chart->isVisible());
     const Figures shown = FromSeries(*chart);
@@ -154,13 +157,9 @@ void CentreChartTest::seriesEqualTheCommandLineAndTheJudge()
 
 void CentreChartTest::markFollowsTheSeasonOnShow()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app;
-    CKestraneDoc* doc = KestrelGame(app);
-    QVERIFY(doc);
-    app.Run(Cmd::CentreChart);
-    CCentreChartWindow* chart = app.Frame().ChartWindow(*doc);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened;
+    auto [app, doc, chart] = WithChart(opened);
     QVERIFY(chart);
     const auto& rows = chart->History().rows;
 
@@ -193,13 +192,9 @@ void CentreChartTest::markFollowsTheSeasonOnShow()
 
 void CentreChartTest::clickingAPointShowsItsSeason()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app;
-    CKestraneDoc* doc = KestrelGame(app);
-    QVERIFY(doc);
-    app.Run(Cmd::CentreChart);
-    CCentreChartWindow* chart = app.Frame().ChartWindow(*doc);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened;
+    auto [app, doc, chart] = WithChart(opened);
     QVERIFY(chart);
     QVERIFY(QTest::qWaitForWindowExposed(chart));
     const std::string before = doc->GetTitle();
@@ -224,13 +219,9 @@ void CentreChartTest::clickingAPointShowsItsSeason()
 
 void CentreChartTest::hoverTextListsTheSeasonsFigures()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app;
-    CKestraneDoc* doc = KestrelGame(app);
-    QVERIFY(doc);
-    app.Run(Cmd::CentreChart);
-    CCentreChartWindow* chart = app.Frame().ChartWindow(*doc);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened;
+    auto [app, doc, chart] = WithChart(opened);
     QVERIFY(chart);
     const auto table = kestrel::CountTable(kestrel::Folder() / "08-F1902R-retreat.txt");
     QVERIFY(!table.empty());
@@ -243,13 +234,9 @@ void CentreChartTest::hoverTextListsTheSeasonsFigures()
 
 void CentreChartTest::exportsPngAndSvg()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app;
-    CKestraneDoc* doc = KestrelGame(app);
-    QVERIFY(doc);
-    app.Run(Cmd::CentreChart);
-    CCentreChartWindow* chart = app.Frame().ChartWindow(*doc);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened;
+    auto [app, doc, chart] = WithChart(opened);
     QVERIFY(chart);
 
     // Through the window's own buttons, as the user exports.
@@ -297,8 +284,7 @@ void CentreChartTest::exportFailureIsTold()
     CAppFixture app;
     CKestraneDoc* doc = app.NewGame();
     QVERIFY(doc);
-    app.Run(Cmd::CentreChart);
-    CCentreChartWindow* chart = app.Frame().ChartWindow(*doc);
+    CCentreChartWindow* chart = OpenChart(app, doc);
     QVERIFY(chart);
     // A game without ownership yet: an empty chart, still exportable.
     QVERIFY(chart->Lines().size() == 2 && chart->Lines()[0]->points().isEmpty());

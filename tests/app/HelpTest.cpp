@@ -24,11 +24,6 @@ bool Activate(QWidget& window)
     return QTest::qWaitForWindowActive(&window);
 }
 
-QString Current(const CKestraneDoc& doc)
-{
-    return doc.GetCurrentSeason() ? QString::fromStdString(doc.GetCurrentSeason()->m_strSeason) : QString();
-}
-
 QString StatusPrompt(Cmd id)
 {
     const QString prompt = QString::fromLatin1(ActionSpec(id).prompt);

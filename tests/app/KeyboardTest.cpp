@@ -15,11 +15,6 @@
 
 namespace {
 
-QString Current(const CKestraneDoc& doc)
-{
-    return doc.GetCurrentSeason() ? QString::fromStdString(doc.GetCurrentSeason()->m_strSeason) : QString();
-}
-
 // The sample game's seasons in game order, stepped through with the menu
 // commands (which the keys must match).
 QStringList SeasonsInOrder(CAppFixture& app, CKestraneDoc& doc)

@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 
+#include "app/GameCommands.h"
 #include "model/KestraneDoc.h"
 
 #include <QClipboard>
@@ -108,10 +109,10 @@ void MailTest::sendFailureOffersTheCopy()
 
     QCOMPARE(app.Prompts().questions.size(), size_t(1));
     QCOMPARE(app.Prompts().questions[0].text, failure);
-    QCOMPARE(app.Prompts().questions[0].question, QString::fromLatin1(CMainFrame::kOfferCopyQuestion));
+    QCOMPARE(app.Prompts().questions[0].question, QString::fromLatin1(CGameCommands::kOfferCopyQuestion));
     QCOMPARE(app.Prompts().questions[0].acceptLabel, QStringLiteral("Copy to Clipboard"));
     QCOMPARE(QGuiApplication::clipboard()->text(), accept ? QString::fromLatin1(kExpectedMail) : QStringLiteral("before"));
-    QCOMPARE(app.Frame().statusBar()->currentMessage() == QLatin1String(CMainFrame::kMailOnClipboard), accept);
+    QCOMPARE(app.Frame().statusBar()->currentMessage() == QLatin1String(CGameCommands::kMailOnClipboard), accept);
     QVERIFY(app.Prompts().messages.empty());
 }
 

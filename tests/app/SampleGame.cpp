@@ -1,5 +1,7 @@
 #include "SampleGame.h"
 
+#include "model/KestraneDoc.h"
+
 #include <QFileInfo>
 
 #ifndef KESTRANE_SAMPLE_GAME
@@ -23,4 +25,19 @@ CKestraneDoc* OpenSampleGame(CAppFixture& app)
     if (!QFileInfo(SampleGamePath()).isFile())
         return nullptr;
     return app.Frame().Docs().OpenDocumentFile(SampleGamePath());
+}
+
+QString Current(const CKestraneDoc& doc)
+{
+    return doc.GetCurrentSeason() ? QString::fromStdString(doc.GetCurrentSeason()->m_strSeason) : QString();
+}
+
+CKestrelSession::CKestrelSession(const CAppFixture::Presets& presets, size_t count)
+    : app(presets), doc(app.NewStandardGame())
+{
+    if (!doc)
+        return;
+    const auto mails = kestrel::Mails();
+    for (size_t i = 0; i < mails.size() && i < count; ++i)
+        app.ImportReport(QString::fromStdString(mails[i].string()));
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "AppFixture.h"
+#include "support/KestrelGame.h"
 
 #include <QString>
+
+#include <cstddef>
+#include <limits>
 
 class CKestraneDoc;
 
@@ -16,3 +20,24 @@ CAppFixture::Presets SampleSettings(int initials, int centres);
 /// Opens the sample game in app as File Open does; nullptr when it is not
 /// there or would not open.
 CKestraneDoc* OpenSampleGame(CAppFixture& app);
+
+/// The name of the season on show ("F1902R"); empty without one.
+QString Current(const CKestraneDoc& doc);
+
+/// A started program with the first count mails of the whole real game
+/// kestrel imported through the menu into a new standard game (doc is
+/// nullptr when that failed). Test functions bind its parts by name:
+/// `auto& [app, doc] = opened;`.
+struct CKestrelSession {
+    explicit CKestrelSession(const CAppFixture::Presets& presets = {},
+                             size_t count = std::numeric_limits<size_t>::max());
+    CAppFixture app;
+    CKestraneDoc* doc;
+};
+
+/// Skips the test function when the real games are not beside the repository.
+#define SKIP_WITHOUT_KESTREL()                                                                                         \
+    do {                                                                                                               \
+        if (!kestrel::Available())                                                                                     \
+            QSKIP("no judge-games folder beside the repository");                                                      \
+    } while (false)

@@ -24,13 +24,7 @@ public:
                                           const QString& filter) override
     {
         openRequests.push_back({caption, folder, filter});
-        if (openAnswers.empty())
-            return std::nullopt;
-        const QString answer = openAnswers.front();
-        openAnswers.pop_front();
-        if (answer.isNull())
-            return std::nullopt;
-        return answer;
+        return NextFile(openAnswers);
     }
 
     std::optional<QStringList> ChooseMailSources(QWidget*, const QString& folder) override
@@ -50,13 +44,7 @@ public:
                                           const QString& defaultSuffix, const QString& folder = QString()) override
     {
         saveRequests.push_back({suggested, filter, defaultSuffix, folder});
-        if (saveAnswers.empty())
-            return std::nullopt;
-        const QString answer = saveAnswers.front();
-        saveAnswers.pop_front();
-        if (answer.isNull())
-            return std::nullopt;
-        return answer;
+        return NextFile(saveAnswers);
     }
 
     QMessageBox::StandardButton AskSaveChanges(QWidget*, const QString& name) override
@@ -122,4 +110,15 @@ public:
     std::vector<Message> messages;
     std::vector<Question> questions;
     std::vector<QString> dialogTitles;
+
+private:
+    // The next file answer in turn; none left, or a null one, cancels.
+    static std::optional<QString> NextFile(std::deque<QString>& answers)
+    {
+        if (answers.empty())
+            return std::nullopt;
+        const QString answer = answers.front();
+        answers.pop_front();
+        return answer.isNull() ? std::nullopt : std::optional<QString>(answer);
+    }
 };

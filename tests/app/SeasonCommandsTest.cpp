@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "SampleGame.h"
 
 #include "app/ChildFrame.h"
 #include "model/KestraneDoc.h"
@@ -17,11 +18,6 @@ void AddSeasons(CKestraneDoc& doc, const QStringList& names)
         season->m_strDeadline = "Mon ";
         doc.InsertSeason(std::move(season));
     }
-}
-
-QString Current(const CKestraneDoc& doc)
-{
-    return doc.GetCurrentSeason() ? QString::fromStdString(doc.GetCurrentSeason()->m_strSeason) : QString();
 }
 
 } // namespace

@@ -1,34 +1,17 @@
 #include "AppFixture.h"
+#include "SampleGame.h"
 
 #include "app/ChildFrame.h"
 #include "app/KesTextView.h"
 #include "app/KestraneView.h"
 #include "app/SeasonsPanel.h"
 #include "model/KestraneDoc.h"
-#include "support/KestrelGame.h"
 
 #include <QMdiArea>
 #include <QTreeWidget>
 #include <QtTest>
 
 namespace {
-
-QString Current(const CKestraneDoc& doc)
-{
-    return doc.GetCurrentSeason() ? QString::fromStdString(doc.GetCurrentSeason()->m_strSeason) : QString();
-}
-
-// The first count mails of the real game, imported through the menu.
-CKestraneDoc* KestrelGame(CAppFixture& app, size_t count = 100)
-{
-    CKestraneDoc* doc = app.NewStandardGame();
-    if (!doc)
-        return nullptr;
-    const auto mails = kestrel::Mails();
-    for (size_t i = 0; i < mails.size() && i < count; ++i)
-        app.ImportReport(QString::fromStdString(mails[i].string()));
-    return doc;
-}
 
 QStringList Column(const QTreeWidget& list, int column)
 {
@@ -84,6 +67,18 @@ Shown Capture(CAppFixture& app)
     for (Cmd id : {Cmd::FirstSeason, Cmd::PreviousSeason, Cmd::NextSeason, Cmd::LatestSeason, Cmd::RemoveSeason})
         shown.enabled << app.Frame().Action(id)->isEnabled();
     return shown;
+}
+
+// The real game's program, game and seasons list, to bind by name.
+struct OpenedList {
+    CAppFixture& app;
+    CKestraneDoc* doc;
+    QTreeWidget& list;
+};
+
+OpenedList WithList(CKestrelSession& opened)
+{
+    return {opened.app, opened.doc, *opened.app.Frame().SeasonsPanel()->List()};
 }
 
 // The list shown, in a main window large enough to hold it and a game.
@@ -161,10 +156,9 @@ void SeasonsPanelTest::closingThePanelUnchecksIt()
 
 void SeasonsPanelTest::listsTheRealGameInOrderInWords()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app(kPanelOn);
-    CKestraneDoc* doc = KestrelGame(app);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened(kPanelOn);
+    auto& [app, doc] = opened;
     QVERIFY(doc);
     // Every mail imports without a word from the program.
     QCOMPARE(app.Prompts().messages.size(), size_t(0));
@@ -181,12 +175,10 @@ void SeasonsPanelTest::listsTheRealGameInOrderInWords()
 
 void SeasonsPanelTest::clickShowsTheSeasonAsPreviousAndNextDo()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app(kPanelOn);
-    CKestraneDoc* doc = KestrelGame(app);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened(kPanelOn);
+    auto [app, doc, list] = WithList(opened);
     QVERIFY(doc);
-    QTreeWidget& list = *app.Frame().SeasonsPanel()->List();
     const int row = RowOf(list, "Fall 1902 Retreats");
     QVERIFY(row >= 0);
 
@@ -218,12 +210,10 @@ void SeasonsPanelTest::clickShowsTheSeasonAsPreviousAndNextDo()
 
 void SeasonsPanelTest::enterShowsTheSelectedSeason()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app(kPanelOn);
-    CKestraneDoc* doc = KestrelGame(app);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened(kPanelOn);
+    auto [app, doc, list] = WithList(opened);
     QVERIFY(doc);
-    QTreeWidget& list = *app.Frame().SeasonsPanel()->List();
     list.setFocus();
     // Arrow keys only move the selection; Enter shows the season.
     QTest::keyClick(&list, Qt::Key_Up);
@@ -238,10 +228,9 @@ void SeasonsPanelTest::enterShowsTheSelectedSeason()
 
 void SeasonsPanelTest::followsTheCommandsRemovalAndImport()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app(kPanelOn);
-    CKestraneDoc* doc = KestrelGame(app, 9); // up to F1902R
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened(kPanelOn, 9); // up to F1902R
+    auto& [app, doc] = opened;
     QVERIFY(doc);
     CSeasonsPanel& panel = *app.Frame().SeasonsPanel();
     QTreeWidget& list = *panel.List();
@@ -285,10 +274,9 @@ void SeasonsPanelTest::followsTheCommandsRemovalAndImport()
 
 void SeasonsPanelTest::followsTheActiveWindow()
 {
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
-    CAppFixture app(kPanelOn);
-    CKestraneDoc* kestrelGame = KestrelGame(app, 3);
+    SKIP_WITHOUT_KESTREL();
+    CKestrelSession opened(kPanelOn, 3);
+    auto& [app, kestrelGame] = opened;
     QVERIFY(kestrelGame);
     CChildFrame* first = app.Frame().ActiveFrame();
     CKestraneDoc* empty = app.NewGame();

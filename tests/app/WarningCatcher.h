@@ -9,10 +9,9 @@
 /// the offscreen platform's notes that it cannot do what a display does.
 class CWarningCatcher {
 public:
+    Q_DISABLE_COPY(CWarningCatcher)
     CWarningCatcher();
     ~CWarningCatcher();
-    CWarningCatcher(const CWarningCatcher&) = delete;
-    CWarningCatcher& operator=(const CWarningCatcher&) = delete;
 
     /// The messages caught so far, oldest first.
     QStringList Warnings() const;

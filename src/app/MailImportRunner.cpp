@@ -1,11 +1,8 @@
-#include "app/MainFrame.h"
+#include "app/MailImportRunner.h"
 
-#include "app/FileFolders.h"
-#include "app/ImportSummaryDlg.h"
 #include "app/AppContext.h"
+#include "app/ImportSummaryDlg.h"
 #include "app/TextConv.h"
-#include "app/UiPrompts.h"
-#include "mailbox/MailboxImport.h"
 #include "model/KestraneDoc.h"
 
 #include <QCoreApplication>
@@ -13,10 +10,6 @@
 #include <QProgressDialog>
 
 #include <algorithm>
-
-// Import Mailbox: the mail files are read and imported by the mail reader
-// and the core's batch import; this window only asks, shows progress and
-// shows the one summary.
 
 namespace {
 
@@ -27,33 +20,33 @@ constexpr qint64 kRefreshMs = 100;
 
 } // namespace
 
-void CMainFrame::OnImportMailbox()
+void CMailImportRunner::OnImportMailbox(CKestraneDoc& doc)
 {
-    CKestraneDoc* doc = ActiveDocument();
-    if (!doc)
-        return;
     // Mail files are Judge mails too: they share the Import command's folder.
     CFileFolders folders = m_context.FileFolders();
-    const auto chosen = m_context.Prompts().ChooseMailSources(this, folders.StartFolder(FileKind::Report));
+    const auto chosen = m_context.Prompts().ChooseMailSources(&m_window, folders.StartFolder(FileKind::Report));
     if (!chosen)
         return;
     folders.Remember(FileKind::Report, chosen->front());
-    ImportMailSources(*doc, *chosen);
+    ImportMailSources(doc, *chosen);
 }
 
-void CMainFrame::ImportMailSources(CKestraneDoc& doc, const QStringList& paths)
+void CMailImportRunner::ImportMailSources(CKestraneDoc& doc, const QStringList& paths)
 {
     std::vector<std::string> sources;
     for (const QString& path : paths)
         sources.push_back(ToPath(path));
-    RunMailImport(QStringLiteral("Import Mailbox"),
-                  [&](const MailImportProgress& progress) { return ::ImportMailSources(doc, sources, progress); });
+    Run(QStringLiteral("Import Mailbox"),
+        [&](const Progress& progress) { return ::ImportMailSources(doc, sources, progress); });
 }
 
-CMailboxImport CMainFrame::RunMailImport(const QString& title,
-                                         const std::function<CMailboxImport(const MailImportProgress&)>& import)
+CMailboxImport CMailImportRunner::Run(const QString& title,
+                                      const std::function<CMailboxImport(const Progress&)>& import)
 {
-    QProgressDialog progress(QStringLiteral("Importing mail..."), QStringLiteral("Cancel"), 0, 1, this);
+    // The import changes the game, so it runs here on the user-interface
+    // thread; the window-modal progress dialog keeps the game's windows
+    // from being used meanwhile.
+    QProgressDialog progress(QStringLiteral("Importing mail..."), QStringLiteral("Cancel"), 0, 1, &m_window);
     progress.setWindowTitle(title);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kShowProgressAfterMs);
@@ -78,9 +71,9 @@ CMailboxImport CMainFrame::RunMailImport(const QString& title,
     });
     progress.close();
 
-    CImportSummaryDlg summary(FromDocText(result.Headline()), FromDocText(result.Text()), this);
+    CImportSummaryDlg summary(FromDocText(result.Headline()), FromDocText(result.Text()), &m_window);
     summary.setWindowTitle(title);
     m_context.Prompts().RunDialog(summary);
-    UpdateActions();
+    emit finished();
     return result;
 }

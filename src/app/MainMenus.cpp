@@ -1,23 +1,34 @@
-#include "app/MainFrame.h"
+#include "app/MainMenus.h"
 
 #include "app/ActionTable.h"
-#include "app/DocManager.h"
-#include "app/AppContext.h"
 #include "app/LockIndicators.h"
 #include "app/MenuRules.h"
 #include "app/ToolbarIcons.h"
 
+#include <QAction>
 #include <QDir>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 
-// The main window's actions, toolbar, status bar and the two menu sets.
+CMainMenus::CMainMenus(QMainWindow& window) : QObject(&window), m_window(window)
+{
+    CreateActions();
+    CreateToolBar();
+    CreateStatusBar();
+}
 
-void CMainFrame::CreateActions()
+QAction* CMainMenus::Action(Cmd id) const
+{
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainMenus::CreateActions()
 {
     for (const CActionSpec& entry : ActionTable()) {
-        auto* action = new QAction(this);
+        auto* action = new QAction(&m_window);
         const QString prompt = QString::fromLatin1(entry.prompt);
         const qsizetype newline = prompt.indexOf('\n');
         action->setText(entry.text[0] ? QString::fromLatin1(entry.text) : prompt.mid(newline + 1));
@@ -32,17 +43,17 @@ void CMainFrame::CreateActions()
         action->setIconVisibleInMenu(false);
         action->setData(int(entry.id));
         const Cmd id = entry.id;
-        connect(action, &QAction::triggered, this, [this, id] { Execute(id); });
+        connect(action, &QAction::triggered, this, [this, id] { emit commandChosen(id); });
         // Added to the window as well, so the accelerators work whichever
         // menu set is shown.
-        addAction(action);
+        m_window.addAction(action);
         m_actions[entry.id] = action;
     }
 }
 
-void CMainFrame::CreateToolBar()
+void CMainMenus::CreateToolBar()
 {
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), &m_window);
     m_toolBar->setObjectName(QStringLiteral("ToolBar"));
     m_toolBar->setIconSize(QSize(16, 15));
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
@@ -54,12 +65,12 @@ void CMainFrame::CreateToolBar()
     m_toolBar->addSeparator();
     for (Cmd id : {Cmd::Print, Cmd::AppAbout, Cmd::ContextHelp})
         m_toolBar->addAction(Action(id));
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    m_window.addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
-void CMainFrame::CreateStatusBar()
+void CMainMenus::CreateStatusBar()
 {
-    QStatusBar* bar = statusBar();
+    QStatusBar* bar = m_window.statusBar();
     bar->setObjectName(QStringLiteral("StatusBar"));
     m_indicators = new CLockIndicators(*bar);
     bar->showMessage(QStringLiteral("For Help, press F1"));
@@ -75,16 +86,15 @@ void CMainFrame::CreateStatusBar()
     });
 }
 
-void CMainFrame::ShowNotice(const QString& text)
+void CMainMenus::ShowNotice(const QString& text)
 {
     m_strNotice = text;
     m_noticeDeadline.setRemainingTime(kNoticeMilliseconds);
-    statusBar()->showMessage(text, kNoticeMilliseconds);
+    m_window.statusBar()->showMessage(text, kNoticeMilliseconds);
 }
 
-void CMainFrame::FillRecentFiles(QMenu& menu)
+void CMainMenus::FillRecentFiles(QMenu& menu, const QStringList& files)
 {
-    const QStringList& files = m_docs->RecentFiles();
     if (files.isEmpty()) {
         QAction* none = menu.addAction(QStringLiteral("Recent File"));
         none->setEnabled(false);
@@ -94,14 +104,11 @@ void CMainFrame::FillRecentFiles(QMenu& menu)
         QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])));
         item->setStatusTip(QStringLiteral("Open this document"));
         const QString path = files[i];
-        connect(item, &QAction::triggered, this, [this, path] {
-            m_docs->OpenDocumentFile(path);
-            UpdateActions();
-        });
+        connect(item, &QAction::triggered, this, [this, path] { emit recentFileChosen(path); });
     }
 }
 
-void CMainFrame::FillFileMenu(QMenu& menu, bool gameOpen)
+void CMainMenus::FillFileMenu(QMenu& menu, bool gameOpen, const QStringList& recentFiles, bool mailAvailable)
 {
     menu.addAction(Action(Cmd::FileNew));
     menu.addAction(Action(Cmd::FileOpen));
@@ -125,21 +132,21 @@ void CMainFrame::FillFileMenu(QMenu& menu, bool gameOpen)
         menu.addAction(Action(Cmd::CopyOrdersMail));
         menu.addSeparator();
     }
-    FillRecentFiles(menu);
+    FillRecentFiles(menu, recentFiles);
     menu.addSeparator();
     menu.addAction(Action(Cmd::AppExit));
-    if (gameOpen && !m_context.Mail().IsAvailable())
+    if (gameOpen && !mailAvailable)
         RemoveMenuItem(menu, Action(Cmd::SendMail));
 }
 
-void CMainFrame::BuildMenus(bool gameOpen)
+void CMainMenus::BuildMenus(bool gameOpen, const QStringList& recentFiles, bool mailAvailable)
 {
-    QMenuBar* bar = menuBar();
+    QMenuBar* bar = m_window.menuBar();
     bar->clear();
     m_bGameMenus = gameOpen;
-    m_bMenusBuilt = true;
+    m_bBuilt = true;
 
-    FillFileMenu(*bar->addMenu(QStringLiteral("&File")), gameOpen);
+    FillFileMenu(*bar->addMenu(QStringLiteral("&File")), gameOpen, recentFiles, mailAvailable);
     if (gameOpen) {
         QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
         for (Cmd id : {Cmd::Import, Cmd::ImportClipboard, Cmd::ImportMailbox, Cmd::FetchMailbox, Cmd::MailboxSettings,
