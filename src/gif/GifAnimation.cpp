@@ -4,7 +4,11 @@
 
 #include <gif_lib.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -61,9 +65,21 @@ bool CGifAnimationWriter::Open(const std::string& path, int width, int height, s
     state->temporary = path + ".part~";
     state->width = width;
     state->height = height;
+    // Opened here rather than by giflib, which makes its files readable by
+    // the owner only: the animation gets the user's umask, as the program's
+    // other pictures do.
+    const int handle = ::open(state->temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (handle < 0) {
+        error = std::error_code(errno, std::generic_category()).message();
+        return false;
+    }
     int code = 0;
-    state->file = EGifOpenFileName(state->temporary.c_str(), false, &code);
+    state->file = EGifOpenFileHandle(handle, &code);
     if (!state->file) {
+        // giflib closes the handle itself only once it has taken it.
+        ::close(handle);
+        std::error_code ignored;
+        fs::remove(state->temporary, ignored);
         error = GifError(code);
         return false;
     }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <random>
 #include <set>
@@ -196,6 +198,25 @@ TEST_F(GifWriter, NothingIsLeftBehindWhenWritingStopsOrFails)
         ASSERT_TRUE(writer.AddFrame(frame, 10, error));
     }
     EXPECT_TRUE(fs::is_empty(temp.Path()));
+}
+
+// The animation is readable by whom the user's umask lets read it, as the
+// pictures written through Qt are.
+TEST_F(GifWriter, FileModeFollowsTheUmask)
+{
+    const CRgbImage frame = Bands(20, 10, 5);
+    for (const mode_t mask : {mode_t(022), mode_t(027), mode_t(002)}) {
+        SCOPED_TRACE(mask);
+        const std::string path = Path("mode" + std::to_string(mask) + ".gif");
+        const mode_t before = ::umask(mask);
+        CGifAnimationWriter writer;
+        std::string error;
+        const bool written = writer.Open(path, 20, 10, error) && writer.AddFrame(frame, 10, error) && writer.Finish(error);
+        ::umask(before);
+        ASSERT_TRUE(written) << error;
+        const auto shown = fs::status(path).permissions() & fs::perms::all;
+        EXPECT_EQ(shown, fs::perms(0666 & ~mask));
+    }
 }
 
 } // namespace
