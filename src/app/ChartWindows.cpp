@@ -1,6 +1,7 @@
 #include "app/ChartWindows.h"
 
 #include "app/CentreChartWindow.h"
+#include "app/WindowPlacement.h"
 
 CChartWindows::~CChartWindows()
 {
@@ -25,6 +26,7 @@ void CChartWindows::Show(CKestraneDoc& doc)
             if (CKestraneDoc* shown = chart->Document())
                 emit seasonChosen(*shown, name);
         });
+        PlaceInsideScreen(*chart, &m_owner);
     }
     chart->show();
     chart->raise();

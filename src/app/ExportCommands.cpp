@@ -5,6 +5,7 @@
 #include "app/ExportMapDlg.h"
 #include "app/TextConv.h"
 #include "app/UiPrompts.h"
+#include "app/WindowPlacement.h"
 #include "model/KestraneDoc.h"
 #include "qtdraw/GameAnimation.h"
 #include "qtdraw/MapDrawing.h"
@@ -94,6 +95,7 @@ void CExportCommands::OnExportAnimation(CKestraneDoc& doc)
     const int seasons = int(doc.m_seasons.size());
     QProgressDialog progress(tr("Writing the animation..."), tr("Cancel"), 0, seasons, &m_window);
     progress.setWindowTitle(tr("Export Animation"));
+    KeepTitleWhole(progress);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     std::string error;

@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "app/AboutDlg.h"
+#include "app/WindowPlacement.h"
 
 #include <QImage>
 #include <QTextDocument>
@@ -45,6 +46,7 @@ void CHelpWindow::ShowGuide(const QString& path)
         m_home = url;
         m_pBrowser->setSource(url);
     }
+    PlaceInsideScreen(*this, parentWidget());
     show();
     raise();
     activateWindow();

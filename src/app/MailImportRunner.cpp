@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/ImportSummaryDlg.h"
 #include "app/TextConv.h"
+#include "app/WindowPlacement.h"
 #include "model/KestraneDoc.h"
 
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ CMailboxImport CMailImportRunner::Run(const QString& title,
     // from being used meanwhile.
     QProgressDialog progress(QStringLiteral("Importing mail..."), QStringLiteral("Cancel"), 0, 1, &m_window);
     progress.setWindowTitle(title);
+    KeepTitleWhole(progress);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kShowProgressAfterMs);
     progress.setAutoClose(false);

@@ -4,6 +4,7 @@
 #include "app/MailImportRunner.h"
 #include "app/MailboxSettingsDlg.h"
 #include "app/PendingFetchMark.h"
+#include "app/WindowPlacement.h"
 #include "mailaccess/FetchedMail.h"
 #include "model/KestraneDoc.h"
 
@@ -147,6 +148,7 @@ void CMailboxFetcher::Start(std::unique_ptr<CRun> run, const std::string& passwo
         &m_window);
     QProgressDialog* progress = run->progress.get();
     progress->setWindowTitle(QStringLiteral("Fetch from Mailbox"));
+    KeepTitleWhole(*progress);
     progress->setWindowModality(Qt::ApplicationModal);
     progress->setMinimumDuration(300);
     progress->setValue(0);
