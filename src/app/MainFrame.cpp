@@ -62,7 +62,7 @@ CMainFrame::CMainFrame(CAppContext& context) : m_context(context)
     m_docs = std::make_unique<CDocManager>(context, *m_mdi);
 
     m_contextHelp = new CContextHelp(*this);
-    m_menus = new CMainMenus(*this);
+    m_menus = new CMainMenus(*this, *m_mdi);
     m_gameCommands = std::make_unique<CGameCommands>(context, *this);
     m_exportCommands = std::make_unique<CExportCommands>(context, *this);
     m_mailImport = std::make_unique<CMailImportRunner>(context, *this);

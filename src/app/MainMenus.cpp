@@ -8,11 +8,15 @@
 #include <QAction>
 #include <QDir>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QStatusBar>
 #include <QToolBar>
 
-CMainMenus::CMainMenus(QMainWindow& window) : QObject(&window), m_window(window)
+CMainMenus::CMainMenus(QMainWindow& window, QMdiArea& mdi) : QObject(&window), m_window(window), m_mdi(mdi)
 {
     CreateActions();
     CreateToolBar();
@@ -108,6 +112,35 @@ void CMainMenus::FillRecentFiles(QMenu& menu, const QStringList& files)
     }
 }
 
+void CMainMenus::FillWindowList(QMenu& menu)
+{
+    // The list is everything but the menu's own commands (which carry
+    // their command in their data).
+    for (QAction* item : menu.actions())
+        if (!item->data().isValid()) {
+            menu.removeAction(item);
+            item->deleteLater();
+        }
+    const QList<QMdiSubWindow*> windows = m_mdi.subWindowList();
+    if (windows.isEmpty())
+        return;
+    menu.addSeparator();
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        QMdiSubWindow* window = windows[i];
+        // Numbered as accelerators up to 9; the later ones by title only.
+        QString title = window->windowTitle();
+        title.replace(QLatin1Char('&'), QLatin1String("&&"));
+        QAction* item = menu.addAction(i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title);
+        item->setCheckable(true);
+        item->setChecked(window == m_mdi.activeSubWindow());
+        item->setStatusTip(QStringLiteral("Activate this window"));
+        connect(item, &QAction::triggered, &m_mdi, [this, window = QPointer<QMdiSubWindow>(window)] {
+            if (window)
+                m_mdi.setActiveSubWindow(window);
+        });
+    }
+}
+
 void CMainMenus::FillFileMenu(QMenu& menu, bool gameOpen, const QStringList& recentFiles, bool mailAvailable)
 {
     menu.addAction(Action(Cmd::FileNew));
@@ -171,6 +204,8 @@ void CMainMenus::BuildMenus(bool gameOpen, const QStringList& recentFiles, bool 
         QMenu* window = bar->addMenu(QStringLiteral("&Window"));
         for (Cmd id : {Cmd::WindowNew, Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange})
             window->addAction(Action(id));
+        // The open game windows follow, listed afresh each time the menu opens.
+        connect(window, &QMenu::aboutToShow, this, [this, window] { FillWindowList(*window); });
     }
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(Action(Cmd::HelpTopics));

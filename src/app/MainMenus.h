@@ -12,6 +12,7 @@
 class CLockIndicators;
 class QAction;
 class QMainWindow;
+class QMdiArea;
 class QMenu;
 class QToolBar;
 
@@ -23,7 +24,8 @@ class QToolBar;
 class CMainMenus : public QObject {
     Q_OBJECT
 public:
-    explicit CMainMenus(QMainWindow& window);
+    /// mdi: the game windows that the Window menu lists.
+    CMainMenus(QMainWindow& window, QMdiArea& mdi);
 
     QAction* Action(Cmd id) const;
     QToolBar* ToolBar() const { return m_toolBar; }
@@ -53,8 +55,10 @@ private:
     void CreateStatusBar();
     void FillFileMenu(QMenu& menu, bool gameOpen, const QStringList& recentFiles, bool mailAvailable);
     void FillRecentFiles(QMenu& menu, const QStringList& recentFiles);
+    void FillWindowList(QMenu& menu);
 
     QMainWindow& m_window;
+    QMdiArea& m_mdi;
     std::map<Cmd, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;
     CLockIndicators* m_indicators = nullptr;

@@ -143,7 +143,7 @@ void FetchMailboxTest::menuCarriesBothCommands()
     CAppFixture app;
     app.NewGame();
     const QStringList items = MenuItems(*FindMenu(app.Frame(), "&Edit"));
-    QVERIFY(items.contains("&Fetch from Mailbox\tCtrl+F5"));
+    QVERIFY(items.contains("Fe&tch from Mailbox\tCtrl+F5"));
     QVERIFY(items.contains("Mailbox &Settings..."));
     QCOMPARE(app.Frame().Action(Cmd::FetchMailbox)->shortcut(), QKeySequence("Ctrl+F5"));
     QVERIFY(app.Frame().Action(Cmd::FetchMailbox)->isEnabled());

@@ -84,7 +84,7 @@ void MapOverlayTest::menusOfferTheNewCommands()
     const QStringList file = MenuItems(*FindMenu(app.Frame(), "&File"));
     const int exportMap = file.indexOf("&Export Map...");
     QVERIFY(exportMap >= 0);
-    QCOMPARE(file.at(exportMap + 1), QString("Export &Animation..."));
+    QCOMPARE(file.at(exportMap + 1), QString("Export Ani&mation..."));
     QVERIFY(app.Frame().Action(Cmd::ExportMap)->isEnabled());
     app.Run(Cmd::FileClose);
     QVERIFY(!app.Frame().Action(Cmd::ExportMap)->isEnabled());

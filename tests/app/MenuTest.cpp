@@ -5,10 +5,14 @@
 #include "app/ToolbarIcons.h"
 
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QtTest>
+
+#include <map>
 
 // The menus, accelerators, toolbar and status bar of the main window.
 class MenuTest : public QObject {
@@ -29,7 +33,33 @@ private slots:
     void removeMenuItemRule_data();
     void removeMenuItemRule();
     void recentFilesListed();
+    void acceleratorsAreUniqueInEachMenu_data();
+    void acceleratorsAreUniqueInEachMenu();
+    void windowMenuListsTheGameWindows();
 };
+
+namespace {
+
+// The accelerator letter of a menu item's text ('&&' is a plain '&'); none
+// is a null character.
+QChar Accelerator(const QString& text)
+{
+    for (qsizetype i = text.indexOf('&'); i >= 0 && i + 1 < text.size(); i = text.indexOf('&', i + 2))
+        if (text[i + 1] != '&')
+            return text[i + 1].toLower();
+    return {};
+}
+
+// The Window menu filled as it is when the user opens it.
+QMenu* OpenedWindowMenu(CMainFrame& frame)
+{
+    QMenu* menu = FindMenu(frame, "&Window");
+    if (menu)
+        emit menu->aboutToShow();
+    return menu;
+}
+
+} // namespace
 
 void MenuTest::noGameMenus()
 {
@@ -54,15 +84,15 @@ void MenuTest::gameMenus()
     QCOMPARE(MenuItems(*FindMenu(frame, "&File")),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
                           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "&Export Map...",
-                          "Export &Animation...", "-", "Sen&d...", "Cop&y Orders Mail", "-", "Recent File", "-",
+                          "Export Ani&mation...", "-", "Sen&d...", "Cop&y Orders Mail", "-", "Recent File", "-",
                           "E&xit"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Edit")),
              (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Import &Mailbox...",
-                          "&Fetch from Mailbox\tCtrl+F5", "Mailbox &Settings...", "Remove\tCtrl+R",
+                          "Fe&tch from Mailbox\tCtrl+F5", "Mailbox &Settings...", "Remove\tCtrl+R",
                           "-", "&First", "&Previous", "&Next", "&Latest", "-", "&Game Details"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&View")),
              (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "&Initials", "Supply &Centres", "&Orders on Map",
-                          "S&mooth Zoom", "-", "S&easons", "Supply Centre &Chart"}));
+                          "S&mooth Zoom", "-", "S&easons", "Supply Centre C&hart"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Window")),
              (QStringList{"&New Window", "&Cascade", "&Tile", "&Arrange Icons"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Help")), (QStringList{"&Help Topics", "-", "&About Kestrane..."}));
@@ -220,7 +250,7 @@ void MenuTest::mailUnavailableRemovesSendAndOneSeparator()
     // The copy command stays between the two separators, which both stay.
     QCOMPARE(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
                                 "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "&Export Map...",
-                                "Export &Animation...", "-", "Cop&y Orders Mail", "-", "Recent File", "-", "E&xit"}));
+                                "Export Ani&mation...", "-", "Cop&y Orders Mail", "-", "Recent File", "-", "E&xit"}));
     QVERIFY(!app.Frame().Action(Cmd::SendMail)->isEnabled());
     QVERIFY(app.Frame().Action(Cmd::CopyOrdersMail)->isEnabled());
 }
@@ -273,6 +303,59 @@ void MenuTest::recentFilesListed()
                                          {"Recent File List/File2", "/games/two.kes"}});
     const QStringList file = MenuItems(*FindMenu(app.Frame(), "&File"));
     QCOMPARE(file.mid(5, 3), (QStringList{"&1 /games/one.kes", "&2 /games/two.kes", "-"}));
+}
+
+void MenuTest::acceleratorsAreUniqueInEachMenu_data()
+{
+    QTest::addColumn<int>("games");
+    QTest::newRow("NoGame") << 0;
+    QTest::newRow("OneGame") << 1;
+    QTest::newRow("TwoGames") << 2;
+}
+
+// Every menu of both sets, the recent files and the Window menu's list
+// included: whatever items are added, no letter serves two.
+void MenuTest::acceleratorsAreUniqueInEachMenu()
+{
+    QFETCH(int, games);
+    CAppFixture app(CAppFixture::Presets{{"Recent File List/File1", "/games/one.kes"}});
+    app.InstallMailTool(0);
+    for (int i = 0; i < games; ++i)
+        QVERIFY(app.NewGame());
+    OpenedWindowMenu(app.Frame());
+    for (const QString& title : MenuTitles(app.Frame())) {
+        std::map<QChar, QString> taken;
+        for (const QString& item : MenuItems(*FindMenu(app.Frame(), title))) {
+            const QChar letter = Accelerator(item);
+            if (letter.isNull())
+                continue;
+            const auto [it, fresh] = taken.emplace(letter, item);
+            QVERIFY2(fresh, qPrintable(title + ": '" + item + "' and '" + it->second + "' share " + letter));
+        }
+    }
+}
+
+void MenuTest::windowMenuListsTheGameWindows()
+{
+    CAppFixture app;
+    CKestraneDoc* first = app.NewGame();
+    QVERIFY(first && app.NewGame());
+    QMenu* window = OpenedWindowMenu(app.Frame());
+    QVERIFY(window);
+    const QList<QAction*> items = window->actions();
+    QCOMPARE(items.size(), 4 + 1 + 2);
+    QVERIFY(items[4]->isSeparator());
+    const QList<QMdiSubWindow*> frames = app.Frame().MdiArea()->subWindowList();
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(items[5 + i]->text(), QStringLiteral("&%1 ").arg(i + 1) + frames[i]->windowTitle());
+        QCOMPARE(items[5 + i]->isChecked(), frames[i] == app.Frame().MdiArea()->activeSubWindow());
+    }
+    // Choosing the unchecked one activates it; the list, opened again, follows.
+    const int other = items[5]->isChecked() ? 6 : 5;
+    items[other]->trigger();
+    QCOMPARE(app.Frame().MdiArea()->activeSubWindow(), frames[other - 5]);
+    QVERIFY(OpenedWindowMenu(app.Frame())->actions()[other]->isChecked());
+    QCOMPARE(OpenedWindowMenu(app.Frame())->actions().size(), 7);
 }
 
 QTEST_MAIN(MenuTest)
