@@ -9,6 +9,7 @@
 #include "app/KesTextView.h"
 #include "app/KestraneView.h"
 #include "app/TextConv.h"
+#include "model/DocText.h"
 #include "mail/OrdersMail.h"
 #include "model/KestraneDoc.h"
 
@@ -46,9 +47,9 @@ void CGameCommands::OnImportClipboard(CKestraneDoc& doc)
     const QMimeData* data = QApplication::clipboard()->mimeData();
     std::optional<std::string> text;
     if (data && data->hasText() && !data->text().isEmpty()) {
-        // Reports are plain 8-bit text; characters beyond Latin-1 have no
-        // meaning to the parsers and become "?".
-        text = data->text().toLatin1().toStdString();
+        // Reports are 8-bit Windows-1252 text like the game file; a
+        // character that code page lacks becomes "?".
+        text = Utf8ToDocText(data->text().toStdString());
     }
     doc.OnImportClipboard(text);
 }
@@ -86,7 +87,7 @@ void CGameCommands::OfferOrdersMailCopy(const char* failure, CKestraneDoc& doc)
 
 void CGameCommands::PutOrdersMailOnClipboard(const CKestraneDoc& doc)
 {
-    QApplication::clipboard()->setText(QString::fromLatin1(doc.m_strMail.data(), qsizetype(doc.m_strMail.size())));
+    QApplication::clipboard()->setText(QString::fromStdString(DocTextToUtf8(doc.m_strMail)));
     emit notice(QString::fromLatin1(kMailOnClipboard));
 }
 

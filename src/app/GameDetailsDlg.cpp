@@ -2,6 +2,7 @@
 
 #include "app/DialogUnits.h"
 #include "app/TextConv.h"
+#include "model/DocText.h"
 #include "model/GameDetails.h"
 #include "model/KestraneDoc.h"
 
@@ -48,7 +49,7 @@ CGameDetailsDlg::CGameDetailsDlg(CKestraneDoc& doc, QWidget* parent)
         m_pList->setCurrentRow(int(*state.selected));
     else
         m_pList->clearSelection();
-    m_pPassword->setText(FromDocText(state.password));
+    m_pPassword->setText(QString::fromStdString(DocTextToUtf8(state.password)));
     FitListToCountries({passwordLabel, m_pPassword});
     m_pList->setFocus();
 }
@@ -93,5 +94,7 @@ void CGameDetailsDlg::Apply()
         const int row = m_pList->row(selected.front());
         country = CGameDetails::SortedCountries(m_doc)[size_t(row)];
     }
-    CGameDetails::Apply(m_doc, country, m_pPassword->text().toStdString());
+    // The password is kept as the game file keeps its text, so the orders
+    // mail hands on the characters typed here.
+    CGameDetails::Apply(m_doc, country, Utf8ToDocText(m_pPassword->text().toStdString()));
 }

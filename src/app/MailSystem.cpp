@@ -1,5 +1,7 @@
 #include "app/MailSystem.h"
 
+#include "model/DocText.h"
+
 #include <QApplication>
 #include <QProcess>
 #include <QStandardPaths>
@@ -25,7 +27,9 @@ CMailSystem::Result CMailSystem::Send(const std::string& text, QWidget* owner)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QProcess process;
     process.setProgram(tool);
-    process.setArguments({QStringLiteral("--body"), QString::fromStdString(text)});
+    // The mail is document text (Windows-1252 bytes), handed on as the
+    // characters it stands for.
+    process.setArguments({QStringLiteral("--body"), QString::fromStdString(DocTextToUtf8(text))});
     process.start();
     bool ok = process.waitForStarted();
     if (ok)

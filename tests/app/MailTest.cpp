@@ -1,11 +1,13 @@
 #include "AppFixture.h"
 
 #include "app/GameCommands.h"
+#include "app/GameDetailsDlg.h"
 #include "model/KestraneDoc.h"
 
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QtTest>
@@ -53,6 +55,8 @@ private slots:
     void sendWithoutCountryAsksForIt();
     void copyPutsTheSameTextOnTheClipboard();
     void copyWorksWithoutMailSystem();
+    void accentedMailArrivesAsComposed_data();
+    void accentedMailArrivesAsComposed();
 };
 
 void MailTest::sendHandsTheTextToTheMailTool()
@@ -176,6 +180,51 @@ void MailTest::copyWorksWithoutMailSystem()
     app.Run(Cmd::CopyOrdersMail);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     QCOMPARE(app.Prompts().messages.size(), size_t(1));
+}
+
+void MailTest::accentedMailArrivesAsComposed_data()
+{
+    // The game file's bytes (Windows-1252) and the characters they stand for.
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<QByteArray>("game");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("typed"); // the password typed in Game Details instead
+    QTest::newRow("LatinLetter") << QByteArray("p\xE4") << QByteArray("demo") << QStringLiteral("demo p\u00E4") << QString();
+    QTest::newRow("EuroSign") << QByteArray("\x80uro") << QByteArray("demo") << QStringLiteral("demo \u20ACuro") << QString();
+    QTest::newRow("AccentedGame") << QByteArray("pw") << QByteArray("d\xE9mo") << QStringLiteral("d\u00E9mo pw") << QString();
+    QTest::newRow("TypedPassword") << QByteArray("p\xE4\x80") << QByteArray("demo") << QStringLiteral("demo p\u00E4\u20AC")
+                                   << QStringLiteral("p\u00E4\u20AC");
+}
+
+// Copy Orders Mail and Send hand on the same characters the game holds.
+void MailTest::accentedMailArrivesAsComposed()
+{
+    QFETCH(QByteArray, password);
+    QFETCH(QByteArray, game);
+    QFETCH(QString, shown);
+    QFETCH(QString, typed);
+    CAppFixture app;
+    app.InstallMailTool(0);
+    CKestraneDoc* doc = app.NewGame();
+    PrepareGame(*doc);
+    doc->m_strGame = game.toStdString();
+    if (typed.isEmpty()) {
+        doc->m_strPassword = password.toStdString();
+    } else {
+        app.Prompts().dialogHook = [typed](QDialog& dialog) {
+            static_cast<CGameDetailsDlg&>(dialog).PasswordEdit()->setText(typed);
+            return true;
+        };
+        app.Run(Cmd::GameDetails);
+        QCOMPARE(QByteArray::fromStdString(doc->m_strPassword), password);
+    }
+    const QString expected = QStringLiteral("signon E%1\nF NTH\nA YOR\nsignoff\n").arg(shown);
+    app.Run(Cmd::CopyOrdersMail);
+    QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+    app.Run(Cmd::SendMail);
+    QFile sent(app.MailOutputPath());
+    QVERIFY(sent.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(sent.readAll()), expected);
 }
 
 QTEST_MAIN(MailTest)
