@@ -5,6 +5,8 @@
 #include "cli/OrdersCommand.h"
 #include "cli/OrdersStateCommand.h"
 #include "cli/StatusCommand.h"
+#include "cli/WatchCommand.h"
+#include "mailaccess/WatchSettings.h"
 
 #include <charconv>
 
@@ -25,6 +27,34 @@ bool ValidPort(const std::string& value)
     int port = 0;
     const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), port);
     return ec == std::errc() && end == value.data() + value.size() && port >= 1 && port <= 65535;
+}
+
+bool ValidPoll(const std::string& value)
+{
+    int minutes = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), minutes);
+    return ec == std::errc() && end == value.data() + value.size() && minutes >= CWatchSettings::kMinPollMinutes &&
+           minutes <= 24 * 60;
+}
+
+// The mailbox options fetch and watch share.
+std::vector<CCliOption> MailboxOptionRows()
+{
+    return {{"--server", "HOST", "the IMAP server"},
+            {"--port", "N", "the server's port (993 for --tls, 143 otherwise)", false, ValidPort,
+             "--port must be a number from 1 to 65535"},
+            {"--user", "U", "the user name to log in with"},
+            {"--folder", "F", "the folder to read (INBOX)"},
+            {"--filter", "KEYS", "IMAP search keys that select the game's mails"},
+            {"--tls", nullptr, "TLS from the start (the default)"},
+            {"--starttls", nullptr, "a plain connection turned into TLS before the login"},
+            {"--plain", nullptr, "no encryption, for a server on this computer only"}};
+}
+
+std::vector<CCliOption> WithRows(std::vector<CCliOption> rows, const std::vector<CCliOption>& more)
+{
+    rows.insert(rows.end(), more.begin(), more.end());
+    return rows;
 }
 
 } // namespace
@@ -119,16 +149,23 @@ const std::vector<CCliCommand>& CliCommands()
          "program, else the defaults (TLS on port 993, folder INBOX, the game's Judge mail). The password "
          "comes from the keyring or from KESTRANE_IMAP_PASSWORD; KESTRANE_IMAP_CA_FILE names certificates to "
          "trust besides the system's. Exit status 1 when anything failed.",
-         {{"--server", "HOST", "the IMAP server"},
-          {"--port", "N", "the server's port (993 for --tls, 143 otherwise)", false, ValidPort,
-           "--port must be a number from 1 to 65535"},
-          {"--user", "U", "the user name to log in with"},
-          {"--folder", "F", "the folder to read (INBOX)"},
-          {"--filter", "KEYS", "IMAP search keys that select the game's mails"},
-          {"--tls", nullptr, "TLS from the start (the default)"},
-          {"--starttls", nullptr, "a plain connection turned into TLS before the login"},
-          {"--plain", nullptr, "no encryption, for a server on this computer only"}},
+         MailboxOptionRows(),
          CommandFetchArgs},
+        {"watch", "GAME.kes...", 1, kAnyNumber, "keep watch over games' mailboxes, importing new Judge mail",
+         "Keeps watch over each game's IMAP folder as the desktop program does, learning of new mail at once "
+         "where the server offers IDLE, else asking every few minutes, and imports and saves each game as its "
+         "Judge mail arrives, as fetch does; prints what arrived (the seasons filed and the change in centres) "
+         "and each game's phase due with the time left. A lost connection is opened again after growing "
+         "pauses; a refused login stops that game's watch. Runs until interrupted (SIGINT or SIGTERM), or until "
+         "every game's watch has stopped. The mailbox options and the password are those of fetch. Exit "
+         "status 1 when anything failed.",
+         WithRows(MailboxOptionRows(),
+                  {{"--poll", "MINUTES",
+                    "ask a server without IDLE every MINUTES minutes (at least 2; the desktop program's choice "
+                    "for the game, else 5)",
+                    false, ValidPoll, "--poll must be a number of minutes from 2 to 1440"},
+                   {"--once", nullptr, "fetch each game's new mail once and end, for cron or a systemd timer"}}),
+         CommandWatch},
         {"status", "GAME.kes MAIL", 2, 2, "the Judge's verdict on your orders, from its reply",
          "Reads the Judge's reply to an orders mail (a saved mail, a mailbox file or the reply's text; '-' reads "
          "standard input) and prints its verdict: each line the Judge refused, with its messages, then every "

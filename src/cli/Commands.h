@@ -11,6 +11,7 @@
 class CKestraneDoc;
 class IPasswordKeyring;
 struct CMailAccount;
+struct CWatchSettings;
 
 /// Exit statuses of kestrane-cli.
 inline constexpr int kExitOk = 0;
@@ -46,6 +47,8 @@ struct CCliEnvironment {
     /// The file that keeps a game's phase due and drafted orders, for the
     /// game file's absolute path (OrdersStateFile beside the settings).
     std::function<std::string(const std::string& gamePath)> ordersStateFile = {};
+    /// How the desktop program watches a game file (its polling period).
+    std::function<CWatchSettings(const std::string& gamePath)> storedWatch = {};
 };
 
 /// Runs one command line (the arguments after the program name) and

@@ -33,5 +33,9 @@ CMailAccount FetchAccount(const CFetchArgs& args, const CMailAccount& stored, co
 /// read, a mail could not be read or imported, or the game not saved.
 int CommandFetch(const CFetchArgs& args, const CCliEnvironment& env);
 
+/// The mailbox options of fetch's or watch's command line and the
+/// installation folder (no game yet); nullopt after saying what is wrong.
+std::optional<CFetchArgs> MailboxOptions(const CCliArgs& args, const CCliEnvironment& env);
+
 /// The fetch command from its parsed command line.
 int CommandFetchArgs(const CCliArgs& args, const CCliEnvironment& env);

@@ -1,4 +1,5 @@
 #include "cli/CommandSupport.h"
+#include "cli/MailboxGame.h"
 #include "cli/OrdersStateCommand.h"
 #include "judge/ReportBatch.h"
 #include "mailbox/MailSources.h"
@@ -98,16 +99,7 @@ int ImportBatch(const CCliArgs& args, const CCliEnvironment& env)
     if (!session.Open(gamePath))
         return kExitFailed;
     const CMailboxImport result = ImportMailTexts(session.Doc(), texts, std::move(problems));
-    for (const CReportResult& report : result.summary.reports)
-        for (size_t i = 0; i < report.messages.size(); ++i)
-            env.err << CCliServices::FormatMessage(report.messages[i],
-                                                   i < report.icons.size() ? report.icons[i] : MessageIcon::None)
-                    << '\n';
-    env.err.flush();
-    std::string text = result.Text();
-    if (!text.empty() && text.back() != '\n')
-        text += '\n';
-    env.out << text;
+    PrintImport(env, result, result.Text());
 
     // After a fatal message the game is not to be trusted, let alone saved.
     if (session.Services().CloseRequested())

@@ -55,21 +55,29 @@ std::vector<std::string> StoredDrafts(const CCliEnvironment& env, const CKestran
     return CurrentState(env, doc).drafts;
 }
 
+std::optional<CPhaseDue> StoredPhaseDue(const CCliEnvironment& env, const CKestraneDoc& doc)
+{
+    return CurrentState(env, doc).due;
+}
+
+std::string DueInWords(const CPhaseDue& due)
+{
+    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
+    return OrdersDueText(due, now, LocalOffsetAt(due.deadlineTime.value_or(now)));
+}
+
 int CommandDue(const CCliArgs& args, const CCliEnvironment& env)
 {
     CGameSession session(env, InstallDirOf(args, env));
     if (!OpenForReading(session, args, env))
         return kExitFailed;
-    const CGameOrdersState state = CurrentState(env, session.Doc());
-    if (!state.due) {
+    const std::optional<CPhaseDue> due = StoredPhaseDue(env, session.Doc());
+    if (!due) {
         Complain(env, "no phase due is known for " + args.positional[0] +
                           ": import the result mail of its latest season");
         return kExitFailed;
     }
-    const CPhaseDue& due = *state.due;
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    const auto offset = LocalOffsetAt(due.deadlineTime.value_or(now));
-    env.out << due.phase << '\t' << (due.deadlineTime ? IsoUtc(*due.deadlineTime) : std::string()) << '\t'
-            << OrdersDueText(due, now, offset) << '\n';
+    env.out << due->phase << '\t' << (due->deadlineTime ? IsoUtc(*due->deadlineTime) : std::string()) << '\t'
+            << DueInWords(*due) << '\n';
     return kExitOk;
 }

@@ -3,7 +3,9 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "judge/ReportBatch.h"
+#include "model/PhaseDue.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,13 @@ bool RecordImportedPhase(const CCliEnvironment& env, const CKestraneDoc& doc, co
 /// The drafted orders kept for the game, when they are for its phase due;
 /// empty otherwise.
 std::vector<std::string> StoredDrafts(const CCliEnvironment& env, const CKestraneDoc& doc);
+
+/// The phase due kept for the game, when it is for the game's latest season.
+std::optional<CPhaseDue> StoredPhaseDue(const CCliEnvironment& env, const CKestraneDoc& doc);
+
+/// The phase due in one line with the time left now, the deadline also in
+/// the player's time (OrdersDueText).
+std::string DueInWords(const CPhaseDue& due);
 
 /// "due": the phase due of the game and the time left, one line:
 /// the phase code, a tab, the deadline in UTC (2004-01-29T23:30:00Z, empty

@@ -3,6 +3,7 @@
 #include "cli/PngWriter.h"
 #include "keyring/QtKeyring.h"
 #include "mailaccess/MailAccount.h"
+#include "mailaccess/WatchSettings.h"
 #include "model/OrdersStateFile.h"
 #include "model/Settings.h"
 
@@ -85,6 +86,11 @@ IPasswordKeyring* DesktopKeyring()
     return &keyring;
 }
 
+CWatchSettings StoredWatch(const std::string& gamePath)
+{
+    return CWatchSettings::Load(CReadOnlySettings(), gamePath);
+}
+
 std::string MarksFile()
 {
     return QFileInfo(StoredSettings().fileName()).dir().filePath("Kestrane-mailbox-marks.txt").toStdString();
@@ -102,7 +108,7 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     const CCliEnvironment env{std::cin,          std::cout,          std::cerr,     StoredInstallDir,
                               WritePngFile,      WriteMapFile,       WriteAnimationFile, StoredAccount,
-                              DesktopKeyring,    MarksFile,          GameOrdersStateFile};
+                              DesktopKeyring,    MarksFile,          GameOrdersStateFile, StoredWatch};
     // The core reports its problems as messages; what can still escape is
     // running out of memory, which must end the command, not crash it.
     try {
