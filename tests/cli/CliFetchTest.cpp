@@ -1,90 +1,40 @@
-#include "CliRunner.h"
-#include "support/DovecotServer.h"
+#include "CliMailboxFixture.h"
 #include "support/ImportChecks.h"
-#include "support/JudgeMailbox.h"
-#include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
-using namespace judgemailbox;
 
 namespace {
 
-const fs::path kShared(KESTRANE_SHARED_DIR);
-const fs::path kKestrel = kShared / "judge-games" / "kestrel";
-const fs::path kData = fs::path(KESTRANE_SOURCE_DIR) / "data";
-
-// kestrane-cli fetch against a real Dovecot holding the real kestrel game
-// among the rest of a player's mail; every season is then checked by the
-// Judge's record through the oracle script.
-class CliFetchTest : public testing::Test {
+// kestrane-cli fetch; every season is then checked by the Judge's record
+// through the oracle script.
+class CliFetchTest : public CliMailboxTest {
 protected:
     void SetUp() override
     {
-        if (const std::string why = CDovecotServer::Unavailable(); !why.empty())
-            GTEST_SKIP() << why;
-        if (!fs::exists(kKestrel))
-            GTEST_SKIP() << "no judge-games folder beside the source tree";
-        m_game = GameMails(kKestrel);
-        m_other = OtherMail(kShared);
-        ASSERT_EQ(m_game.size(), 15u);
-        m_server = std::make_unique<CDovecotServer>(m_dir.Path() / "server", Security());
-        std::string error;
-        ASSERT_TRUE(m_server->Start(error)) << error;
-        ASSERT_EQ(Cli({"new", "Standard", Game()}).status, 0);
+        CliMailboxTest::SetUp();
+        if (!IsSkipped() && !HasFatalFailure()) {
+            ASSERT_TRUE(StartRound(Security()));
+        }
     }
 
     virtual CDovecotServer::Security Security() const { return CDovecotServer::Security::Plain; }
 
-    CCliRun Cli(std::vector<std::string> args) const
-    {
-        args.insert(args.begin(), {"--install-dir", kData.string()});
-        return RunCliBinary(args, m_dir.Path(), "", m_dir.Path() / "config");
-    }
-
     CCliRun Fetch(const std::string& password = CDovecotServer::kPassword, const std::string& folder = "INBOX") const
     {
         const importchecks::CScopedEnv env("KESTRANE_IMAP_PASSWORD", password);
-        return Cli({"fetch", Game(), "--server", "127.0.0.1", "--port", std::to_string(m_server->Port()), "--user",
-                    CDovecotServer::kUser, "--folder", folder, "--plain"});
-    }
-
-    void DeliverGame(size_t from, size_t to)
-    {
-        for (size_t i = from; i < to; ++i) {
-            m_server->Deliver(AsMessage(m_game[i], int(i)));
-            if (m_nextOther < m_other.size())
-                m_server->Deliver(AsMessage(m_other[m_nextOther++], int(100 + i)));
-        }
-    }
-
-    std::string Game() const { return (m_dir.Path() / "kestrel.kes").string(); }
-
-    // The oracle compares every filed season with the Judge's own state.
-    void ExpectGameAsTheJudgeRecordedIt() const
-    {
-        const fs::path oracle = kShared / "tools" / "judge-oracle.py";
-        if (!fs::exists(oracle) || std::system("python3 -c '' 2>/dev/null") != 0) {
-            ADD_FAILURE() << "the oracle script or python3 is missing";
-            return;
-        }
-        const std::string log = (m_dir.Path() / "oracle.txt").string();
-        const std::string command = "python3 '" + oracle.string() + "' '" + KESTRANE_CLI_PATH + "' '" +
-                                    kData.string() + "' '" + kKestrel.string() + "' --check '" + Game() + "' >'" +
-                                    log + "' 2>&1";
-        EXPECT_EQ(std::system(command.c_str()), 0) << CTempDir::Read(log);
+        std::vector<std::string> args = {"fetch", Game(), "--folder", folder};
+        for (const std::string& option : ServerOptions())
+            args.push_back(option);
+        return Cli(args);
     }
 
     // No file the program wrote holds the password.
     void ExpectNoPasswordInFiles() const
     {
-        for (const auto& entry : fs::recursive_directory_iterator(m_dir.Path() / "config")) {
+        for (const auto& entry : fs::recursive_directory_iterator(Round() / "config")) {
             if (!entry.is_regular_file())
                 continue;
             EXPECT_EQ(CTempDir::Read(entry.path()).find(CDovecotServer::kPassword), std::string::npos)
@@ -92,12 +42,6 @@ protected:
         }
         EXPECT_EQ(CTempDir::Read(Game()).find(CDovecotServer::kPassword), std::string::npos);
     }
-
-    CTempDir m_dir;
-    std::unique_ptr<CDovecotServer> m_server;
-    std::vector<CJudgeMail> m_game;
-    std::vector<CJudgeMail> m_other;
-    size_t m_nextOther = 0;
 };
 
 TEST_F(CliFetchTest, WholeGameThenNothingThenOnlyTheNewMail)
@@ -115,7 +59,7 @@ TEST_F(CliFetchTest, WholeGameThenNothingThenOnlyTheNewMail)
         << first.out;
     EXPECT_EQ(first.out.find("alliance"), std::string::npos) << first.out;
     EXPECT_EQ(first.out.find("Lunch"), std::string::npos) << first.out;
-    EXPECT_EQ(Cli({"due", Game()}).out.substr(0, 28), "F1902B\t2004-01-21T22:00:00Z\t");
+    EXPECT_EQ(Due(), "F1902B\t2004-01-21T22:00:00Z\t");
 
     // Nothing new: nothing imported, the game untouched.
     const std::string afterFirst = CTempDir::Read(Game());
@@ -130,7 +74,7 @@ TEST_F(CliFetchTest, WholeGameThenNothingThenOnlyTheNewMail)
     EXPECT_EQ(third.status, 0) << third.out << third.err;
     EXPECT_NE(third.out.find("6 seasons"), std::string::npos) << third.out;
     EXPECT_EQ(third.out.find("imported before"), std::string::npos) << third.out;
-    EXPECT_EQ(Cli({"due", Game()}).out.substr(0, 28), "S1904M\t2004-01-29T23:30:00Z\t");
+    EXPECT_EQ(Due(), "S1904M\t2004-01-29T23:30:00Z\t");
 
     ExpectGameAsTheJudgeRecordedIt();
     ExpectNoPasswordInFiles();

@@ -1,10 +1,11 @@
 #include "CliRunner.h"
 
-#include "support/TempDir.h"
-
+#include <cerrno>
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 #ifndef KESTRANE_CLI_PATH
@@ -13,14 +14,13 @@
 
 extern char** environ;
 
-CCliRun RunCliBinary(const std::vector<std::string>& args, const std::filesystem::path& cwd,
-                     const std::string& stdinText, const std::filesystem::path& configHome)
+CCliProcess::CCliProcess(const std::vector<std::string>& args, const std::filesystem::path& cwd,
+                         const std::string& stdinText, const std::filesystem::path& configHome)
 {
     // Files rather than pipes: nothing can block however much either side writes.
-    CTempDir io;
-    const auto inPath = io.Write("stdin", stdinText);
-    const auto outPath = io.Path() / "stdout";
-    const auto errPath = io.Path() / "stderr";
+    const auto inPath = m_io.Write("stdin", stdinText);
+    const auto outPath = m_io.Path() / "stdout";
+    const auto errPath = m_io.Path() / "stderr";
 
     std::vector<std::string> argvStrings{KESTRANE_CLI_PATH};
     argvStrings.insert(argvStrings.end(), args.begin(), args.end());
@@ -46,24 +46,71 @@ CCliRun RunCliBinary(const std::vector<std::string>& args, const std::filesystem
             entry.rfind("XDG_DATA_HOME=", 0) != 0)
             envStrings.push_back(entry);
     }
-    envStrings.push_back("XDG_CACHE_HOME=" + (io.Path() / "cache").string());
+    envStrings.push_back("XDG_CACHE_HOME=" + (m_io.Path() / "cache").string());
     // Maps of the user's own are looked for in the data folder: none here.
-    envStrings.push_back("XDG_DATA_HOME=" + (io.Path() / "data").string());
-    envStrings.push_back("XDG_CONFIG_HOME=" + (configHome.empty() ? io.Path() / "config" : configHome).string());
+    envStrings.push_back("XDG_DATA_HOME=" + (m_io.Path() / "data").string());
+    envStrings.push_back("XDG_CONFIG_HOME=" + (configHome.empty() ? m_io.Path() / "config" : configHome).string());
     std::vector<char*> envp;
     for (auto& s : envStrings)
         envp.push_back(s.data());
     envp.push_back(nullptr);
 
-    CCliRun run;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, KESTRANE_CLI_PATH, &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int wstatus = 0;
-        if (waitpid(pid, &wstatus, 0) == pid && WIFEXITED(wstatus))
-            run.status = WEXITSTATUS(wstatus);
-    }
+    if (posix_spawn(&m_pid, KESTRANE_CLI_PATH, &actions, nullptr, argv.data(), envp.data()) != 0)
+        m_pid = -1;
     posix_spawn_file_actions_destroy(&actions);
-    run.out = CTempDir::Read(outPath);
-    run.err = CTempDir::Read(errPath);
+}
+
+CCliProcess::~CCliProcess()
+{
+    if (m_pid > 0) {
+        kill(m_pid, SIGKILL);
+        waitpid(m_pid, nullptr, 0);
+    }
+}
+
+bool CCliProcess::WaitFor(const std::string& text, std::chrono::milliseconds timeout) const
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (Out().find(text) == std::string::npos && Err().find(text) == std::string::npos) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+void CCliProcess::Signal(int signal) const
+{
+    if (m_pid > 0)
+        kill(m_pid, signal);
+}
+
+CCliRun CCliProcess::Wait(std::optional<std::chrono::milliseconds> timeout)
+{
+    CCliRun run;
+    const auto end = std::chrono::steady_clock::now() + timeout.value_or(std::chrono::milliseconds(0));
+    while (m_pid > 0) {
+        int wstatus = 0;
+        const pid_t ended = waitpid(m_pid, &wstatus, timeout ? WNOHANG : 0);
+        if (ended == m_pid) {
+            m_pid = -1;
+            if (WIFEXITED(wstatus))
+                run.status = WEXITSTATUS(wstatus);
+        } else if (ended < 0 && errno == EINTR) {
+            continue;
+        } else if (ended < 0 || (timeout && std::chrono::steady_clock::now() > end)) {
+            break; // the destructor kills it
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    run.out = Out();
+    run.err = Err();
     return run;
+}
+
+CCliRun RunCliBinary(const std::vector<std::string>& args, const std::filesystem::path& cwd,
+                     const std::string& stdinText, const std::filesystem::path& configHome)
+{
+    return CCliProcess(args, cwd, stdinText, configHome).Wait();
 }

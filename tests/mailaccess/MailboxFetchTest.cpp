@@ -12,13 +12,9 @@
 #include <filesystem>
 #include <set>
 
-namespace fs = std::filesystem;
 using namespace judgemailbox;
 
 namespace {
-
-const fs::path kShared(KESTRANE_SHARED_DIR);
-const fs::path kKestrel = kShared / "judge-games" / "kestrel";
 
 // A plain-login server on loopback holding the first `gameMails` mails of
 // kestrel among the other mail a player gets.
@@ -26,12 +22,8 @@ class MailboxFetchTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (const std::string why = CDovecotServer::Unavailable(); !why.empty())
+        if (const std::string why = KestrelServerMail(m_game, m_other); !why.empty())
             GTEST_SKIP() << why;
-        if (!fs::exists(kKestrel))
-            GTEST_SKIP() << "no judge-games folder beside the source tree";
-        m_game = GameMails(kKestrel);
-        m_other = OtherMail(kShared);
         ASSERT_EQ(m_game.size(), 15u);
         ASSERT_GE(m_other.size(), 6u);
         m_server = std::make_unique<CDovecotServer>(m_dir.Path() / "server", Security());

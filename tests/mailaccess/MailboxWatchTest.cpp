@@ -13,13 +13,10 @@
 #include <filesystem>
 #include <set>
 
-namespace fs = std::filesystem;
 using namespace judgemailbox;
 using namespace std::chrono_literals;
 
 namespace {
-
-const fs::path kShared(KESTRANE_SHARED_DIR);
 
 // What a watch told, kept for the test's thread, which imports the mail
 // into a new game as the desktop program's window thread does.
@@ -81,12 +78,8 @@ class MailboxWatchTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        if (const std::string why = CDovecotServer::Unavailable(); !why.empty())
+        if (const std::string why = KestrelServerMail(m_game, m_other); !why.empty())
             GTEST_SKIP() << why;
-        m_game = GameMails(kShared / "judge-games" / "kestrel");
-        if (m_game.empty())
-            GTEST_SKIP() << "no judge-games folder beside the source tree";
-        m_other = OtherMail(kShared);
     }
 
     bool StartServer(bool offerIdle)

@@ -1,5 +1,7 @@
 #include "support/JudgeMailbox.h"
 
+#include "support/DovecotServer.h"
+
 #include <nlohmann/json.hpp>
 
 #include <fstream>
@@ -87,6 +89,18 @@ std::vector<CJudgeMail> OtherMail(const fs::path& sharedDir)
                                               " XXXX:kestrel moves could work together.\n\nRussia\n"});
     mails.push_back({"Lunch on Friday", "Are you free at noon?\n"});
     return mails;
+}
+
+std::string KestrelServerMail(std::vector<CJudgeMail>& game, std::vector<CJudgeMail>& other)
+{
+    if (std::string why = CDovecotServer::Unavailable(); !why.empty())
+        return why;
+    const std::filesystem::path shared(KESTRANE_SHARED_DIR);
+    game = GameMails(shared / "judge-games" / "kestrel");
+    if (game.empty())
+        return "no judge-games folder beside the source tree";
+    other = OtherMail(shared);
+    return {};
 }
 
 } // namespace judgemailbox

@@ -32,4 +32,9 @@ std::string AsMessage(const CJudgeMail& mail, int serial);
 /// the game. Empty when the shared folder is absent.
 std::vector<CJudgeMail> OtherMail(const std::filesystem::path& sharedDir);
 
+/// Fills game with the mails of judge-games/kestrel and other with
+/// OtherMail, for a test against a real Dovecot; returns why such a test
+/// cannot run here (no Dovecot, no judge-games folder), empty when it can.
+std::string KestrelServerMail(std::vector<CJudgeMail>& game, std::vector<CJudgeMail>& other);
+
 } // namespace judgemailbox
