@@ -160,8 +160,8 @@ const std::vector<CCliCommand>& CliCommands()
          "every game's watch has stopped. The mailbox options and the password are those of fetch. Exit "
          "status 1 when anything failed.",
          WithRows(MailboxOptionRows(),
-                  {{"--poll", "MINUTES",
-                    "ask a server without IDLE every MINUTES minutes (at least 2; the desktop program's choice "
+                  {{"--poll", "N",
+                    "ask a server without IDLE every N minutes (at least 2; the desktop program's choice "
                     "for the game, else 5)",
                     false, ValidPoll, "--poll must be a number of minutes from 2 to 1440"},
                    {"--once", nullptr, "fetch each game's new mail once and end, for cron or a systemd timer"}}),
