@@ -62,6 +62,8 @@ bool CMailboxFetcher::OnMailboxSettings(CKestraneDoc& doc)
         std::string ignored;
         if (const auto known = m_context.Keyring().Read(stored.KeyringKey(), ignored))
             password = QString::fromStdString(*known);
+        else if (const auto kept = m_sessionPasswords.find(stored.KeyringKey()); kept != m_sessionPasswords.end())
+            password = QString::fromStdString(kept->second);
     }
     CMailboxSettingsDlg dialog(stored, DefaultMailFilter(doc.m_strJudge, doc.m_strGame), password, &m_window);
     if (!m_context.Prompts().RunDialog(dialog))
@@ -78,10 +80,13 @@ bool CMailboxFetcher::OnMailboxSettings(CKestraneDoc& doc)
         kept = m_context.Keyring().Write(account.KeyringKey(), newPassword, error);
     else if (!password.isEmpty())
         kept = m_context.Keyring().Remove(account.KeyringKey(), error);
-    if (!kept)
-        m_context.Services().ShowMessage("The password could not be kept in the desktop keyring (" + error +
-                                             "). Kestrane will ask for it at each fetch.",
-                                         MessageIcon::Exclamation);
+    m_sessionPasswords.erase(account.KeyringKey());
+    if (!kept && !newPassword.empty() &&
+        m_context.Prompts().AskToContinue(
+            &m_window, QString::fromStdString("The password could not be kept in the desktop keyring: " + error + "."),
+            QStringLiteral("Keep it until Kestrane ends? Otherwise Kestrane asks for it at the first fetch."),
+            QStringLiteral("Keep for This Session")))
+        m_sessionPasswords[account.KeyringKey()] = newPassword;
     return true;
 }
 
@@ -90,6 +95,8 @@ std::optional<std::string> CMailboxFetcher::MailboxPassword(const CMailAccount& 
     std::string error;
     if (auto stored = m_context.Keyring().Read(account.KeyringKey(), error))
         return stored;
+    if (const auto kept = m_sessionPasswords.find(account.KeyringKey()); kept != m_sessionPasswords.end())
+        return kept->second;
     // Not in the keyring (or no keyring at all): asked for this fetch only.
     QInputDialog dialog(&m_window);
     dialog.setWindowTitle(QStringLiteral("Mailbox Password"));
@@ -98,7 +105,8 @@ std::optional<std::string> CMailboxFetcher::MailboxPassword(const CMailAccount& 
     dialog.setTextEchoMode(QLineEdit::Password);
     if (!m_context.Prompts().RunDialog(dialog))
         return std::nullopt;
-    return dialog.textValue().toStdString();
+    // Asked once: kept for the rest of the session.
+    return m_sessionPasswords[account.KeyringKey()] = dialog.textValue().toStdString();
 }
 
 void CMailboxFetcher::OnFetchMailbox(CKestraneDoc& doc)

@@ -60,6 +60,9 @@ private:
     CMailImportRunner& m_importer;
     std::unique_ptr<CRun> m_run;
     QFutureWatcher<CMailboxFetch> m_watcher;
+    /// Passwords the keyring could not keep, by keyring key, until the
+    /// program ends: asked once a session, not at every fetch.
+    std::map<std::string, std::string> m_sessionPasswords;
     /// Marks of fetches waiting for their game to be saved.
     std::map<const CKestraneDoc*, std::unique_ptr<CPendingFetchMark>> m_pendingMarks;
 };

@@ -1,9 +1,28 @@
 #include "keyring/QtKeyring.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QEventLoop>
 #include <qt6keychain/keychain.h>
 
 namespace {
+
+// True when nothing on the session bus keeps passwords: no Secret Service
+// and no KWallet running or startable (QtKeychain then says only "Unknown
+// error").
+bool NoKeyringService()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface())
+        return true;
+    const QStringList activatable = bus.interface()->activatableServiceNames().value();
+    for (const char* name : {"org.freedesktop.secrets", "org.kde.kwalletd6", "org.kde.kwalletd5"}) {
+        const QString service = QString::fromLatin1(name);
+        if (bus.interface()->isServiceRegistered(service).value() || activatable.contains(service))
+            return false;
+    }
+    return true;
+}
 
 // Runs a keychain job to its end; the job's error, if any, goes to error.
 bool Run(QKeychain::Job& job, std::string& error)
@@ -18,7 +37,7 @@ bool Run(QKeychain::Job& job, std::string& error)
     if (job.error() == QKeychain::NoError)
         return true;
     if (job.error() != QKeychain::EntryNotFound)
-        error = job.errorString().toStdString();
+        error = NoKeyringService() ? CQtKeyring::kNoService : job.errorString().toStdString();
     return false;
 }
 

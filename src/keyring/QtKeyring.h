@@ -8,6 +8,8 @@
 class CQtKeyring : public IPasswordKeyring {
 public:
     static constexpr const char* kService = "Kestrane";
+    /// The reason given when no keyring service runs on the session bus.
+    static constexpr const char* kNoService = "no keyring service is running";
 
     std::optional<std::string> Read(const std::string& key, std::string& error) override;
     bool Write(const std::string& key, const std::string& password, std::string& error) override;

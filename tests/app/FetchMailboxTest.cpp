@@ -2,6 +2,7 @@
 
 #include "app/ImportSummaryDlg.h"
 #include "app/MailboxSettingsDlg.h"
+#include "keyring/QtKeyring.h"
 #include "mailaccess/PasswordKeyring.h"
 #include "model/KestraneDoc.h"
 #include "support/DovecotServer.h"
@@ -44,8 +45,13 @@ public:
         const auto it = entries.find(key);
         return it == entries.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
-    bool Write(const std::string& key, const std::string& password, std::string&) override
+    bool Write(const std::string& key, const std::string& password, std::string& error) override
     {
+        // A keyring that is not there refuses with its reason.
+        if (!refusal.empty()) {
+            error = refusal;
+            return false;
+        }
         entries[key] = password;
         return true;
     }
@@ -55,6 +61,7 @@ public:
         return true;
     }
     std::map<std::string, std::string> entries;
+    std::string refusal;
 };
 
 QString Lines(const std::vector<std::string>& lines)
@@ -84,6 +91,9 @@ private slots:
     void failuresLeaveTheGameAlone();
     void settingsDialogStoresPerGameAndNoPassword();
     void cancelReachesAFetchWaitingForASilentServer();
+    void withoutKeyringThePasswordIsAskedOncePerSession_data();
+    void withoutKeyringThePasswordIsAskedOncePerSession();
+    void desktopKeyringNamesAMissingService();
 
 private:
     struct Session {
@@ -373,6 +383,69 @@ void FetchMailboxTest::cancelReachesAFetchWaitingForASilentServer()
     QVERIFY(seasonsnapshot::Take(*s.doc) == seasons);
     QVERIFY(!s.doc->IsModified());
     QVERIFY(s.headlines.isEmpty());
+}
+
+void FetchMailboxTest::withoutKeyringThePasswordIsAskedOncePerSession_data()
+{
+    QTest::addColumn<bool>("keep"); // the answer to keeping it for the session
+    QTest::addColumn<int>("asked"); // password questions over two fetches
+    QTest::newRow("KeptFromTheSettings") << true << 0;
+    QTest::newRow("AskedAtTheFirstFetch") << false << 1;
+}
+
+void FetchMailboxTest::withoutKeyringThePasswordIsAskedOncePerSession()
+{
+    QFETCH(bool, keep);
+    QFETCH(int, asked);
+    const QString data = QString::fromStdString((fs::path(KESTRANE_SOURCE_DIR) / "data").string());
+    CAppFixture app(CAppFixture::Presets{{"Settings/InstallDir", data}});
+    auto keyring = std::make_unique<CMemoryKeyring>();
+    keyring->refusal = "no keyring service is running";
+    app.App().SetKeyring(std::move(keyring));
+    app.Prompts().openAnswers.push_back(data + "/Maps/Standard.map");
+    app.Run(Cmd::FileNew);
+    app.Prompts().saveAnswers.push_back(app.Path("game.kes"));
+    app.Run(Cmd::FileSaveAs);
+    int questions = 0;
+    app.Prompts().dialogHook = [&questions](QDialog& dialog) {
+        if (auto* settings = qobject_cast<CMailboxSettingsDlg*>(&dialog)) {
+            settings->ServerEdit()->setText("127.0.0.1");
+            settings->SecurityBox()->setCurrentIndex(2);
+            settings->PortBox()->setValue(1); // nothing listens: each fetch fails at once
+            settings->UserEdit()->setText("player");
+            settings->PasswordEdit()->setText("secret");
+            return true;
+        }
+        if (auto* password = qobject_cast<QInputDialog*>(&dialog)) {
+            ++questions;
+            password->setTextValue("secret");
+            return true;
+        }
+        return false;
+    };
+    app.Prompts().continueAnswers.push_back(keep);
+    app.Run(Cmd::MailboxSettings);
+    QCOMPARE(app.Prompts().questions.size(), size_t(1));
+    QVERIFY(app.Prompts().questions[0].text.contains("no keyring service is running"));
+    QVERIFY(!app.Prompts().questions[0].text.contains("Unknown error"));
+    app.Run(Cmd::FetchMailbox);
+    app.Run(Cmd::FetchMailbox);
+    QCOMPARE(questions, asked);
+    // Both fetches ran (and failed against the closed port), not stopped for a password.
+    QCOMPARE(app.Prompts().messages.size(), size_t(2));
+}
+
+// The real keyring on a session bus that is not there says so, rather than
+// QtKeychain's "Unknown error". Run as AppKeyringWithoutService, whose bus
+// address leads nowhere, so no desktop keyring is ever written.
+void FetchMailboxTest::desktopKeyringNamesAMissingService()
+{
+    if (!qgetenv("DBUS_SESSION_BUS_ADDRESS").endsWith("kestrane-no-bus"))
+        QSKIP("runs as the test AppKeyringWithoutService");
+    CQtKeyring keyring;
+    std::string error;
+    QVERIFY(!keyring.Write("test-key", "secret", error));
+    QCOMPARE(QString::fromStdString(error), QString::fromLatin1(CQtKeyring::kNoService));
 }
 
 QTEST_MAIN(FetchMailboxTest)
