@@ -1,10 +1,14 @@
 #include "qtdraw/OverlayPainter.h"
 
+#include "views/UnitPictures.h"
+
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
 
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -95,13 +99,46 @@ void StrokeLine(QPainter& painter, const COverlayLine& line, double outline, boo
 void StrokeRing(QPainter& painter, const COverlayRing& ring, double outline, bool outlinePass)
 {
     QPen pen(outlinePass ? ToColour(kOverlayOutlineColour) : ToColour(ring.colour),
-             outlinePass ? ring.width + 2 * outline : ring.width);
+             outlinePass ? ring.width + 2 * outline : ring.width, Qt::SolidLine, Qt::FlatCap);
     if (ring.dashed)
         pen.setDashPattern(outlinePass ? QList<qreal>{2.5 * ring.width / pen.widthF(), 1.5 * ring.width / pen.widthF()}
                                        : QList<qreal>{2.5, 1.5});
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(ToPoint(ring.centre), ring.radius, ring.radius);
+    const QRectF box(ring.centre.x - ring.radius, ring.centre.y - ring.radius, 2 * ring.radius, 2 * ring.radius);
+    if (ring.openTop <= 0) {
+        painter.drawEllipse(box);
+        return;
+    }
+    // Qt's arcs are in sixteenths of a degree, counter-clockwise from three
+    // o'clock: start at the opening's left edge and go round the bottom.
+    const double start = 90 + ring.openTop / 2;
+    painter.drawArc(box, int(std::lround(start * 16)), int(std::lround((360 - ring.openTop) * 16)));
+}
+
+// The map's unit picture filled with colour, transparent outside its mask.
+QImage UnitImage(bool fleet, uint32_t colour)
+{
+    const CUnitPicture& art = fleet ? FleetPicture() : ArmyPicture();
+    CRgbImage picture = art.picture;
+    for (const CRasterPoint& p : art.fillPoints)
+        raster::FloodFill(picture, p.x, p.y, raster::kBlack, colour);
+    QImage image(picture.Width(), picture.Height(), QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            image.setPixel(x, y, art.mask.Bit(x, y) ? QRgb(0xFF000000u | picture.Row(y)[x]) : QRgb(0));
+    return image;
+}
+
+void DrawUnits(QPainter& painter, const std::vector<COverlayUnit>& units)
+{
+    std::map<std::pair<bool, uint32_t>, QImage> images;
+    for (const COverlayUnit& unit : units) {
+        auto [at, added] = images.try_emplace({unit.fleet, unit.colour});
+        if (added)
+            at->second = UnitImage(unit.fleet, unit.colour);
+        painter.drawImage(QRectF(unit.topLeft.x, unit.topLeft.y, unit.width, unit.height), at->second);
+    }
 }
 
 void StrokeCross(QPainter& painter, const COverlayCross& cross, double outline, bool outlinePass)
@@ -122,6 +159,7 @@ void PaintOverlayShapes(QPainter& painter, const COverlayShapes& shapes)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double outline = shapes.outlineWidth;
+    DrawUnits(painter, shapes.units);
     // Shape by shape, outline then colour, so a later shape's outline
     // separates it from an earlier one it crosses.
     for (const COverlayLine& line : shapes.lines) {

@@ -26,13 +26,17 @@ struct COverlayLine {
     bool arrowHead = false;
 };
 
-/// A circle outline: a hold, a build, a dislodged unit.
+/// A circle outline: a hold, a build, a supported holding unit, a dislodged
+/// unit.
 struct COverlayRing {
     COverlayPointF centre;
     double radius = 1;
     uint32_t colour = 0;
     double width = 1;
     bool dashed = false;
+    /// Degrees of the circle left open at its top, centred on straight up:
+    /// the board writes a province's name just above the unit's place.
+    double openTop = 0;
 };
 
 /// An X: a failed move's end, a disbanded, destroyed or removed unit.
@@ -43,11 +47,23 @@ struct COverlayCross {
     double width = 1;
 };
 
-/// Everything to stroke, in target pixels and in drawing order (lines, then
-/// rings, then crosses). Each shape is drawn first in kOverlayOutlineColour,
-/// outlineWidth wider, then in its own colour, so it stays visible on any
-/// part of the board.
+/// A unit the overlay draws itself: a dislodged unit, at its own place
+/// beside the unit that took its province. Its picture (the map's army or
+/// fleet, filled with colour) fills the rectangle at topLeft.
+struct COverlayUnit {
+    COverlayPointF topLeft;
+    double width = 0;
+    double height = 0;
+    uint32_t colour = 0;
+    bool fleet = false;
+};
+
+/// Everything to draw, in target pixels and in drawing order (units, lines,
+/// rings, crosses). Each stroked shape is drawn first in
+/// kOverlayOutlineColour, outlineWidth wider, then in its own colour, so it
+/// stays visible on any part of the board.
 struct COverlayShapes {
+    std::vector<COverlayUnit> units;
     std::vector<COverlayLine> lines;
     std::vector<COverlayRing> rings;
     std::vector<COverlayCross> crosses;
@@ -68,9 +84,22 @@ struct COverlayTransform {
 /// never below 1 so that a shrunk map keeps strokes a reader can see.
 double OverlayStrokeScale(const COverlayTransform& transform);
 
+/// The point halfway along line's path (by length), where a support of the
+/// move it draws ends.
+COverlayPointF LineMiddle(const COverlayLine& line);
+
+/// Where a unit dislodged from the province at pos is drawn: beside the unit
+/// that took the province, below and to the right of it, so that both show.
+/// The orders of a dislodged unit (its own order, its retreat or disband)
+/// start there.
+MapPos DislodgedPlace(MapPos pos);
+
 /// Lays the marks out on the target. Province positions are the units'
 /// places; lines start and end a little off them so that the unit pictures
-/// stay visible. colours[i] is country i's colour (a country without one is
-/// drawn black).
+/// stay visible. A support of a move is a thin dashed line to the middle of
+/// the supported move's arrow, a support to hold one to a ring round the held
+/// unit; a cut support carries a small cross at its middle. Rings stay open
+/// where the province's name is written. colours[i] is country i's colour (a
+/// country without one is drawn black).
 COverlayShapes LayOutOverlay(const COrderOverlay& overlay, const std::vector<uint32_t>& colours,
                              const COverlayTransform& transform);

@@ -182,4 +182,30 @@ TEST_F(DrawnRealGame, TheWindowDrawsTheOverlayAfterScalingAtItsOwnResolution)
     EXPECT_LT(differing, size.width() * size.height() / 9 / 200);
 }
 
+// The board writes each province's name just above its unit's place (small
+// names within x - 6 .. x + 10, y - 14 .. y - 8): the rings and crosses of
+// builds and removals leave those pixels as the board has them.
+TEST_F(DrawnRealGame, MarksLeaveTheProvinceNamesReadable)
+{
+    size_t marks = 0;
+    for (const char* season : {"F1901B", "F1902B", "F1903B"}) {
+        SCOPED_TRACE(season);
+        Show(season);
+        const QImage off = RenderMapPicture(doc, {}, {}, {false, false});
+        const QImage on = RenderMapPicture(doc, {}, {}, {false, true});
+        for (const COverlayMark& mark : BuildOrderOverlay(doc, *doc.GetCurrentSeason()).marks) {
+            if (mark.kind != OverlayMarkKind::Build && mark.kind != OverlayMarkKind::Remove)
+                continue;
+            ++marks;
+            const MapPos p = mark.points[0];
+            int changed = 0;
+            for (int y = p.y - 14; y <= p.y - 8; ++y)
+                for (int x = p.x - 6; x <= p.x + 10; ++x)
+                    changed += on.pixel(x, y) != off.pixel(x, y);
+            EXPECT_EQ(changed, 0) << mark.provinces[0];
+        }
+    }
+    EXPECT_GE(marks, 10u);
+}
+
 } // namespace

@@ -2,11 +2,13 @@
 #include "support/RealGames.h"
 #include "support/RecordingServices.h"
 #include "views/OrderOverlay.h"
+#include "views/OverlayGeometry.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <set>
@@ -218,6 +220,32 @@ TEST_P(OverlayOfRealGame, EveryMarkAgreesWithTheJudgesRecord)
     EXPECT_EQ(counts["disbands"], row.disbands);
     EXPECT_EQ(counts["builds"], row.builds);
     EXPECT_EQ(counts["removals"], row.removals);
+}
+
+// A retreat season's crosses (disbanded and destroyed units) sit on the
+// dislodged units the overlay draws beside the units that took their
+// provinces, never on a unit of the board.
+TEST_P(OverlayOfRealGame, RetreatCrossesSitOnTheDislodgedUnits)
+{
+    size_t crosses = 0;
+    for (const auto& season : doc.m_seasons) {
+        if (season->m_strSeason.back() != 'R')
+            continue;
+        SCOPED_TRACE(season->m_strSeason);
+        const COverlayShapes shapes = LayOutOverlay(BuildOrderOverlay(doc, *season), {}, {});
+        for (const COverlayCross& cross : shapes.crosses) {
+            ++crosses;
+            for (const CUnitList& units : season->m_units)
+                for (const CSeasonData& unit : units)
+                    EXPECT_GT(std::hypot(cross.centre.x - unit.m_pos.x - 2, cross.centre.y - unit.m_pos.y - 2), 8)
+                        << "on the unit in " << unit.m_strProvince;
+            EXPECT_TRUE(std::ranges::any_of(shapes.units, [&](const COverlayUnit& ghost) {
+                return cross.centre.x > ghost.topLeft.x && cross.centre.x < ghost.topLeft.x + ghost.width &&
+                       cross.centre.y > ghost.topLeft.y && cross.centre.y < ghost.topLeft.y + ghost.height;
+            }));
+        }
+    }
+    EXPECT_EQ(crosses, GetParam().disbands);
 }
 
 // Counted from the mails by hand: "(*bounce*)" and "(*void*)" moves, the

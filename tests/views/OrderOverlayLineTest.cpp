@@ -189,25 +189,27 @@ struct GeometryRow {
     const char* name;
     const char* season;
     const char* line;
-    size_t lines, rings, crosses;
+    size_t lines, rings, crosses, units;
     OverlayLineStyle style;
     bool arrowHead;
 };
 
 const GeometryRow kGeometry[] = {
-    {"Move", "S1901M", "Austria: Army Budapest -> Serbia.", 1, 0, 0, OverlayLineStyle::Solid, true},
-    {"Bounce", "S1901M", "Austria: Army Vienna -> Galicia. (*bounce*)", 1, 0, 1, OverlayLineStyle::Dashed, true},
-    {"Support", "F1901M", "Germany: Army Munich SUPPORT Army Ruhr -> Burgundy.", 1, 0, 0, OverlayLineStyle::Solid,
+    {"Move", "S1901M", "Austria: Army Budapest -> Serbia.", 1, 0, 0, 0, OverlayLineStyle::Solid, true},
+    {"Bounce", "S1901M", "Austria: Army Vienna -> Galicia. (*bounce*)", 1, 0, 1, 0, OverlayLineStyle::Dashed, true},
+    {"Support", "F1901M", "Germany: Army Munich SUPPORT Army Ruhr -> Burgundy.", 1, 0, 0, 0, OverlayLineStyle::Dashed,
      false},
-    {"CutSupport", "F1901M", "France: Army Marseilles SUPPORT Army Burgundy. (*cut*)", 1, 0, 0,
+    {"SupportHold", "F1901M", "Germany: Army Munich SUPPORT Army Ruhr.", 1, 1, 0, 0, OverlayLineStyle::Dashed, false},
+    {"CutSupport", "F1901M", "France: Army Marseilles SUPPORT Army Burgundy. (*cut*)", 1, 1, 1, 0,
      OverlayLineStyle::Dashed, false},
-    {"Convoy", "F1901M", "England: Fleet North Sea CONVOY Army Yorkshire -> Norway.", 1, 0, 0,
+    {"Convoy", "F1901M", "England: Fleet North Sea CONVOY Army Yorkshire -> Norway.", 1, 0, 0, 0,
      OverlayLineStyle::Dotted, false},
-    {"Hold", "F1901M", "Austria: Army Vienna HOLD.", 0, 1, 0, OverlayLineStyle::Solid, false},
-    {"Dislodged", "F1901M", "France: Army Burgundy HOLD. (*dislodged*)", 0, 2, 1, OverlayLineStyle::Solid, false},
-    {"Disband", "S1902R", "Turkey: Army Bulgaria DISBAND.", 0, 0, 1, OverlayLineStyle::Solid, false},
-    {"Build", "F1901B", "Austria: Builds an army in Budapest.", 0, 1, 0, OverlayLineStyle::Solid, false},
-    {"Remove", "F1902B", "Germany: Removes the army in Munich.", 0, 0, 1, OverlayLineStyle::Solid, false},
+    {"Hold", "F1901M", "Austria: Army Vienna HOLD.", 0, 1, 0, 0, OverlayLineStyle::Solid, false},
+    {"Dislodged", "F1901M", "France: Army Burgundy HOLD. (*dislodged*)", 0, 2, 0, 1, OverlayLineStyle::Solid, false},
+    {"Retreat", "S1902R", "Turkey: Fleet Black Sea -> Armenia.", 1, 0, 0, 1, OverlayLineStyle::Solid, true},
+    {"Disband", "S1902R", "Turkey: Army Bulgaria DISBAND.", 0, 0, 1, 1, OverlayLineStyle::Solid, false},
+    {"Build", "F1901B", "Austria: Builds an army in Budapest.", 0, 1, 0, 0, OverlayLineStyle::Solid, false},
+    {"Remove", "F1902B", "Germany: Removes the army in Munich.", 0, 0, 1, 0, OverlayLineStyle::Solid, false},
 };
 
 TEST_F(OverlayLines, EveryMarkHasItsShape)
@@ -220,11 +222,62 @@ TEST_F(OverlayLines, EveryMarkHasItsShape)
         EXPECT_EQ(shapes.lines.size(), row.lines);
         EXPECT_EQ(shapes.rings.size(), row.rings);
         EXPECT_EQ(shapes.crosses.size(), row.crosses);
+        EXPECT_EQ(shapes.units.size(), row.units);
         if (!shapes.lines.empty()) {
             EXPECT_EQ(shapes.lines[0].style, row.style);
             EXPECT_EQ(shapes.lines[0].arrowHead, row.arrowHead);
             EXPECT_EQ(shapes.lines[0].colour, colours[size_t(overlay.marks[0].country)]);
         }
+    }
+}
+
+COverlayPointF Centre(MapPos p)
+{
+    return {p.x + 2.0, p.y + 2.0};
+}
+
+// Where a support's line ends: the middle of the supported move's arrow as
+// drawn (it stops short of its destination), the middle of the straight way
+// when the season holds no such move, the edge of the held unit's ring.
+TEST_F(OverlayLines, SupportsEndOnWhatTheySupport)
+{
+    struct Row {
+        const char* name;
+        std::vector<std::string> lines;
+        const char* unit;
+        const char* destination; // none: a support to hold
+    };
+    const Row rows[] = {
+        {"OfAMove", {"Germany: Army Ruhr -> Burgundy.", "Germany: Army Munich SUPPORT Army Ruhr -> Burgundy."},
+         "RUHR", "BURGUNDY"},
+        {"OfAnAbsentMove", {"Germany: Army Munich SUPPORT Army Ruhr -> Burgundy."}, "RUHR", "BURGUNDY"},
+        {"ToHold", {"Germany: Army Munich SUPPORT Army Ruhr."}, "RUHR", nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const COverlayShapes shapes = LayOutOverlay(Read("F1901M", row.lines), {0x785532}, {});
+        ASSERT_EQ(shapes.lines.size(), row.lines.size());
+        const COverlayLine& support = shapes.lines[0];
+        EXPECT_LT(support.width, 2.0);
+        const COverlayPointF unit = Centre(At(row.unit));
+        COverlayPointF expected;
+        if (!row.destination) {
+            ASSERT_EQ(shapes.rings.size(), 1u);
+            EXPECT_EQ(shapes.rings[0].centre, unit);
+            const double gap = std::hypot(support.points.back().x - unit.x, support.points.back().y - unit.y);
+            EXPECT_NEAR(gap, shapes.rings[0].radius, 1e-9);
+            continue;
+        }
+        if (row.lines.size() == 2) {
+            const COverlayLine& arrow = shapes.lines[1];
+            ASSERT_TRUE(arrow.arrowHead);
+            expected = {(arrow.points[0].x + arrow.points[1].x) / 2, (arrow.points[0].y + arrow.points[1].y) / 2};
+        } else {
+            const COverlayPointF to = Centre(At(row.destination));
+            expected = {(unit.x + to.x) / 2, (unit.y + to.y) / 2};
+        }
+        EXPECT_NEAR(support.points.back().x, expected.x, 1e-9);
+        EXPECT_NEAR(support.points.back().y, expected.y, 1e-9);
     }
 }
 
