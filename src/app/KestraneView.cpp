@@ -13,24 +13,6 @@
 
 namespace {
 
-// A copy that owns its pixels and is opaque. Print preview records the
-// images it is given and plays them back later, long after the composed
-// picture is gone. The core leaves the top byte of each pixel 0, which Qt's
-// RGB32 format wants to be 0xFF: its smooth scaling (the preview's zoom, a
-// printer driver's resampling) would read the picture as transparent.
-QImage OwnedImage(const CRgbImage& picture)
-{
-    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
-    const std::vector<uint32_t>& pixels = picture.Pixels();
-    for (int y = 0; y < picture.Height(); ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
-        const uint32_t* from = pixels.data() + size_t(y) * size_t(picture.Width());
-        for (int x = 0; x < picture.Width(); ++x)
-            row[x] = from[x] | 0xFF000000u;
-    }
-    return image;
-}
-
 QRect ToQRect(const CRasterRect& r)
 {
     return QRect(r.x, r.y, r.width, r.height);
@@ -123,7 +105,7 @@ QImage CKestraneView::RenderedPicture() const
         return {};
     CDeferredMessages messages;
     const CDrawResult result = OnDraw(*Doc(), m_context.Display(), ScreenTarget(), messages);
-    return OwnedImage(result.picture);
+    return OpaqueImage(result.picture);
 }
 
 CPrinterTarget CKestraneView::PrinterTarget(const QRect& page, CRasterPoint windowOrigin, int printerDpiY) const
@@ -156,7 +138,7 @@ CKestraneView::CPrintedMap CKestraneView::LayOutPrintedMap(QPrinter& printer, IU
     const CDrawResult result =
         OnDraw(*Doc(), m_context.Display(), PrinterTarget(page, printed.header.windowOrigin, printer.resolution()), messages);
     if (result.blit) {
-        printed.picture = OwnedImage(result.picture);
+        printed.picture = OpaqueImage(result.picture);
         printed.from = ToQRect(result.blit->from);
         // Logical coordinates with the window origin at the device's (0, 0).
         printed.to = ToQRect(result.blit->to).translated(-printed.header.windowOrigin.x, -printed.header.windowOrigin.y);

@@ -14,6 +14,20 @@ QImage WrapPicture(const CRgbImage& picture)
                   picture.Width() * 4, QImage::Format_RGB32);
 }
 
+QImage OpaqueImage(const CRgbImage& picture)
+{
+    QImage image(picture.Width(), picture.Height(), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    for (int y = 0; y < picture.Height(); ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
+        const uint32_t* from = picture.Row(y);
+        for (int x = 0; x < picture.Width(); ++x)
+            row[x] = from[x] | 0xFF000000u;
+    }
+    return image;
+}
+
 std::vector<uint32_t> CountryColours(const CKestraneDoc& doc)
 {
     std::vector<uint32_t> colours;
@@ -67,7 +81,7 @@ void DrawComposedMap(QPainter& painter, const QRect& to, const CRgbImage& pictur
             raster::SmoothScale(scaled, picture);
             // A copy that owns its pixels: a print preview plays the
             // drawing back after this returns.
-            painter.drawImage(to.topLeft(), WrapPicture(scaled).copy());
+            painter.drawImage(to.topLeft(), OpaqueImage(scaled));
         }
     } else {
         painter.drawImage(to, WrapPicture(picture), from);
@@ -90,7 +104,7 @@ void DrawComposedMap(QPainter& painter, const QRect& to, const QImage& picture, 
         }
         CRgbImage scaled(to.width(), to.height());
         raster::SmoothScale(scaled, pixels);
-        painter.drawImage(to.topLeft(), WrapPicture(scaled).copy());
+        painter.drawImage(to.topLeft(), OpaqueImage(scaled));
     } else {
         // picture owns its pixels, so a recorded drawing stays valid.
         painter.drawImage(to, picture, from);
@@ -115,7 +129,7 @@ QImage RenderMapPicture(const CKestraneDoc& doc, const CDisplaySettings& setting
     else
         raster::StretchCopy(scaled, {0, 0, size.width(), size.height()}, picture,
                             {0, 0, picture.Width(), picture.Height()});
-    QImage image = WrapPicture(scaled).copy();
+    QImage image = OpaqueImage(scaled);
     if (image.isNull())
         return {};
     if (options.orders) {

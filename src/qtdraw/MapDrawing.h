@@ -22,6 +22,12 @@ struct CMapDrawOptions {
 /// Wraps a composed picture as a QImage without copying; valid while picture lives.
 QImage WrapPicture(const CRgbImage& picture);
 
+/// An opaque copy of a composed picture that owns its pixels. The core leaves
+/// each pixel's top byte 0, which Qt's RGB32 format takes to be 0xFF; a
+/// painter that records the image and scales it later (Print Preview, a
+/// printer driver) would read such pixels as transparent.
+QImage OpaqueImage(const CRgbImage& picture);
+
 /// Every country's colour, by country index, for the overlay.
 std::vector<uint32_t> CountryColours(const CKestraneDoc& doc);
 

@@ -4,6 +4,8 @@
 #include "app/ChildFrame.h"
 #include "app/KestraneView.h"
 #include "model/KestraneDoc.h"
+#include "model/Settings.h"
+#include "support/KestrelGame.h"
 #include "support/RecordingServices.h"
 
 #include <QGraphicsItem>
@@ -148,6 +150,26 @@ std::optional<MapPos> SomeArmy(const CKestraneDoc& doc)
 
 constexpr int kUnitHeight = 16; // the unit pictures are 24 x 16
 
+// The share of blocks (about 6 x 6 picture pixels) whose mean colour on the
+// page is more than 24 away from the same part of the composed picture.
+double ShareOfBlocksOff(const QImage& page, const QImage& picture, const QRect& from)
+{
+    const int blocks = 40;
+    int off = 0;
+    for (int by = 0; by < blocks; ++by)
+        for (int bx = 0; bx < blocks; ++bx) {
+            const QRect onPage(bx * page.width() / blocks, by * page.height() / blocks, page.width() / blocks,
+                               page.height() / blocks);
+            const QRect inPicture(from.x() + bx * from.width() / blocks, from.y() + by * from.height() / blocks,
+                                  from.width() / blocks, from.height() / blocks);
+            const QColor a = MeanColour(page, onPage);
+            const QColor b = MeanColour(picture, inPicture);
+            off += std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                             std::abs(a.blue() - b.blue())}) > 24;
+        }
+    return double(off) / (blocks * blocks);
+}
+
 } // namespace
 
 // What Print and Print Preview put on paper for the map: the season as the
@@ -162,6 +184,13 @@ private slots:
     void initialsOnA600DpiPageKeepTheirScreenSize();
     void zoomedOutPreviewShowsTheMap_data();
     void zoomedOutPreviewShowsTheMap();
+    void previewShowsTheSeasonWithEveryToggle_data();
+    void previewShowsTheSeasonWithEveryToggle();
+    void cleanupTestCase() { m_kestrel.reset(); }
+
+private:
+    // The real game kestrel in one program for every row.
+    std::unique_ptr<CAppFixture> m_kestrel;
 };
 
 void PrintPixelsTest::previewPageIsTheSeasonScaled_data()
@@ -310,6 +339,55 @@ void PrintPixelsTest::zoomedOutPreviewShowsTheMap()
     const int off = std::max({std::abs(seen.red() - expected.red()), std::abs(seen.green() - expected.green()),
                               std::abs(seen.blue() - expected.blue())});
     QVERIFY2(off <= 12, qPrintable(QStringLiteral("map shows %1, the picture is %2").arg(seen.name(), expected.name())));
+}
+
+void PrintPixelsTest::previewShowsTheSeasonWithEveryToggle_data()
+{
+    QTest::addColumn<int>("toggles"); // a bit for each of the five, in the order of names
+    const char* const names[] = {"Fit", "Smooth", "Orders", "Initials", "Centres"};
+    for (int toggles = 0; toggles < 32; ++toggles) {
+        QByteArray name;
+        for (int i = 0; i < 5; ++i)
+            if (toggles & (1 << i))
+                name += names[i];
+        QTest::newRow(name.isEmpty() ? "None" : name.constData()) << toggles;
+    }
+}
+
+// Print Preview shows the composed season, whatever the View toggles say:
+// the page's colours block by block are the picture's; the orders' strokes
+// may change a few blocks, a grey or empty page changes them all.
+void PrintPixelsTest::previewShowsTheSeasonWithEveryToggle()
+{
+    QFETCH(int, toggles);
+    if (!kestrel::Available())
+        QSKIP("no judge-games folder beside the repository");
+    if (!m_kestrel) {
+        m_kestrel = std::make_unique<CAppFixture>(SampleSettings(0, 0));
+        QVERIFY(m_kestrel->NewStandardGame());
+        for (const auto& mail : kestrel::Mails())
+            m_kestrel->ImportReport(QString::fromStdString(mail.string()));
+        for (Cmd step : {Cmd::FirstSeason, Cmd::NextSeason, Cmd::NextSeason}) // F1901M: moves, supports, a dislodgement
+            m_kestrel->Run(step);
+        m_kestrel->App().Printer().setResolution(100);
+    }
+    CAppFixture& app = *m_kestrel;
+    CSettings& settings = app.App().Settings();
+    settings.m_bZoomToFit = toggles & 1 ? 1 : 0;
+    settings.m_bSmoothZoom = toggles & 2 ? 1 : 0;
+    settings.m_bOrdersOnMap = toggles & 4 ? 1 : 0;
+    settings.m_bInitials = toggles & 8 ? 1 : 0;
+    settings.m_bSCDisplay = toggles & 16 ? 1 : 0;
+
+    QPrinter& printer = app.App().Printer();
+    CKestraneView* view = app.Frame().ActiveFrame()->MapView();
+    CRecordingServices messages;
+    const CKestraneView::CPrintedMap printed = view->LayOutPrintedMap(printer, messages);
+    QVERIFY(!printed.picture.isNull());
+    const QImage page = PreviewRegion(app, printed.to.translated(PageOrigin(printer)));
+    QCOMPARE(page.size(), printed.to.size());
+    const double off = ShareOfBlocksOff(page, view->RenderedPicture(), printed.from);
+    QVERIFY2(off < (settings.m_bOrdersOnMap ? 0.12 : 0.02), qPrintable(QString::number(off)));
 }
 
 QTEST_MAIN(PrintPixelsTest)
