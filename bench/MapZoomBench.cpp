@@ -1,3 +1,4 @@
+#include "GuiApplication.h"
 #include "YearReports.h"
 #include "judge/ReportFile.h"
 #include "judge/ReportJoiner.h"
@@ -8,7 +9,6 @@
 #include "views/MapRenderer.h"
 #include "views/SmoothScale.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -50,19 +50,6 @@ struct CStandardGame {
     CKestraneDoc doc{services};
     decltype(CKestraneDoc::m_posCurrent) movement;
 };
-
-// Captions need fonts, and fonts a GUI application; offscreen, as the tests.
-void EnsureGuiApplication()
-{
-    static int argc = 1;
-    static char name[] = "kestrane-bench";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
-}
 
 } // namespace
 

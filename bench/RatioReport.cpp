@@ -10,6 +10,7 @@ using Times = CRatioReporter::Times;
 
 constexpr double kComposeGoal = 1.2;
 constexpr double kZoomed4KGoal = 0.016;   // one frame at 60 Hz
+constexpr double kStepGoal = 0.016;       // a season step in the window within one frame
 constexpr double kAnimationGoal = 5.0;     // seconds for 100 seasons
 constexpr double kOrdersGoal = 0.016;      // a click's places and the set's check within one frame
 constexpr double kMailsPerYear = 5;
@@ -121,6 +122,10 @@ void CRatioReporter::PrintRatios(std::ostream& out) const
     Row(out, "ShowSeasonZoomed4K", zoomed, kMs,
         zoomed ? std::string("goal < 16 ms: ") + (zoomed->real < kZoomed4KGoal ? "PASS" : "FAIL") : std::string());
     Row(out, "  ShowSeasonZoomed4K / CopyBareBoard", Ratio(zoomed, Find("BM_CopyBareBoard")), kRatio);
+    const auto step = Find("BM_StepSeasonInWindow");
+    Row(out, "StepSeasonInWindow (1600x1000)", step, kMs,
+        step ? std::string("goal < 16 ms: ") + (step->real < kStepGoal ? "PASS" : "FAIL") : std::string());
+    Row(out, "  StepSeasonInWindow / ShowSeasonZoomed4K", Ratio(step, zoomed), kRatio);
     const auto animation = Find("BM_AnimateHundredSeasons");
     Row(out, "AnimateHundredSeasons", animation, kMs,
         animation ? std::string("goal < 5 s: ") + (animation->real < kAnimationGoal ? "PASS" : "FAIL") : std::string());

@@ -2,7 +2,9 @@
 # Remakes the user guide's pictures of the orders on the map, smooth zoom and
 # the exported animation, from the sample game: the main window under a
 # virtual X server with Orders on Map (and Smooth Zoom) on, and a frame of
-# the animation kestrane-cli writes.
+# the animation kestrane-cli writes. The orders pictures come from the
+# whole real game kestrel (judge-games/kestrel beside the repository, or
+# KESTREL_MAILS).
 #
 #   bash tools/guide/make-map-screenshots.sh BUILD-FOLDER
 #
@@ -38,13 +40,17 @@ window() {
     xvfb-run -a ${GUIDE_DISPLAY:+-n "$GUIDE_DISPLAY"} -s "-screen 0 ${4}x${5}x24" "$app" -nosplash -screenshot "$images/$6" "$work/$1.kes"
 }
 
-game movement 3
-game retreats 4
+# The orders of the real game's second year: Fall 1902 with its supports and
+# dislodgements, its retreats (two destroyed in a bounce in Spain) and the
+# winter after.
+kestrel_game movement 8
+kestrel_game retreats 9
+kestrel_game winter 10
 game builds 5
 mkdir -p "$images"
 window movement 1 1 1280 1000 orders-movement.png
 window retreats 1 1 1280 1000 orders-retreats.png
-window builds 1 1 1280 1000 orders-builds.png
+window winter 1 1 1280 1000 orders-builds.png
 window builds 1 1 2400 1500 smooth-zoom-large.png
 window builds 1 0 2400 1500 nearest-zoom-large.png
 # The same corner of the board at both zooms, for the guide's comparison.
