@@ -32,6 +32,7 @@ CDisplaySettings CAppContext::Display() const
     display.m_bZoomToFit = m_settings.m_bZoomToFit;
     display.m_bInitials = m_settings.m_bInitials;
     display.m_bSCDisplay = m_settings.m_bSCDisplay;
+    display.m_nZoomPercent = m_settings.m_nZoomPercent;
     return display;
 }
 
@@ -71,6 +72,13 @@ int& CAppContext::Value(Toggle which)
     case Toggle::SmoothZoom: break;
     }
     return m_settings.m_bSmoothZoom;
+}
+
+void CAppContext::SetZoomPercent(int percent)
+{
+    m_settings.m_bZoomToFit = 0;
+    m_settings.m_nZoomPercent = percent;
+    emit displayChanged();
 }
 
 void CAppContext::OnToggle(Toggle which)

@@ -64,6 +64,10 @@ public:
 
     /// Flips one toggle by the toggle rule and emits displayChanged().
     void OnToggle(Toggle which);
+    /// Shows the map at percent of its own size: Zoom to Fit goes off, and
+    /// displayChanged() is emitted.
+    void SetZoomPercent(int percent);
+
     /// The toggle rule on its own: 1 becomes 0, every other value 1.
     static int Toggled(int value) { return value == 1 ? 0 : 1; }
 

@@ -34,6 +34,11 @@ enum class Cmd : int {
     /// The IMAP mailbox of the game, and fetching its new Judge mail.
     MailboxSettings = 32807,
     FetchMailbox = 32808,
+    /// The map a step larger or smaller, or at its own size, instead of
+    /// zoomed to fit.
+    ZoomIn = 32820,
+    ZoomOut = 32821,
+    ActualSize = 32822,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

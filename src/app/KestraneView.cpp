@@ -6,10 +6,12 @@
 #include "model/KestraneDoc.h"
 #include "qtdraw/MapDrawing.h"
 #include "views/MapRenderer.h"
+#include "views/ZoomSteps.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace {
 
@@ -78,6 +80,44 @@ void CKestraneView::resizeEvent(QResizeEvent* event)
 void CKestraneView::scrollContentsBy(int, int)
 {
     viewport()->update();
+}
+
+int CKestraneView::ShownPercent() const
+{
+    if (!Doc())
+        return 100;
+    if (!m_context.Display().ZoomToFit())
+        return m_context.Settings().m_nZoomPercent;
+    return FittedZoomPercent(Doc()->m_dib.Width(), Doc()->m_dib.Height(), viewport()->width(), viewport()->height());
+}
+
+void CKestraneView::ZoomIn()
+{
+    m_context.SetZoomPercent(ZoomInStep(ShownPercent()));
+}
+
+void CKestraneView::ZoomOut()
+{
+    m_context.SetZoomPercent(ZoomOutStep(ShownPercent()));
+}
+
+void CKestraneView::ActualSize()
+{
+    m_context.SetZoomPercent(100);
+}
+
+void CKestraneView::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const int delta = event->angleDelta().y();
+    if (delta > 0)
+        ZoomIn();
+    else if (delta < 0)
+        ZoomOut();
+    event->accept();
 }
 
 void CKestraneView::paintEvent(QPaintEvent*)

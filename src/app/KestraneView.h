@@ -49,6 +49,15 @@ public:
     /// messages gets the core's complaints (a printer without bitmaps).
     CPrintedMap LayOutPrintedMap(QPrinter& printer, IUserMessages& messages) const;
 
+    /// View, Zoom In and Zoom Out: a step larger or smaller than the size
+    /// shown now (from Zoom to Fit, the smaller of its two stretches);
+    /// Actual Size: the board's own size. Zoom to Fit goes off.
+    void ZoomIn();
+    void ZoomOut();
+    void ActualSize();
+    /// The size shown now in percent of the board's own.
+    int ShownPercent() const;
+
     /// The picture as the screen shows it now, for tests and screenshots.
     QImage RenderedPicture() const;
     QSize ScrollSize() const { return {m_cache.Cx(), m_cache.Cy()}; }
@@ -57,6 +66,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    /// Ctrl and the wheel zoom in and out; the wheel alone scrolls.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void UpdateScrollSizes(int cx, int cy);

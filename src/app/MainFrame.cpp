@@ -4,6 +4,7 @@
 #include "app/AppContext.h"
 #include "app/ChartWindows.h"
 #include "app/ChildFrame.h"
+#include "app/KestraneView.h"
 #include "app/ContextHelp.h"
 #include "app/DocManager.h"
 #include "app/ExportCommands.h"
@@ -35,7 +36,7 @@ constexpr Cmd kGameCommands[] = {
     Cmd::WindowTile, Cmd::WindowArrange,   Cmd::CopyOrdersMail, Cmd::NextPane,     Cmd::PreviousPane,
     Cmd::ToggleSeasons, Cmd::CentreChart, Cmd::ImportMailbox,
     Cmd::ExportMap,  Cmd::ExportAnimation,
-    Cmd::FetchMailbox, Cmd::MailboxSettings,
+    Cmd::FetchMailbox, Cmd::MailboxSettings, Cmd::ZoomIn, Cmd::ZoomOut, Cmd::ActualSize,
 };
 
 // Those, and the commands enabled by the game's own state.
@@ -269,6 +270,10 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::ToggleSeasons: m_context.OnToggle(Toggle::SeasonsPanel); return;
     case Cmd::ToggleOrders: m_context.OnToggle(Toggle::OrdersOnMap); return;
     case Cmd::ToggleSmoothZoom: m_context.OnToggle(Toggle::SmoothZoom); return;
+    // The zoom commands change the display too: the same redraw follows.
+    case Cmd::ZoomIn: frame->MapView()->ZoomIn(); return;
+    case Cmd::ZoomOut: frame->MapView()->ZoomOut(); return;
+    case Cmd::ActualSize: frame->MapView()->ActualSize(); return;
     case Cmd::CentreChart: m_charts->Show(*doc); break;
     case Cmd::ExportMap: m_exportCommands->OnExportMap(*doc); break;
     case Cmd::ExportAnimation: m_exportCommands->OnExportAnimation(*doc); break;

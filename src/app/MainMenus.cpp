@@ -195,7 +195,7 @@ void CMainMenus::BuildMenus(bool gameOpen, const QStringList& recentFiles, bool 
     view->addAction(Action(Cmd::ViewToolbar));
     view->addAction(Action(Cmd::ViewStatusBar));
     if (gameOpen) {
-        for (Cmd id : {Cmd::ToggleZoom, Cmd::ToggleInitials, Cmd::ToggleSCDisplay, Cmd::ToggleOrders,
+        for (Cmd id : {Cmd::ToggleZoom, Cmd::ZoomIn, Cmd::ZoomOut, Cmd::ActualSize, Cmd::ToggleInitials, Cmd::ToggleSCDisplay, Cmd::ToggleOrders,
                        Cmd::ToggleSmoothZoom})
             view->addAction(Action(id));
         view->addSeparator();

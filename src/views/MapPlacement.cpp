@@ -6,8 +6,9 @@
 CScreenPlacement PlaceOnScreen(int pictureWidth, int pictureHeight, const CDisplaySettings& settings,
                                const CScreenTarget& screen)
 {
-    const int width = settings.ZoomToFit() ? screen.m_nClientWidth : pictureWidth;
-    const int height = settings.ZoomToFit() ? screen.m_nClientHeight : pictureHeight;
+    const int percent = settings.m_nZoomPercent > 0 ? settings.m_nZoomPercent : 100;
+    const int width = settings.ZoomToFit() ? screen.m_nClientWidth : int(int64_t(pictureWidth) * percent / 100);
+    const int height = settings.ZoomToFit() ? screen.m_nClientHeight : int(int64_t(pictureHeight) * percent / 100);
     CScreenPlacement placement;
     placement.blit = {{0, 0, pictureWidth, pictureHeight}, {0, 0, width, height}, true};
     placement.m_cxScroll = width;

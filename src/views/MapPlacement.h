@@ -11,6 +11,9 @@ struct CDisplaySettings {
     int m_bZoomToFit = 0;
     int m_bInitials = 0;
     int m_bSCDisplay = 0;
+    /// The size the board is shown at when not zoomed to fit, in percent
+    /// of its own (View, Zoom In, Zoom Out and Actual Size); 100 by default.
+    int m_nZoomPercent = 100;
 
     bool ZoomToFit() const { return m_bZoomToFit != 0; }
     bool Initials() const { return m_bInitials != 0; }
@@ -59,7 +62,8 @@ struct CScreenPlacement {
 };
 
 /// Screen placement: the client size when zooming to fit (the aspect ratio
-/// is not kept), else the picture's own size; the scroll size equals it.
+/// is not kept), else the picture's own size times the zoom percentage; the
+/// scroll size equals it.
 CScreenPlacement PlaceOnScreen(int pictureWidth, int pictureHeight, const CDisplaySettings& settings,
                                const CScreenTarget& screen);
 

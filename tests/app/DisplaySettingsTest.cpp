@@ -5,7 +5,9 @@
 #include "app/KestraneView.h"
 #include "model/KestraneDoc.h"
 
+#include <QAction>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 namespace {
@@ -31,6 +33,8 @@ private slots:
     void untouchedValuesWrittenBackUnchanged();
     void supplyCentresRedrawTheMap();
     void zoomStretchesWithoutScrollBars();
+    void zoomStepsFromTheSizeShown_data();
+    void zoomStepsFromTheSizeShown();
     void firstStartPlacement();
     void storedPlacementRoundTrip();
     void maximisedRectangleStored();
@@ -89,6 +93,48 @@ void DisplaySettingsTest::zoomStretchesWithoutScrollBars()
     QCOMPARE(view->ScrollSize(), view->viewport()->size());
     QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
     QCOMPARE(view->verticalScrollBar()->maximum(), 0);
+}
+
+void DisplaySettingsTest::zoomStepsFromTheSizeShown_data()
+{
+    // The test board is 64 x 48; in the window below Zoom to Fit shows it
+    // at about 170 %, between the steps 150 and 200.
+    QTest::addColumn<int>("zoomToFit");
+    QTest::addColumn<QList<int>>("commands"); // Cmd, or a Ctrl+wheel turn: +1 / -1 (no Ctrl: +2 / -2)
+    QTest::addColumn<QSize>("shown");         // empty: the window's client, zoomed to fit
+    QTest::newRow("InFromFit") << 1 << QList<int>{int(Cmd::ZoomIn)} << QSize(128, 96);
+    QTest::newRow("OutFromFit") << 1 << QList<int>{int(Cmd::ZoomOut)} << QSize(96, 72);
+    QTest::newRow("TwiceInFromActual") << 0 << QList<int>{int(Cmd::ZoomIn), int(Cmd::ZoomIn)} << QSize(96, 72);
+    QTest::newRow("ActualSizeAfterZoom") << 1 << QList<int>{int(Cmd::ZoomIn), int(Cmd::ActualSize)} << QSize(64, 48);
+    QTest::newRow("CtrlWheelOut") << 0 << QList<int>{-1} << QSize(48, 36);
+    QTest::newRow("CtrlWheelIn") << 0 << QList<int>{1} << QSize(80, 60);
+    QTest::newRow("WheelAloneScrolls") << 0 << QList<int>{2} << QSize(64, 48);
+    QTest::newRow("FitAgain") << 0 << QList<int>{int(Cmd::ZoomIn), int(Cmd::ToggleZoom)} << QSize();
+}
+
+void DisplaySettingsTest::zoomStepsFromTheSizeShown()
+{
+    QFETCH(int, zoomToFit);
+    QFETCH(QList<int>, commands);
+    QFETCH(QSize, shown);
+    CAppFixture app({{"Settings/ZoomToFit", zoomToFit}});
+    QVERIFY(app.NewGame());
+    CKestraneView* view = app.Frame().ActiveFrame()->MapView();
+    view->resize(110, 90);
+    view->grab();
+    for (int command : commands) {
+        if (std::abs(command) > 2) {
+            app.Run(Cmd(command));
+            continue;
+        }
+        const QPoint at(10, 10);
+        QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), {}, {0, command > 0 ? 120 : -120}, Qt::NoButton,
+                          std::abs(command) == 1 ? Qt::ControlModifier : Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(view->viewport(), &wheel);
+    }
+    view->grab();
+    QCOMPARE(view->ScrollSize(), shown.isEmpty() ? view->viewport()->size() : shown);
+    QCOMPARE(app.Frame().Action(Cmd::ToggleZoom)->isChecked(), shown.isEmpty());
 }
 
 void DisplaySettingsTest::firstStartPlacement()
