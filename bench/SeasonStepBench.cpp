@@ -1,9 +1,8 @@
-#include "AppFixture.h"
 #include "GuiApplication.h"
+#include "SampleGame.h"
 
 #include "app/ChildFrame.h"
 #include "model/KestraneDoc.h"
-#include "support/KestrelGame.h"
 
 #include <QCoreApplication>
 
@@ -32,17 +31,15 @@ static void BM_StepSeasonInWindow(benchmark::State& state)
         return;
     }
     EnsureGuiApplication();
-    CAppFixture app({{"Settings/ZoomToFit", 1}, {"Settings/Initials", 1}, {"Settings/SCDisplay", 1},
-                     {"Settings/SeasonsPanel", 1}, {"Settings/OrdersOnMap", 1}, {"Settings/SmoothZoom", 1},
-                     {"Settings/WinLeft", 0}, {"Settings/WinTop", 0}, {"Settings/WinRight", 1600},
-                     {"Settings/WinBottom", 1000}});
-    CKestraneDoc* doc = app.NewStandardGame();
+    CKestrelSession opened({{"Settings/ZoomToFit", 1}, {"Settings/Initials", 1}, {"Settings/SCDisplay", 1},
+                            {"Settings/SeasonsPanel", 1}, {"Settings/OrdersOnMap", 1}, {"Settings/SmoothZoom", 1},
+                            {"Settings/WinLeft", 0}, {"Settings/WinTop", 0}, {"Settings/WinRight", 1600},
+                            {"Settings/WinBottom", 1000}});
+    auto& [app, doc] = opened;
     if (!doc) {
         state.SkipWithError("the standard board did not load");
         return;
     }
-    for (const auto& mail : kestrel::Mails())
-        app.ImportReport(QString::fromStdString(mail.string()));
     app.Frame().resize(1600, 1000);
     app.Frame().ActiveFrame()->showMaximized();
     app.Run(Cmd::FirstSeason);

@@ -5,7 +5,6 @@
 #include "app/KestraneView.h"
 #include "model/KestraneDoc.h"
 #include "model/Settings.h"
-#include "support/KestrelGame.h"
 #include "support/RecordingServices.h"
 
 #include <QGraphicsItem>
@@ -190,7 +189,7 @@ private slots:
 
 private:
     // The real game kestrel in one program for every row.
-    std::unique_ptr<CAppFixture> m_kestrel;
+    std::unique_ptr<CKestrelSession> m_kestrel;
 };
 
 void PrintPixelsTest::previewPageIsTheSeasonScaled_data()
@@ -360,19 +359,16 @@ void PrintPixelsTest::previewShowsTheSeasonWithEveryToggle_data()
 void PrintPixelsTest::previewShowsTheSeasonWithEveryToggle()
 {
     QFETCH(int, toggles);
-    if (!kestrel::Available())
-        QSKIP("no judge-games folder beside the repository");
+    SKIP_WITHOUT_KESTREL();
     if (!m_kestrel) {
-        m_kestrel = std::make_unique<CAppFixture>(SampleSettings(0, 0));
-        QVERIFY(m_kestrel->NewStandardGame());
-        for (const auto& mail : kestrel::Mails())
-            m_kestrel->ImportReport(QString::fromStdString(mail.string()));
+        m_kestrel = std::make_unique<CKestrelSession>(SampleSettings(0, 0));
+        QVERIFY(m_kestrel->doc);
         for (Cmd step : {Cmd::FirstSeason, Cmd::NextSeason, Cmd::NextSeason}) // F1901M: moves, supports, a dislodgement
-            m_kestrel->Run(step);
-        m_kestrel->App().Printer().setResolution(100);
+            m_kestrel->app.Run(step);
+        m_kestrel->app.App().Printer().setResolution(100);
     }
-    CAppFixture& app = *m_kestrel;
-    CSettings& settings = app.App().Settings();
+    CAppFixture& app = m_kestrel->app;
+    CAppSettings& settings = app.App().Settings();
     settings.m_bZoomToFit = toggles & 1 ? 1 : 0;
     settings.m_bSmoothZoom = toggles & 2 ? 1 : 0;
     settings.m_bOrdersOnMap = toggles & 4 ? 1 : 0;
