@@ -91,7 +91,8 @@ void MenuTest::gameMenus()
                           "Fe&tch from Mailbox\tCtrl+F5", "Mailbox &Settings...", "Remove\tCtrl+R",
                           "-", "&First", "&Previous", "&Next", "&Latest", "-", "&Game Details"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&View")),
-             (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "&Initials", "Supply &Centres", "&Orders on Map",
+             (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "Zoom I&n\tCtrl++", "Zoom O&ut\tCtrl+-",
+                          "&Actual Size\tCtrl+0", "&Initials", "Supply &Centres", "&Orders on Map",
                           "S&mooth Zoom", "-", "S&easons", "Supply Centre C&hart"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Window")),
              (QStringList{"&New Window", "&Cascade", "&Tile", "&Arrange Icons"}));
