@@ -126,6 +126,9 @@ const std::vector<CCliCommand>& CliCommands()
          "board needs its geography, Maps/MAPNAME.geo beside its map definition. Exit status 1 when the Judge "
          "would refuse a line.",
          {{"--country", "NAME", "the country whose orders these are (its name in any case)"},
+          {"--password", "PW", "the password to sign on with (for --mail; else the stored one)"},
+          {"--mail", nullptr, "print the orders mail with these orders instead, each line that the Judge takes in "
+                              "its own form, the others as written; the verdicts go to standard error"},
           {"--reachable", "PROVINCE", "print where the unit in PROVINCE can go in the phase due instead, one "
                                       "place per line (a dislodged unit's retreats in a retreat phase)"}},
          CommandOrders},

@@ -1,6 +1,7 @@
 #include "cli/OrdersCommand.h"
 
 #include "cli/CommandSupport.h"
+#include "mail/OrdersMail.h"
 #include "orders/BoardGeography.h"
 #include "orders/GamePosition.h"
 #include "orders/OrderChecker.h"
@@ -44,6 +45,22 @@ void PrintLine(const Geography& geography, const std::string& line, const LineVe
             out << (finding.order ? WriteOrder(*finding.order, geography) : line) << "\tvalid"
                 << (finding.note.empty() ? "" : ": ") << finding.note << '\n';
     }
+}
+
+// The mail's order lines: each line's orders in force in the Judge's own
+// form, a line that put none in force as it was written.
+std::vector<std::string> MailLines(const Geography& geography, const std::vector<std::string>& lines,
+                                   const SetVerdict& verdict)
+{
+    std::vector<std::string> mail;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::vector<Order> orders = verdict.lines[i].OrdersInForce();
+        if (orders.empty())
+            mail.push_back(lines[i]);
+        for (const Order& order : orders)
+            mail.push_back(WriteOrder(order, geography));
+    }
+    return mail;
 }
 
 int PrintReachable(const OrderChecker& checker, const std::string& provinceText, const CCliEnvironment& env)
@@ -118,13 +135,27 @@ int CommandOrders(const CCliArgs& args, const CCliEnvironment& env)
     const OrderChecker checker(*board.geography, position, power);
     const SetVerdict verdict = checker.CheckSet(lines);
 
-    env.out << position.powers[size_t(power)] << ", " << position.phase.Words() << " (" << position.phase.Name()
-            << ")\n";
+    // With --mail the mail goes to standard output and the verdicts beside it.
+    const bool mail = args.Has("--mail");
+    std::ostream& report = mail ? env.err : env.out;
+    report << position.powers[size_t(power)] << ", " << position.phase.Words() << " (" << position.phase.Name()
+           << ")\n";
     if (!position.HasOrdersDue(power))
-        env.out << position.powers[size_t(power)] << " has nothing to order in this phase.\n";
+        report << position.powers[size_t(power)] << " has nothing to order in this phase.\n";
     for (size_t i = 0; i < lines.size(); ++i)
-        PrintLine(*board.geography, lines[i], verdict.lines[i], env.out);
+        PrintLine(*board.geography, lines[i], verdict.lines[i], report);
     for (const std::string& note : verdict.notes)
-        env.out << note << '\n';
+        report << note << '\n';
+    if (mail) {
+        CKestraneDoc& game = session.Doc();
+        game.m_strMyCountry = country;
+        if (args.Has("--password"))
+            game.m_strPassword = args.Value("--password");
+        if (!ComposeOrdersMail(game, MailLines(*board.geography, lines, verdict)) ||
+            session.Services().CloseRequested())
+            return kExitFailed;
+        env.out << game.m_strMail;
+        env.out.flush();
+    }
     return verdict.AnyRefused() ? kExitFailed : kExitOk;
 }
