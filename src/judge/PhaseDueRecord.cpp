@@ -43,7 +43,7 @@ CPhaseDueRecord RecordPhaseDue(const std::string& stateFile, const CKestraneDoc&
         state.game = doc.GetPathName();
         changed = true;
     }
-    record.draftsDropped = hadDrafts && state.drafts.empty();
+    record.draftsOutdated = hadDrafts && state.drafts.empty();
     if (!changed && record.message.empty())
         return record;
     std::string problem;

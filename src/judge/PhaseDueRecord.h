@@ -17,8 +17,8 @@ struct CPhaseDueRecord {
     std::optional<CPhaseDue> due;
     /// The state file was written.
     bool written = false;
-    /// Drafted orders of an earlier phase were dropped.
-    bool draftsDropped = false;
+    /// Drafted orders of a phase no longer due were kept as earlier drafts.
+    bool draftsOutdated = false;
     /// The state file could not be written.
     bool failed = false;
     /// For the user when not empty: the state file was damaged (and moved
@@ -33,8 +33,9 @@ struct CPhaseDueRecord {
 /// game, is filed under the game's latest season and announces the next
 /// phase. A mail of an older season announces a phase that is over and is
 /// passed over, whatever the order of the import. A new phase (or a newer
-/// latest season) drops the drafts, the sent mail and the verdict; the same
-/// phase keeps them and takes the deadline as announced. The one call for
+/// latest season) drops the sent mail and the verdict and keeps the drafts
+/// as earlier drafts, no longer mailed; the same phase keeps them all and
+/// takes the deadline as announced. The one call for
 /// every import path: the file import, Import from Clipboard, Import
 /// Mailbox, Fetch from Mailbox and kestrane-cli's import and fetch.
 CPhaseDueRecord RecordPhaseDue(const std::string& stateFile, const CKestraneDoc& doc,

@@ -43,14 +43,22 @@ bool CGameOrdersState::SetPhaseDue(const std::string& latest, const CPhaseDue& p
         due = phase;
         return true;
     }
-    // Everything drafted, sent or answered was for a phase that is over.
+    MoveOnTo(latest);
+    due = phase;
+    return true;
+}
+
+void CGameOrdersState::MoveOnTo(const std::string& latest)
+{
+    // Everything drafted, sent or answered was for a phase that is over; the
+    // drafts stay in sight, marked as such, in case the player wants them.
     CGameOrdersState fresh;
     fresh.game = game;
     fresh.other = other;
     fresh.after = latest;
-    fresh.due = phase;
+    fresh.earlierDrafts = drafts.empty() ? earlierDrafts : drafts;
+    fresh.earlierPhase = drafts.empty() ? earlierPhase : (due ? due->phase : after);
     *this = std::move(fresh);
-    return true;
 }
 
 std::string WriteOrdersState(const CGameOrdersState& state)
@@ -66,6 +74,10 @@ std::string WriteOrdersState(const CGameOrdersState& state)
     }
     for (const std::string& line : state.drafts)
         Entry(out, "draft", line);
+    if (!state.earlierDrafts.empty())
+        Entry(out, "earlier-phase", state.earlierPhase);
+    for (const std::string& line : state.earlierDrafts)
+        Entry(out, "earlier-draft", line);
     if (state.sentAt)
         Entry(out, "sent", IsoUtc(*state.sentAt));
     for (const std::string& line : state.sentMail)
@@ -124,6 +136,10 @@ std::optional<CGameOrdersState> ReadOrdersState(std::string_view text, std::stri
             deadline = value;
         } else if (keyword == "draft") {
             state.drafts.push_back(value);
+        } else if (keyword == "earlier-phase") {
+            state.earlierPhase = value;
+        } else if (keyword == "earlier-draft") {
+            state.earlierDrafts.push_back(value);
         } else if (keyword == "sent") {
             state.sentAt = ParseIsoUtc(value);
             if (!state.sentAt)

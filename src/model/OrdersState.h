@@ -31,6 +31,11 @@ struct CGameOrdersState {
     /// The Judge's verdict on the sent orders, the lines of its orders-status
     /// reply as they were read.
     std::vector<std::string> verdict;
+    /// Drafts kept from a phase that is no longer due, and the phase they
+    /// were for ("S1904M"; the season they followed when no phase was known):
+    /// shown to the player as orders for an earlier phase, never mailed.
+    std::vector<std::string> earlierDrafts;
+    std::string earlierPhase;
     /// Entries of a later version of the file, written back as they were.
     std::vector<std::string> other;
 
@@ -42,10 +47,14 @@ struct CGameOrdersState {
     bool IsCurrentFor(const CKestraneDoc& doc) const;
 
     /// Makes this the state of phase `phase` after season `latest`. Another
-    /// season or another phase drops the drafts, the sent mail and the
-    /// verdict; the same phase only takes the new deadline. Returns whether
-    /// anything changed.
+    /// season or another phase starts over (MoveOnTo); the same phase only
+    /// takes the new deadline. Returns whether anything changed.
     bool SetPhaseDue(const std::string& latest, const CPhaseDue& phase);
+
+    /// Makes this the state after season `latest`, of no known phase yet:
+    /// the drafts, when there are any, become the earlier drafts (marked
+    /// with the phase they were for); the sent mail and the verdict go.
+    void MoveOnTo(const std::string& latest);
 };
 
 /// The state as its file holds it: a first line naming the file, then one

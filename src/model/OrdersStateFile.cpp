@@ -91,10 +91,8 @@ CGameOrdersState LoadCurrentOrdersState(const std::string& file, const CKestrane
                                         const std::string& gamePath, std::string& message)
 {
     CGameOrdersState state = LoadOrdersState(file, message);
-    if (!state.IsCurrentFor(doc)) {
-        state = {};
-        state.after = doc.m_seasons.empty() ? std::string() : doc.m_seasons.back()->m_strSeason;
-    }
+    if (!state.IsCurrentFor(doc))
+        state.MoveOnTo(doc.m_seasons.empty() ? std::string() : doc.m_seasons.back()->m_strSeason);
     state.game = gamePath;
     return state;
 }

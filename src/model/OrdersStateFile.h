@@ -32,9 +32,9 @@ std::string OrdersStateFile(const std::string& settingsFile, const std::string& 
 CGameOrdersState LoadOrdersState(const std::string& file, std::string& message);
 
 /// The state of file for the game doc, saved at gamePath, as the game is
-/// now: LoadOrdersState, made empty (after the game's latest season) when
-/// it belongs to another position of the game (IsCurrentFor), and named
-/// after gamePath.
+/// now: LoadOrdersState, moved on to the game's latest season (its drafts
+/// kept as earlier ones) when it belongs to another position of the game
+/// (IsCurrentFor), and named after gamePath.
 CGameOrdersState LoadCurrentOrdersState(const std::string& file, const CKestraneDoc& doc,
                                         const std::string& gamePath, std::string& message);
 

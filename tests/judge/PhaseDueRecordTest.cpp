@@ -45,7 +45,8 @@ TEST_F(PhaseDueRecordGame, MailByMailTheNewestSeasonCounts)
         doc.OnImport(dir.Write(mail.file, mail.body).string());
         Draft("A Vie H");
         const CPhaseDueRecord record = RecordPhaseDue(file, doc, mail.body);
-        EXPECT_TRUE(record.written && record.draftsDropped && record.message.empty());
+        EXPECT_TRUE(record.written && record.draftsOutdated && record.message.empty());
+        EXPECT_EQ(State().earlierDrafts, std::vector<std::string>{"A Vie H"});
         const auto truth = nlohmann::json::parse(CTempDir::Read(judgefiles::GameFolder("kestrel") / mail.truth));
         ASSERT_TRUE(State().due.has_value());
         EXPECT_EQ(State().due->phase, truth["next_phase"]);

@@ -20,6 +20,8 @@ CGameOrdersState FullState()
             {"signon Akestrel p\xE4", "signoff"},
             ParseIsoUtc("2004-01-28T14:02:00Z"),
             {"Austria: Army Vienna -> Trieste."},
+            {"A Tri H"},
+            "F1903M",
             {"later-entry kept"}};
 }
 
@@ -87,7 +89,10 @@ TEST(OrdersStateFile, SavedLoadedAndDamageKeptAside)
     CRecordingServices services;
     CKestraneDoc doc(services);
     ASSERT_TRUE(SaveOrdersState(file, FullState(), message));
-    EXPECT_TRUE(LoadCurrentOrdersState(file, doc, "/g.kes", message).drafts.empty());
+    const CGameOrdersState moved = LoadCurrentOrdersState(file, doc, "/g.kes", message);
+    EXPECT_TRUE(moved.drafts.empty() && moved.sentMail.empty());
+    EXPECT_EQ(moved.earlierDrafts, FullState().drafts);
+    EXPECT_EQ(moved.earlierPhase, FullState().due->phase);
     doc.m_seasons.push_back(std::make_unique<CSeasonHdr>());
     doc.m_seasons.back()->m_strSeason = "F1903B";
     EXPECT_EQ(LoadCurrentOrdersState(file, doc, "/g.kes", message).drafts, FullState().drafts);
