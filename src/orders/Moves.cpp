@@ -20,39 +20,70 @@ std::optional<Coast> MoveArrival(const Geography& geography, UnitType type, Plac
     return std::nullopt;
 }
 
-std::vector<int> ConvoyDestinations(const Geography& geography, const Position& position, int from)
+namespace {
+
+// Breadth first over the seas that now hold a fleet, starting next to the
+// army at from: for each sea reached, the sea it was reached from (-1 for
+// the first ones, -2 for none), and for each land province on the shore of
+// a sea reached, the sea it is first reached from (-2 for none).
+struct ConvoySearch {
+    std::vector<int> seaFrom;
+    std::vector<int> landFrom;
+};
+
+ConvoySearch SearchConvoys(const Geography& geography, const Position& position, int from)
 {
     auto fleetAt = [&](int province) {
         const int unit = position.UnitAt(province);
         return unit >= 0 && position.units[size_t(unit)].type == UnitType::Fleet;
     };
-    // Breadth first over seas that hold a fleet, starting next to the army.
-    std::vector<bool> reached(size_t(geography.Count()), false);
+    ConvoySearch search{std::vector<int>(size_t(geography.Count()), -2),
+                        std::vector<int>(size_t(geography.Count()), -2)};
     std::vector<int> queue;
     for (const FleetSide& side : geography[from].fleet)
         for (const Place& place : side.to)
-            if (geography.IsSea(place.province) && fleetAt(place.province) && !reached[size_t(place.province)]) {
-                reached[size_t(place.province)] = true;
+            if (geography.IsSea(place.province) && fleetAt(place.province) &&
+                search.seaFrom[size_t(place.province)] == -2) {
+                search.seaFrom[size_t(place.province)] = -1;
                 queue.push_back(place.province);
             }
-    std::vector<bool> landing(size_t(geography.Count()), false);
     for (size_t i = 0; i < queue.size(); ++i) {
         const std::vector<Place>* moves = geography.FleetMoves({queue[i], Coast::None});
         for (const Place& place : moves ? *moves : std::vector<Place>()) {
             const size_t p = size_t(place.province);
-            if (!geography.IsSea(place.province))
-                landing[p] = place.province != from;
-            else if (!reached[p] && fleetAt(place.province)) {
-                reached[p] = true;
+            if (!geography.IsSea(place.province)) {
+                if (place.province != from && search.landFrom[p] == -2)
+                    search.landFrom[p] = queue[i];
+            } else if (search.seaFrom[p] == -2 && fleetAt(place.province)) {
+                search.seaFrom[p] = queue[i];
                 queue.push_back(place.province);
             }
         }
     }
+    return search;
+}
+
+} // namespace
+
+std::vector<int> ConvoyDestinations(const Geography& geography, const Position& position, int from)
+{
+    const ConvoySearch search = SearchConvoys(geography, position, from);
     std::vector<int> destinations;
     for (int p = 0; p < geography.Count(); ++p)
-        if (landing[size_t(p)])
+        if (search.landFrom[size_t(p)] != -2)
             destinations.push_back(p);
     return destinations;
+}
+
+std::vector<int> ConvoyRoute(const Geography& geography, const Position& position, int from, int to)
+{
+    const ConvoySearch search = SearchConvoys(geography, position, from);
+    std::vector<int> route;
+    if (to < 0 || to >= geography.Count())
+        return route;
+    for (int sea = search.landFrom[size_t(to)]; sea >= 0; sea = search.seaFrom[size_t(sea)])
+        route.insert(route.begin(), sea);
+    return route;
 }
 
 std::vector<Place> ReachablePlaces(const Geography& geography, const Position& position, int unitIndex)

@@ -21,6 +21,11 @@ std::optional<Coast> MoveArrival(const Geography& geography, UnitType type, Plac
 /// now hold a fleet (any power's), from itself excepted.
 std::vector<int> ConvoyDestinations(const Geography& geography, const Position& position, int from);
 
+/// The fewest seas now holding a fleet (any power's) that carry an army at
+/// from to the land province to, in the order it passes them, as a move by
+/// convoy is written; empty when there is no such route.
+std::vector<int> ConvoyRoute(const Geography& geography, const Position& position, int from, int to);
+
 /// Where the unit (an index into position.units) can go in the phase due:
 /// in a movement phase its moves, a fleet's with the coast it arrives on and
 /// an army's by convoy through fleets now at sea included; in a retreat phase

@@ -65,12 +65,12 @@ QPainterPath LinePath(const COverlayLine& line, const QPolygonF& head)
     return path;
 }
 
-void StrokeLine(QPainter& painter, const COverlayLine& line, double outline, bool outlinePass)
+void StrokeLine(QPainter& painter, const COverlayLine& line, double outline, const QColor& halo, bool outlinePass)
 {
     if (line.points.size() < 2)
         return;
     const QPolygonF head = line.arrowHead ? ArrowHead(line) : QPolygonF();
-    const QColor colour = outlinePass ? ToColour(kOverlayOutlineColour) : ToColour(line.colour);
+    const QColor colour = outlinePass ? halo : ToColour(line.colour);
     const double width = outlinePass ? line.width + 2 * outline : line.width;
     QPen pen(colour, width, outlinePass ? Qt::SolidLine : ToStyle(line.style), Qt::FlatCap, Qt::RoundJoin);
     if (outlinePass && line.style != OverlayLineStyle::Solid)
@@ -89,16 +89,16 @@ void StrokeLine(QPainter& painter, const COverlayLine& line, double outline, boo
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(LinePath(line, head));
     if (!head.isEmpty()) {
-        painter.setPen(QPen(outlinePass ? colour : ToColour(kOverlayOutlineColour), outlinePass ? 2 * outline : outline * 0.6,
+        painter.setPen(QPen(outlinePass ? colour : halo, outlinePass ? 2 * outline : outline * 0.6,
                             Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
         painter.setBrush(colour);
         painter.drawPolygon(head);
     }
 }
 
-void StrokeRing(QPainter& painter, const COverlayRing& ring, double outline, bool outlinePass)
+void StrokeRing(QPainter& painter, const COverlayRing& ring, double outline, const QColor& halo, bool outlinePass)
 {
-    QPen pen(outlinePass ? ToColour(kOverlayOutlineColour) : ToColour(ring.colour),
+    QPen pen(outlinePass ? halo : ToColour(ring.colour),
              outlinePass ? ring.width + 2 * outline : ring.width, Qt::SolidLine, Qt::FlatCap);
     if (ring.dashed)
         pen.setDashPattern(outlinePass ? QList<qreal>{2.5 * ring.width / pen.widthF(), 1.5 * ring.width / pen.widthF()}
@@ -141,9 +141,9 @@ void DrawUnits(QPainter& painter, const std::vector<COverlayUnit>& units)
     }
 }
 
-void StrokeCross(QPainter& painter, const COverlayCross& cross, double outline, bool outlinePass)
+void StrokeCross(QPainter& painter, const COverlayCross& cross, double outline, const QColor& halo, bool outlinePass)
 {
-    painter.setPen(QPen(outlinePass ? ToColour(kOverlayOutlineColour) : ToColour(cross.colour),
+    painter.setPen(QPen(outlinePass ? halo : ToColour(cross.colour),
                         outlinePass ? cross.width + 2 * outline : cross.width, Qt::SolidLine,
                         outlinePass ? Qt::SquareCap : Qt::FlatCap));
     const QPointF c = ToPoint(cross.centre);
@@ -160,19 +160,20 @@ void PaintOverlayShapes(QPainter& painter, const COverlayShapes& shapes)
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double outline = shapes.outlineWidth;
     DrawUnits(painter, shapes.units);
+    const QColor halo = ToColour(shapes.outlineColour);
     // Shape by shape, outline then colour, so a later shape's outline
     // separates it from an earlier one it crosses.
     for (const COverlayLine& line : shapes.lines) {
-        StrokeLine(painter, line, outline, true);
-        StrokeLine(painter, line, outline, false);
+        StrokeLine(painter, line, outline, halo, true);
+        StrokeLine(painter, line, outline, halo, false);
     }
     for (const COverlayRing& ring : shapes.rings) {
-        StrokeRing(painter, ring, outline, true);
-        StrokeRing(painter, ring, outline, false);
+        StrokeRing(painter, ring, outline, halo, true);
+        StrokeRing(painter, ring, outline, halo, false);
     }
     for (const COverlayCross& cross : shapes.crosses) {
-        StrokeCross(painter, cross, outline, true);
-        StrokeCross(painter, cross, outline, false);
+        StrokeCross(painter, cross, outline, halo, true);
+        StrokeCross(painter, cross, outline, halo, false);
     }
     painter.restore();
 }

@@ -58,6 +58,8 @@ struct COverlayUnit {
     bool fleet = false;
 };
 
+inline constexpr uint32_t kOverlayOutlineColour = 0x141414;
+
 /// Everything to draw, in target pixels and in drawing order (units, lines,
 /// rings, crosses). Each stroked shape is drawn first in
 /// kOverlayOutlineColour, outlineWidth wider, then in its own colour, so it
@@ -68,9 +70,10 @@ struct COverlayShapes {
     std::vector<COverlayRing> rings;
     std::vector<COverlayCross> crosses;
     double outlineWidth = 1;
+    /// The colour every shape is first drawn in (kOverlayOutlineColour unless
+    /// the shapes are of another kind, such as drafted orders).
+    uint32_t outlineColour = kOverlayOutlineColour;
 };
-
-inline constexpr uint32_t kOverlayOutlineColour = 0x141414;
 
 /// Where the board picture lands on the target: target = picture * scale + offset.
 struct COverlayTransform {

@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 
 #include <fstream>
+#include <map>
 #include <stdexcept>
 
 namespace ordertest {
@@ -46,6 +47,29 @@ std::vector<GameStep> ImportSteps(const std::string& game)
         steps.push_back(std::move(step));
     }
     return steps;
+}
+
+const orders::Position& KestrelPosition(const std::string& phase)
+{
+    static const std::map<std::string, orders::Position> positions = [] {
+        std::map<std::string, orders::Position> byPhase;
+        for (const GameStep& step : ImportSteps("kestrel"))
+            if (step.due.position)
+                byPhase[step.due.position->phase.Name()] = *step.due.position;
+        return byPhase;
+    }();
+    return positions.at(phase);
+}
+
+const CPositionMap& StandardProvinceTable()
+{
+    static const CPositionMap table = [] {
+        CRecordingServices services(std::string(KESTRANE_SOURCE_DIR) + "/data");
+        CKestraneDoc doc(services);
+        doc.OnNewDocument("Standard.map");
+        return doc.m_provinces;
+    }();
+    return table;
 }
 
 } // namespace ordertest

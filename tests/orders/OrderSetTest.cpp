@@ -9,37 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 
 namespace {
 
 using namespace orders;
 
-const Position& At(const std::string& phase)
-{
-    static const std::map<std::string, Position> positions = [] {
-        std::map<std::string, Position> byPhase;
-        for (const ordertest::GameStep& step : ordertest::ImportSteps("kestrel"))
-            if (step.due.position)
-                byPhase[step.due.position->phase.Name()] = *step.due.position;
-        return byPhase;
-    }();
-    return positions.at(phase);
-}
-
-class KestrelPositions : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!std::filesystem::is_directory(judgefiles::GameFolder("kestrel")))
-            GTEST_SKIP() << "judge-games/kestrel is not there";
-    }
-
-    OrderChecker Checker(const std::string& phase, const std::string& power) const
-    {
-        return OrderChecker(ordertest::StandardGeography(), At(phase), At(phase).FindPower(power));
-    }
-};
+using ordertest::KestrelPositions;
 
 struct SetRow {
     const char* name;
