@@ -27,6 +27,34 @@ std::optional<std::string> CountryNamed(const CKestraneDoc& doc, const std::stri
     return std::nullopt;
 }
 
+bool TakeCountryOption(CKestraneDoc& doc, const CCliArgs& args, const CCliEnvironment& env)
+{
+    if (!args.Has("--country"))
+        return true;
+    const auto country = CountryNamed(doc, args.Value("--country"));
+    if (!country) {
+        Complain(env, "no country " + args.Value("--country") + " in this game");
+        return false;
+    }
+    doc.m_strMyCountry = *country;
+    return true;
+}
+
+bool TakeSecurityOption(const CCliArgs& args, const CCliEnvironment& env, std::optional<MailSecurity>& security)
+{
+    security.reset();
+    for (const MailSecurity mode : {MailSecurity::ImplicitTls, MailSecurity::StartTls, MailSecurity::Plain}) {
+        if (!args.Has("--" + std::string(SecurityName(mode))))
+            continue;
+        if (security) {
+            Complain(env, "give only one of --tls, --starttls and --plain");
+            return false;
+        }
+        security = mode;
+    }
+    return true;
+}
+
 std::optional<std::string> ReadWholeFile(const fs::path& path)
 {
     return ReadFileBytes(path).bytes;

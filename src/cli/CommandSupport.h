@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/CliServices.h"
 #include "cli/Commands.h"
+#include "mailaccess/MailAccount.h"
 #include "model/KestraneDoc.h"
 
 #include <filesystem>
@@ -49,6 +50,14 @@ private:
 /// The country named on the command line, matched without regard to case so
 /// that "england" finds ENGLAND: the stored spelling, or nullopt for none.
 std::optional<std::string> CountryNamed(const CKestraneDoc& doc, const std::string& name);
+
+/// Takes --country NAME, when given, as the player's country of doc; false
+/// after telling the user when the game has no such country.
+bool TakeCountryOption(CKestraneDoc& doc, const CCliArgs& args, const CCliEnvironment& env);
+
+/// The one of --tls, --starttls and --plain given (nullopt for none); false
+/// after telling the user when more than one is given.
+bool TakeSecurityOption(const CCliArgs& args, const CCliEnvironment& env, std::optional<MailSecurity>& security);
 
 /// --install-dir, else the environment's default.
 std::string InstallDirOf(const CCliArgs& args, const CCliEnvironment& env);

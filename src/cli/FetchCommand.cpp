@@ -49,11 +49,9 @@ int CommandFetch(const CFetchArgs& args, const CCliEnvironment& env)
 
 std::optional<CFetchArgs> MailboxOptions(const CCliArgs& args, const CCliEnvironment& env)
 {
-    if (int(args.Has("--tls")) + int(args.Has("--starttls")) + int(args.Has("--plain")) > 1) {
-        Complain(env, args.command + " takes only one of --tls, --starttls and --plain");
-        return std::nullopt;
-    }
     CFetchArgs fetch;
+    if (!TakeSecurityOption(args, env, fetch.security))
+        return std::nullopt;
     fetch.installDir = InstallDirOf(args, env);
     const auto given = [&](const char* name) {
         return args.Has(name) ? std::optional<std::string>(args.Value(name)) : std::nullopt;
@@ -64,12 +62,6 @@ std::optional<CFetchArgs> MailboxOptions(const CCliArgs& args, const CCliEnviron
     fetch.filter = given("--filter");
     if (args.Has("--port"))
         fetch.port = std::stoi(args.Value("--port"));
-    if (args.Has("--tls"))
-        fetch.security = MailSecurity::ImplicitTls;
-    else if (args.Has("--starttls"))
-        fetch.security = MailSecurity::StartTls;
-    else if (args.Has("--plain"))
-        fetch.security = MailSecurity::Plain;
     return fetch;
 }
 

@@ -2,39 +2,16 @@
 
 #include "cli/CommandSupport.h"
 #include "mail/OrdersMail.h"
+#include "model/OrdersState.h"
 #include "orders/BoardGeography.h"
 #include "orders/GamePosition.h"
 #include "orders/OrderChecker.h"
 
 #include <iostream>
-#include <sstream>
 
 namespace {
 
 using namespace orders;
-
-// The lines of a mail that carry orders: blank lines and the sign-on and
-// sign-off lines around them are not orders.
-std::vector<std::string> OrderLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        const size_t first = line.find_first_not_of(" \t");
-        if (first == std::string::npos)
-            continue;
-        std::string word = line.substr(first, 7);
-        for (char& c : word)
-            c = char(std::tolower(static_cast<unsigned char>(c)));
-        if (word.rfind("signon", 0) == 0 || word.rfind("signoff", 0) == 0)
-            continue;
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 void PrintLine(const Geography& geography, const std::string& line, const LineVerdict& verdict, std::ostream& out)
 {
@@ -91,29 +68,17 @@ int CommandOrders(const CCliArgs& args, const CCliEnvironment& env)
     CGameSession session(env, InstallDirOf(args, env));
     if (!session.Open(Absolute(args.positional[0])))
         return kExitFailed;
-    const CKestraneDoc& doc = session.Doc();
+    CKestraneDoc& doc = session.Doc();
     const BoardGeography board = LoadBoardGeography(InstallDirOf(args, env), doc.m_strMapName);
-    if (!board.geography) {
-        Complain(env, board.unavailable);
-        return kExitFailed;
-    }
-    const GamePosition game = PositionAfterLatestSeason(doc, *board.geography);
+    const GamePosition game = board.geography ? PositionAfterLatestSeason(doc, *board.geography) : GamePosition{};
     if (!game.position) {
-        Complain(env, game.problem);
+        Complain(env, board.geography ? game.problem : board.unavailable);
         return kExitFailed;
     }
     const Position& position = *game.position;
-
-    std::string country = doc.m_strMyCountry;
-    if (args.Has("--country")) {
-        const auto named = CountryNamed(doc, args.Value("--country"));
-        if (!named) {
-            Complain(env, "no country " + args.Value("--country") + " in this game");
-            return kExitFailed;
-        }
-        country = *named;
-    }
-    int power = position.FindPower(country);
+    if (!TakeCountryOption(doc, args, env))
+        return kExitFailed;
+    int power = position.FindPower(doc.m_strMyCountry);
     if (args.Has("--reachable"))
         return PrintReachable(OrderChecker(*board.geography, position, power < 0 ? 0 : power),
                               args.Value("--reachable"), env);
@@ -131,7 +96,7 @@ int CommandOrders(const CCliArgs& args, const CCliEnvironment& env)
         Complain(env, "cannot read " + args.positional[1]);
         return kExitFailed;
     }
-    const std::vector<std::string> lines = OrderLines(text);
+    const std::vector<std::string> lines = OrderLinesOfMail(text);
     const OrderChecker checker(*board.geography, position, power);
     const SetVerdict verdict = checker.CheckSet(lines);
 

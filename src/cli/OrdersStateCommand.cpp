@@ -9,23 +9,6 @@
 
 namespace {
 
-std::string StateFile(const CCliEnvironment& env, const CKestraneDoc& doc)
-{
-    return env.ordersStateFile && !doc.GetPathName().empty() ? env.ordersStateFile(doc.GetPathName()) : std::string();
-}
-
-CGameOrdersState CurrentState(const CCliEnvironment& env, const CKestraneDoc& doc)
-{
-    const std::string file = StateFile(env, doc);
-    if (file.empty())
-        return {};
-    std::string message;
-    CGameOrdersState state = LoadCurrentOrdersState(file, doc, doc.GetPathName(), message);
-    if (!message.empty())
-        Complain(env, message);
-    return state;
-}
-
 // The player's distance east of UTC at that time, as the C library's zone
 // rules give it (daylight saving included).
 std::chrono::seconds LocalOffsetAt(std::chrono::sys_seconds time)
@@ -39,9 +22,26 @@ std::chrono::seconds LocalOffsetAt(std::chrono::sys_seconds time)
 
 } // namespace
 
+std::string OrdersStateFileOf(const CCliEnvironment& env, const CKestraneDoc& doc)
+{
+    return env.ordersStateFile && !doc.GetPathName().empty() ? env.ordersStateFile(doc.GetPathName()) : std::string();
+}
+
+CGameOrdersState CurrentOrdersState(const CCliEnvironment& env, const CKestraneDoc& doc)
+{
+    const std::string file = OrdersStateFileOf(env, doc);
+    if (file.empty())
+        return {};
+    std::string message;
+    CGameOrdersState state = LoadCurrentOrdersState(file, doc, doc.GetPathName(), message);
+    if (!message.empty())
+        Complain(env, message);
+    return state;
+}
+
 bool RecordImportedPhase(const CCliEnvironment& env, const CKestraneDoc& doc, const std::vector<CReportText>& texts)
 {
-    const std::string file = StateFile(env, doc);
+    const std::string file = OrdersStateFileOf(env, doc);
     if (file.empty())
         return true;
     const CPhaseDueRecord record = RecordPhaseDue(file, doc, texts);
@@ -52,12 +52,12 @@ bool RecordImportedPhase(const CCliEnvironment& env, const CKestraneDoc& doc, co
 
 std::vector<std::string> StoredDrafts(const CCliEnvironment& env, const CKestraneDoc& doc)
 {
-    return CurrentState(env, doc).drafts;
+    return CurrentOrdersState(env, doc).drafts;
 }
 
 std::optional<CPhaseDue> StoredPhaseDue(const CCliEnvironment& env, const CKestraneDoc& doc)
 {
-    return CurrentState(env, doc).due;
+    return CurrentOrdersState(env, doc).due;
 }
 
 std::string DueInWords(const CPhaseDue& due)

@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "judge/ReportBatch.h"
+#include "model/OrdersState.h"
 #include "model/PhaseDue.h"
 
 #include <optional>
@@ -13,6 +14,14 @@
 /// orders state (RecordPhaseDue), telling the user of a damaged or
 /// unwritable state file; false when it could not be written.
 bool RecordImportedPhase(const CCliEnvironment& env, const CKestraneDoc& doc, const std::vector<CReportText>& texts);
+
+/// The file that keeps the orders state of doc's game; empty when there is
+/// none (no settings folder, or a game not saved).
+std::string OrdersStateFileOf(const CCliEnvironment& env, const CKestraneDoc& doc);
+
+/// The orders state kept for the game as it is now (LoadCurrentOrdersState),
+/// telling the user of a damaged state file.
+CGameOrdersState CurrentOrdersState(const CCliEnvironment& env, const CKestraneDoc& doc);
 
 /// The drafted orders kept for the game, when they are for its phase due;
 /// empty otherwise.

@@ -32,14 +32,8 @@ int CommandMail(const CCliArgs& args, const CCliEnvironment& env)
     if (!OpenForReading(session, args, env))
         return kExitFailed;
     CKestraneDoc& doc = session.Doc();
-    if (args.Has("--country")) {
-        const auto country = CountryNamed(doc, args.Value("--country"));
-        if (!country) {
-            Complain(env, "no country " + args.Value("--country") + " in this game");
-            return kExitFailed;
-        }
-        doc.m_strMyCountry = *country;
-    }
+    if (!TakeCountryOption(doc, args, env))
+        return kExitFailed;
     if (args.Has("--password"))
         doc.m_strPassword = args.Value("--password");
     if (!ComposeOrdersMail(doc, StoredDrafts(env, doc)) || session.Services().CloseRequested())

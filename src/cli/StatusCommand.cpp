@@ -1,21 +1,15 @@
 #include "cli/StatusCommand.h"
 
 #include "cli/CommandSupport.h"
+#include "cli/OrdersStateCommand.h"
+#include "judge/OrdersStatusRecord.h"
 #include "mailbox/MailSources.h"
 #include "model/SeasonWords.h"
 
 #include <algorithm>
-#include <cctype>
 #include <ostream>
 
 namespace {
-
-bool SameName(const std::string& a, const std::string& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 // Labels in a column, so the orders line up below each other.
 void Row(std::ostream& out, const char* label, const std::string& text)
@@ -32,16 +26,6 @@ void Messages(std::ostream& out, const std::vector<std::string>& messages)
 }
 
 } // namespace
-
-std::string ReplyForAnotherGame(const CKestraneDoc& doc, const COrdersStatus& status)
-{
-    if (!doc.m_strJudge.empty() && !status.judge.empty() && !SameName(doc.m_strJudge, status.judge))
-        return "This reply comes from Judge " + status.judge + ", not from " + doc.m_strJudge + ", the Judge of this game.";
-    if (!doc.m_strGame.empty() && !SameName(doc.m_strGame, status.game))
-        return "This reply is about game " + (status.game.empty() ? std::string("(unnamed)") : status.game) +
-               ", not " + doc.m_strGame + ".";
-    return {};
-}
 
 void PrintVerdict(std::ostream& out, const COrdersStatus& status, const COrdersVerdict* sent)
 {
@@ -86,22 +70,16 @@ int CommandStatus(const CCliArgs& args, const CCliEnvironment& env)
     if (texts.empty())
         return kExitFailed;
 
-    // The last reply for this game; a reply for another one only explains a failure.
-    std::optional<COrdersStatus> found;
-    std::string otherGame;
-    for (const CReportText& text : texts)
-        if (auto status = ReadOrdersStatus(text.text, text.subject)) {
-            if (std::string why = ReplyForAnotherGame(session.Doc(), *status); why.empty())
-                found = std::move(status);
-            else
-                otherGame = std::move(why);
-        }
-    if (!found) {
-        Complain(env, !otherGame.empty() ? otherGame
-                                         : operand + " holds no reply of the Judge to an orders mail (no orders status in it).");
+    const COrdersStatusRecord record = RecordOrdersStatus(OrdersStateFileOf(env, session.Doc()), session.Doc(), texts);
+    if (!record.status) {
+        Complain(env, !record.anotherGame.empty()
+                          ? record.anotherGame
+                          : operand + " holds no reply of the Judge to an orders mail (no orders status in it).");
         return kExitFailed;
     }
-    PrintVerdict(env.out, *found, nullptr);
+    if (!record.message.empty())
+        Complain(env, record.message);
+    PrintVerdict(env.out, *record.status, record.paired ? &*record.paired : nullptr);
     env.out.flush();
-    return found->refused.empty() ? kExitOk : kExitFailed;
+    return record.status->refused.empty() ? kExitOk : kExitFailed;
 }

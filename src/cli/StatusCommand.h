@@ -8,14 +8,6 @@
 #include <string>
 #include <vector>
 
-class CKestraneDoc;
-
-/// Why a status reply is not about the game: another Judge or another game
-/// (names compared without regard to case, as the subject writes the game in
-/// lower case). Empty when it is about the game, or the game has no Judge
-/// mail yet to tell.
-std::string ReplyForAnotherGame(const CKestraneDoc& doc, const COrdersStatus& status);
-
 /// Prints the Judge's verdict: a title line naming the game, phase and
 /// power; each refused line with the Judge's messages (each line sent,
 /// accepted or refused, when sent is given); every order the Judge holds,
@@ -25,6 +17,8 @@ std::string ReplyForAnotherGame(const CKestraneDoc& doc, const COrdersStatus& st
 void PrintVerdict(std::ostream& out, const COrdersStatus& status, const COrdersVerdict* sent);
 
 /// kestrane-cli status GAME.kes MAIL: the Judge's verdict from the last
-/// orders-status reply for the game in MAIL ('-' reads standard input).
-/// Exit 1 when the Judge refused any order, or MAIL holds no such reply.
+/// orders-status reply for the game in MAIL ('-' reads standard input),
+/// beside the orders sent for its phase when the game's orders state holds
+/// them; a reply for the phase due is kept there as the verdict. Exit 1
+/// when the Judge refused any order, or MAIL holds no such reply.
 int CommandStatus(const CCliArgs& args, const CCliEnvironment& env);

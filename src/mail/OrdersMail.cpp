@@ -27,6 +27,12 @@ std::string OrderLines(const std::vector<std::string>& orders)
 
 } // namespace
 
+std::string OrdersMailSubject(const CKestraneDoc& doc, const std::string& phase)
+{
+    const std::string game = doc.m_strGame.empty() ? std::string("Game") : doc.m_strGame;
+    return phase.empty() ? game + " orders" : game + " orders for " + phase;
+}
+
 int FindMyCountryIndex(const CKestraneDoc& doc)
 {
     // Never look past the countries the document really holds, whatever its

@@ -25,6 +25,11 @@ inline constexpr const char* kNoCountryMailMessage =
 /// sending to the Judge and kestrane-cli.
 bool ComposeOrdersMail(CKestraneDoc& doc, const std::vector<std::string>& orders = {});
 
+/// The Subject of an orders mail sent to the Judge, for the player to find
+/// it among their sent mail: "kestrel orders for S1902M", or "kestrel
+/// orders" when the phase is not known. The Judge reads only the body.
+std::string OrdersMailSubject(const CKestraneDoc& doc, const std::string& phase);
+
 /// The index of the player's country among the game's countries (exact,
 /// case-sensitive name match), or -1 when it names none of them.
 int FindMyCountryIndex(const CKestraneDoc& doc);

@@ -18,6 +18,8 @@ public:
     virtual bool Remove(const std::string& key, std::string& error) = 0;
 };
 
-/// The password a command line fetch uses: KESTRANE_IMAP_PASSWORD when it is
-/// set, else the keyring's entry for key. nullopt with the reason.
-std::optional<std::string> CommandLinePassword(IPasswordKeyring* keyring, const std::string& key, std::string& error);
+/// The password a command line fetch or send uses: the environment variable
+/// called variable when it is set, else the keyring's entry for key.
+/// nullopt with the reason.
+std::optional<std::string> CommandLinePassword(IPasswordKeyring* keyring, const std::string& key, std::string& error,
+                                               const std::string& variable = "KESTRANE_IMAP_PASSWORD");

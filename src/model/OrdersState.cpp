@@ -4,6 +4,7 @@
 #include "model/LineEscape.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -59,6 +60,50 @@ void CGameOrdersState::MoveOnTo(const std::string& latest)
     fresh.earlierDrafts = drafts.empty() ? earlierDrafts : drafts;
     fresh.earlierPhase = drafts.empty() ? earlierPhase : (due ? due->phase : after);
     *this = std::move(fresh);
+}
+
+void CGameOrdersState::RecordSent(std::string_view mail, std::chrono::sys_seconds when)
+{
+    sentMail.clear();
+    size_t at = 0;
+    while (at < mail.size()) {
+        const size_t end = std::min(mail.find('\n', at), mail.size());
+        sentMail.emplace_back(mail.substr(at, end - at));
+        at = end + 1;
+    }
+    sentAt = when;
+    verdict.clear();
+}
+
+std::vector<std::string> CGameOrdersState::SentOrders() const
+{
+    std::string mail;
+    for (const std::string& line : sentMail)
+        mail += line + '\n';
+    return OrderLinesOfMail(mail);
+}
+
+std::vector<std::string> OrderLinesOfMail(std::string_view text)
+{
+    std::vector<std::string> lines;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t end = std::min(text.find('\n', at), text.size());
+        std::string_view line = text.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const size_t first = line.find_first_not_of(" \t");
+        if (first == std::string_view::npos)
+            continue;
+        std::string word(line.substr(first, 7));
+        for (char& c : word)
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (word.rfind("signon", 0) == 0 || word.rfind("signoff", 0) == 0)
+            continue;
+        lines.emplace_back(line);
+    }
+    return lines;
 }
 
 std::string WriteOrdersState(const CGameOrdersState& state)

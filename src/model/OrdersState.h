@@ -55,7 +55,18 @@ struct CGameOrdersState {
     /// the drafts, when there are any, become the earlier drafts (marked
     /// with the phase they were for); the sent mail and the verdict go.
     void MoveOnTo(const std::string& latest);
+    /// Keeps the orders mail as it went out and when; the verdict on an
+    /// earlier mail no longer applies and is dropped.
+    void RecordSent(std::string_view mail, std::chrono::sys_seconds when);
+
+    /// The order lines of the mail sent (OrderLinesOfMail).
+    std::vector<std::string> SentOrders() const;
 };
+
+/// The lines of an orders mail that carry orders: every line but blank ones
+/// and the "signon" and "signoff" lines around them (in any case, after any
+/// blanks); a carriage return before a line end is dropped.
+std::vector<std::string> OrderLinesOfMail(std::string_view text);
 
 /// The state as its file holds it: a first line naming the file, then one
 /// entry per line, a keyword, a blank and the value (document bytes; "%",

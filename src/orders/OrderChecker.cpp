@@ -4,6 +4,8 @@
 #include "orders/Moves.h"
 #include "orders/TextCase.h"
 
+#include <cstdlib>
+
 namespace orders {
 
 namespace {
@@ -21,6 +23,11 @@ bool SetVerdict::AnyRefused() const
         if (line.Refused())
             return true;
     return false;
+}
+
+bool SetVerdict::Incomplete() const
+{
+    return !unordered.empty() || int(adjustments.size()) < std::abs(adjustmentsDue);
 }
 
 OrderChecker::OrderChecker(const Geography& geography, const Position& position, int power)

@@ -33,6 +33,9 @@ struct SetVerdict {
     std::vector<std::string> notes;
 
     bool AnyRefused() const;
+    /// Units left without orders, or builds or removals not all ordered: the
+    /// Judge takes the set as partial orders.
+    bool Incomplete() const;
 };
 
 /// Checks one power's orders for the phase that is due as the Judge will
