@@ -4,6 +4,7 @@
 #include "cli/FetchCommand.h"
 #include "cli/OrdersCommand.h"
 #include "cli/OrdersStateCommand.h"
+#include "cli/SendCommand.h"
 #include "cli/StatusCommand.h"
 #include "cli/WatchCommand.h"
 #include "mailaccess/WatchSettings.h"
@@ -169,12 +170,36 @@ const std::vector<CCliCommand>& CliCommands()
                     false, ValidPoll, "--poll must be a number of minutes from 2 to 1440"},
                    {"--once", nullptr, "fetch each game's new mail once and end, for cron or a systemd timer"}}),
          CommandWatch},
+        {"send", "GAME.kes [FILE|-]", 1, 2, "send your orders to the Judge through an SMTP server",
+         "Sends the orders mail to the Judge: the order lines of FILE (or standard input for '-'), else the "
+         "orders drafted for the phase due, checked first as the Judge will read them; a line the Judge would "
+         "refuse, or a unit, build or removal left without an order, stops the sending (each is named) unless "
+         "--force is given. The mail is composed as Send composes it, with the Subject \"<game> orders for "
+         "<phase>\", and what was sent is kept with the time in the game's orders state, beside the drafts, for "
+         "status to pair the Judge's reply with. What is not given comes from the game's mailbox settings made "
+         "in the desktop program, else the defaults (STARTTLS on port 587). The mail account's password comes "
+         "from KESTRANE_SMTP_PASSWORD or the keyring; KESTRANE_SMTP_CA_FILE names certificates to trust besides "
+         "the system's. Prints one line; exit status 1 when nothing was sent.",
+         {{"--country", "NAME", "the country to sign on as (its name in any case)"},
+          {"--password", "PW", "the game's password to sign on with"},
+          {"--smtp", "HOST", "the SMTP server that takes your mail", true},
+          {"--port", "N", "the server's port (465 for --tls, 587 otherwise)", false, ValidPort,
+           "--port must be a number from 1 to 65535"},
+          {"--user", "U", "the user name to log in with (none: no login)"},
+          {"--from", "ADDR", "your own address, the mail's From"},
+          {"--to", "JUDGE", "the Judge's address"},
+          {"--tls", nullptr, "TLS from the start"},
+          {"--starttls", nullptr, "a plain connection turned into TLS before the login (the default)"},
+          {"--plain", nullptr, "no encryption, for a server on this computer only"},
+          {"--force", nullptr, "send even when the Judge would refuse a line or something is left without orders"}},
+         CommandSend},
         {"status", "GAME.kes MAIL", 2, 2, "the Judge's verdict on your orders, from its reply",
          "Reads the Judge's reply to an orders mail (a saved mail, a mailbox file or the reply's text; '-' reads "
          "standard input) and prints its verdict: each line the Judge refused, with its messages, then every "
          "order it accepted as it understood it, the units it has no orders for and the adjustments still "
-         "pending. The reply must be about the game; the last such reply in MAIL counts. Exit status 1 when the "
-         "Judge refused any order, or MAIL holds no reply about the game.",
+         "pending. The reply must be about the game; the last such reply in MAIL counts. When the reply is for "
+         "the phase due, the lines sent come from what send kept (each accepted or refused) and the verdict is "
+         "kept with them. Exit status 1 when the Judge refused any order, or MAIL holds no reply about the game.",
          {},
          CommandStatus},
     };

@@ -12,6 +12,7 @@ class CKestraneDoc;
 class IPasswordKeyring;
 struct CMailAccount;
 struct CWatchSettings;
+struct COutgoingAccount;
 
 /// Exit statuses of kestrane-cli.
 inline constexpr int kExitOk = 0;
@@ -49,6 +50,8 @@ struct CCliEnvironment {
     std::function<std::string(const std::string& gamePath)> ordersStateFile = {};
     /// How the desktop program watches a game file (its polling period).
     std::function<CWatchSettings(const std::string& gamePath)> storedWatch = {};
+    /// The outgoing mail account the desktop program stored for a game file.
+    std::function<COutgoingAccount(const std::string& gamePath)> storedOutgoing = {};
 };
 
 /// Runs one command line (the arguments after the program name) and

@@ -4,6 +4,7 @@
 #include "keyring/QtKeyring.h"
 #include "mailaccess/MailAccount.h"
 #include "mailaccess/WatchSettings.h"
+#include "mailaccess/OutgoingAccount.h"
 #include "model/OrdersStateFile.h"
 #include "model/Settings.h"
 
@@ -73,6 +74,11 @@ CMailAccount StoredAccount(const std::string& gamePath)
     return CMailAccount::Load(CReadOnlySettings(), gamePath);
 }
 
+COutgoingAccount StoredOutgoing(const std::string& gamePath)
+{
+    return COutgoingAccount::Load(CReadOnlySettings(), gamePath);
+}
+
 // The keyring talks to the desktop's keyring service through Qt's event
 // loop, so an application object is made the first time it is needed.
 IPasswordKeyring* DesktopKeyring()
@@ -108,7 +114,8 @@ int main(int argc, char** argv)
     std::vector<std::string> args(argv + 1, argv + argc);
     const CCliEnvironment env{std::cin,          std::cout,          std::cerr,     StoredInstallDir,
                               WritePngFile,      WriteMapFile,       WriteAnimationFile, StoredAccount,
-                              DesktopKeyring,    MarksFile,          GameOrdersStateFile, StoredWatch};
+                              DesktopKeyring,    MarksFile,          GameOrdersStateFile, StoredWatch,
+                              StoredOutgoing};
     // The core reports its problems as messages; what can still escape is
     // running out of memory, which must end the command, not crash it.
     try {

@@ -32,18 +32,7 @@ COutgoingMail Mail(const std::string& to = CSmtpServer::kJudge, const std::strin
     return {"player@example.org", to, "kestrel S1902M orders", body};
 }
 
-// The value of one header of a delivered message ("" for the body).
-std::string Part(const std::string& stored, const std::string& header)
-{
-    const size_t end = stored.find("\n\n");
-    if (header.empty())
-        return end == std::string::npos ? std::string() : stored.substr(end + 2);
-    const size_t at = stored.find("\n" + header + ": ");
-    if (at == std::string::npos || at > end)
-        return {};
-    const size_t start = at + header.size() + 3;
-    return stored.substr(start, stored.find('\n', start) - start);
-}
+const auto Part = CSmtpServer::Part;
 
 class SmtpSendTest : public testing::Test {
 protected:

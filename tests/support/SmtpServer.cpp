@@ -175,3 +175,15 @@ std::string CSmtpServer::LogTail() const
 {
     return Tail(m_root / "postfix.log");
 }
+
+std::string CSmtpServer::Part(const std::string& stored, const std::string& header)
+{
+    const size_t end = stored.find("\n\n");
+    if (header.empty())
+        return end == std::string::npos ? std::string() : stored.substr(end + 2);
+    const size_t at = stored.find("\n" + header + ": ");
+    if (at == std::string::npos || at > end)
+        return {};
+    const size_t start = at + header.size() + 3;
+    return stored.substr(start, stored.find('\n', start) - start);
+}

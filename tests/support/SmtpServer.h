@@ -51,6 +51,10 @@ public:
     /// The end of Postfix's log.
     std::string LogTail() const;
 
+    /// The value of one header of a delivered message; the body after the
+    /// headers for an empty header name.
+    static std::string Part(const std::string& stored, const std::string& header);
+
 private:
     std::filesystem::path m_root;
     CDovecotServer m_logins;
