@@ -113,7 +113,6 @@ int CommandOrders(const CCliArgs& args, const CCliEnvironment& env)
         report << note << '\n';
     if (mail) {
         CKestraneDoc& game = session.Doc();
-        game.m_strMyCountry = country;
         if (args.Has("--password"))
             game.m_strPassword = args.Value("--password");
         if (!ComposeOrdersMail(game, MailLines(*board.geography, lines, verdict)) ||
