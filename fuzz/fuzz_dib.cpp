@@ -1,5 +1,5 @@
-#include "views/Dib.h"
-#include "views/RgbImage.h"
+#include "picture/Dib.h"
+#include "picture/RgbImage.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,14 @@
-# Fails when a file of the core library includes a Qt header.
-file(GLOB_RECURSE core_files ${ROOT}/src/model/* ${ROOT}/src/judge/* ${ROOT}/src/views/* ${ROOT}/src/mail/* ${ROOT}/src/watch/* ${ROOT}/src/orders/*)
+# Fails when a file of the core library includes a Qt header. FOLDERS names
+# the core's folders below src/, separated by commas.
+string(REPLACE "," ";" folders "${FOLDERS}")
+set(core_files "")
+foreach(folder IN LISTS folders)
+  file(GLOB_RECURSE files ${ROOT}/src/${folder}/*)
+  list(APPEND core_files ${files})
+endforeach()
+if(NOT core_files)
+  message(FATAL_ERROR "No core files found below ${ROOT}/src for the folders '${FOLDERS}'")
+endif()
 set(offenders "")
 foreach(f IN LISTS core_files)
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|Qt)")

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/MapFileRequest.h"
-#include "views/RgbImage.h"
+#include "picture/RgbImage.h"
 
 #include <functional>
 #include <iosfwd>

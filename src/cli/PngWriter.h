@@ -1,6 +1,6 @@
 #pragma once
 
-#include "views/RgbImage.h"
+#include "picture/RgbImage.h"
 
 #include <string>
 

@@ -1,6 +1,7 @@
 #include "judge/HeaderLine.h"
 #include "judge/LineMarks.h"
 #include "judge/ReportFile.h"
+#include "judge/ReportOutcome.h"
 #include "judge/SectionTitles.h"
 #include "model/KestraneDoc.h"
 #include "model/SeasonWords.h"

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "judge/ReportOutcome.h"
 #include "model/Country.h"
 #include "model/DocumentBase.h"
 #include "model/PositionMap.h"
 #include "model/SeasonHdr.h"
 #include "model/Services.h"
-#include "views/Dib.h"
+#include "picture/Dib.h"
 
 #include <cstdint>
 #include <list>
@@ -18,6 +17,9 @@
 
 class CArchive;
 class CReportFile;
+/// What importing one report did (judge/ReportOutcome.h); the document's
+/// import members are defined in judge/.
+enum class ReportOutcome;
 
 /// One palette entry made from the picture's colour table.
 struct CPaletteEntry {

@@ -2,7 +2,7 @@
 
 #include "views/MapPlacement.h"
 #include "views/Raster.h"
-#include "views/RgbImage.h"
+#include "picture/RgbImage.h"
 
 #include <optional>
 #include <variant>

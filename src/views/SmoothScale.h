@@ -1,7 +1,7 @@
 #pragma once
 
 #include "views/Raster.h"
-#include "views/RgbImage.h"
+#include "picture/RgbImage.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "support/BitmapBuilder.h"
 #include "support/RecordingServices.h"
-#include "views/Dib.h"
+#include "picture/Dib.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "views/Dib.h"
+#include "picture/Dib.h"
 
-#include "model/Services.h"
-#include "views/DibBytes.h"
+#include "base/UserMessages.h"
+#include "picture/DibBytes.h"
 
 #include <algorithm>
 #include <cstdlib>

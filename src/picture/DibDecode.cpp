@@ -1,6 +1,6 @@
-#include "views/Dib.h"
+#include "picture/Dib.h"
 
-#include "views/DibBytes.h"
+#include "picture/DibBytes.h"
 
 #include <algorithm>
 #include <array>
