@@ -34,7 +34,7 @@ int GameYear(int yearNumber)
 void ImportText(CKestraneDoc& doc, const std::string& mail)
 {
     CReportFile file(JoinReportText(doc, mail));
-    doc.ImportReport(file, false);
+    doc.ImportReport(file, false, doc.Services());
 }
 
 // The standard board with the game start and every year before yearNumber.

@@ -27,7 +27,7 @@ namespace {
 void ImportText(CKestraneDoc& doc, const std::string& mail)
 {
     CReportFile file(JoinReportText(doc, mail));
-    doc.ImportReport(file, false);
+    doc.ImportReport(file, false, doc.Services());
 }
 
 // The standard board with the game start and years game years of five

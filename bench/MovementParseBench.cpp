@@ -59,7 +59,7 @@ static void BM_ParseMovementResults(benchmark::State& state)
         doc.m_seasons.clear();
         doc.m_posCurrent = doc.m_seasons.insert(doc.m_seasons.end(), std::move(season));
         CReportFile file(body);
-        doc.ParseMovementResults(file);
+        doc.ParseMovementResults(file, doc.Services());
         benchmark::DoNotOptimize(doc.m_seasons.front()->m_orders.size());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(body.size()));

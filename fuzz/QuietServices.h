@@ -15,6 +15,7 @@ public:
     void ShowMessage(std::string_view, MessageIcon) override {}
     std::string GetInstallDir() const override { return m_installDir; }
     void CloseMainWindow() override { closed = true; }
+    void ShowImportSummary(const CBatchSummary&) override {}
 
     bool closed = false;
 

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
         const auto before = Snapshot(doc);
         CReportFile file(JoinReportText(doc, text));
-        doc.ImportReport(file, (forms >> piece) & 1);
+        doc.ImportReport(file, (forms >> piece) & 1, doc.Services());
         CheckAfterImport(doc, before);
         if (rest.empty())
             break;

@@ -1,6 +1,9 @@
 #include "app/AppServices.h"
 
+#include "app/ImportSummaryDlg.h"
+#include "app/TextConv.h"
 #include "app/UiPrompts.h"
+#include "mailbox/ImportSummaryText.h"
 #include "model/Settings.h"
 
 #include <QMetaObject>
@@ -23,4 +26,13 @@ void CAppServices::CloseMainWindow()
     QPointer<QWidget> window = m_window;
     if (window)
         QMetaObject::invokeMethod(window, [window] { if (window) window->close(); }, Qt::QueuedConnection);
+}
+
+void CAppServices::ShowImportSummary(const CBatchSummary& summary)
+{
+    CImportSummaryDlg dialog(FromDocText(ImportHeadline(summary, 0)),
+                             FromDocText(ImportSummaryText(summary, {}, SummaryDetail::Grouped)),
+                             FromDocText(ImportSummaryText(summary, {}, SummaryDetail::Full)), m_window);
+    dialog.setWindowTitle(QStringLiteral("Import"));
+    m_prompts.RunDialog(dialog);
 }

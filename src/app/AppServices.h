@@ -24,6 +24,8 @@ public:
     /// Closes the main window through its normal close path (save prompts
     /// included) once the command in progress has returned.
     void CloseMainWindow() override;
+    /// The import summary dialog, as after Import Mailbox.
+    void ShowImportSummary(const CBatchSummary& summary) override;
 
 private:
     CUiPrompts& m_prompts;

@@ -73,7 +73,8 @@ CMailboxImport CMailImportRunner::Run(const QString& title,
     });
     progress.close();
 
-    CImportSummaryDlg summary(FromDocText(result.Headline()), FromDocText(result.Text()), &m_window);
+    CImportSummaryDlg summary(FromDocText(result.Headline()), FromDocText(result.Text()),
+                              FromDocText(result.Text(SummaryDetail::Full)), &m_window);
     summary.setWindowTitle(title);
     m_context.Prompts().RunDialog(summary);
     emit finished();

@@ -1,8 +1,37 @@
 #include "cli/CliServices.h"
 
-CCliServices::CCliServices(std::ostream& err, std::string installDir)
-    : m_err(err), m_strInstallDir(std::move(installDir))
+#include "mailbox/ImportSummaryText.h"
+
+void PrintImportSummary(std::ostream& out, std::ostream& err, const CBatchSummary& summary,
+                        const std::vector<std::string>& unread, bool verbose)
 {
+    // A large mailbox is mostly other games' mail: without verbose only the
+    // mails a player must look at have their messages printed.
+    for (const CReportResult& report : summary.reports) {
+        if (!verbose && !SummaryNamesReport(report))
+            continue;
+        for (size_t i = 0; i < report.messages.size(); ++i)
+            err << CCliServices::FormatMessage(report.messages[i],
+                                               i < report.icons.size() ? report.icons[i] : MessageIcon::None)
+                << '\n';
+    }
+    err.flush();
+    std::string text = ImportSummaryText(summary, unread, verbose ? SummaryDetail::Full : SummaryDetail::Grouped);
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    out << text;
+    out.flush();
+}
+
+CCliServices::CCliServices(std::ostream& out, std::ostream& err, std::string installDir)
+    : m_out(out), m_err(err), m_strInstallDir(std::move(installDir))
+{
+}
+
+void CCliServices::ShowImportSummary(const CBatchSummary& summary)
+{
+    ++m_nMessages;
+    PrintImportSummary(m_out, m_err, summary, {}, m_bVerbose);
 }
 
 std::string CCliServices::FormatMessage(std::string_view text, MessageIcon icon)

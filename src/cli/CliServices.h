@@ -5,6 +5,14 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
+
+/// What a batch import did, as the command line shows it: on err, one line
+/// per message of every mail the summary names (of every mail when
+/// verbose); on out, the summary, its mails grouped by reason (every mail
+/// listed when verbose), then every source in unread.
+void PrintImportSummary(std::ostream& out, std::ostream& err, const CBatchSummary& summary,
+                        const std::vector<std::string>& unread, bool verbose);
 
 /// The application services of the command line: every message the desktop
 /// program would show in a box becomes one line on the error stream,
@@ -12,11 +20,17 @@
 /// A request to close the main window marks the command as failed.
 class CCliServices : public IAppServices {
 public:
-    CCliServices(std::ostream& err, std::string installDir);
+    CCliServices(std::ostream& out, std::ostream& err, std::string installDir);
 
     void ShowMessage(std::string_view text, MessageIcon icon) override;
     std::string GetInstallDir() const override { return m_strInstallDir; }
     void CloseMainWindow() override { m_bCloseRequested = true; }
+    /// Prints the summary as import --batch does (PrintImportSummary); it
+    /// counts as one message.
+    void ShowImportSummary(const CBatchSummary& summary) override;
+
+    /// Whether summaries list every mail and print every mail's messages.
+    void SetVerbose(bool verbose) { m_bVerbose = verbose; }
 
     /// The line ShowMessage writes for text and icon, without its line end.
     static std::string FormatMessage(std::string_view text, MessageIcon icon);
@@ -28,8 +42,10 @@ public:
     int MessageCount() const { return m_nMessages; }
 
 private:
+    std::ostream& m_out;
     std::ostream& m_err;
     std::string m_strInstallDir;
+    bool m_bVerbose = false;
     bool m_bCloseRequested = false;
     int m_nExclamations = 0;
     int m_nMessages = 0;

@@ -73,7 +73,7 @@ std::string Absolute(const std::string& path)
 }
 
 CGameSession::CGameSession(const CCliEnvironment& env, const std::string& installDir)
-    : m_services(env.err, installDir), m_doc(m_services)
+    : m_services(env.out, env.err, installDir), m_doc(m_services)
 {
 }
 

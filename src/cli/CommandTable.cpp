@@ -74,7 +74,10 @@ const std::vector<CCliCommand>& CliCommands()
          "import left the game modified, else it stays untouched.",
          {{"--batch", nullptr,
            "split each input (a mailbox, a digest, a pasted history) before every Judge header line, put the "
-           "pieces in game order and import them one by one; the input itself is not rewritten"}},
+           "pieces in game order and import them one by one; the input itself is not rewritten"},
+          {"--verbose", nullptr,
+           "list every mail of a batch in the summary, each with why it was skipped, and print every mail's "
+           "messages; without it the mails skipped are counted by reason and only the refused ones named"}},
          CommandImport},
         {"seasons", "GAME.kes", 1, 1, "list the seasons: name, tab, deadline",
          "Prints one line per season in game order: the season name, a tab, the deadline text as stored.",
@@ -153,7 +156,8 @@ const std::vector<CCliCommand>& CliCommands()
          "program, else the defaults (TLS on port 993, folder INBOX, the game's Judge mail). The password "
          "comes from the keyring or from KESTRANE_IMAP_PASSWORD; KESTRANE_IMAP_CA_FILE names certificates to "
          "trust besides the system's. Exit status 1 when anything failed.",
-         MailboxOptionRows(),
+         WithRows(MailboxOptionRows(),
+                  {{"--verbose", nullptr, "list every mail in the summary and print every mail's messages"}}),
          CommandFetchArgs},
         {"watch", "GAME.kes...", 1, kAnyNumber, "keep watch over games' mailboxes, importing new Judge mail",
          "Keeps watch over each game's IMAP folder as the desktop program does, learning of new mail at once "

@@ -62,6 +62,7 @@ std::optional<CFetchArgs> MailboxOptions(const CCliArgs& args, const CCliEnviron
     fetch.filter = given("--filter");
     if (args.Has("--port"))
         fetch.port = std::stoi(args.Value("--port"));
+    fetch.verbose = args.Has("--verbose");
     return fetch;
 }
 

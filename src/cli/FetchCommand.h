@@ -20,6 +20,8 @@ struct CFetchArgs {
     std::optional<std::string> folder;
     std::optional<std::string> filter;
     std::optional<MailSecurity> security;
+    /// List every mail in the summary and print every mail's messages.
+    bool verbose = false;
 };
 
 /// The account a fetch uses: stored, overridden by the arguments. A port not

@@ -83,9 +83,10 @@ std::vector<CReportText> ReadBatchInputs(const CCliEnvironment& env, const std::
 }
 
 // Every Judge mail of the inputs in game order, through the core's batch
-// import: no input is rewritten. Each report's messages are printed as the
-// single import prints them, and the summary, as the desktop program shows
-// it, goes to standard output.
+// import: no input is rewritten. The messages of the mails the summary names
+// (with --verbose, of every mail) are printed as the single import prints
+// them, and the summary, as the desktop program shows it, goes to standard
+// output.
 int ImportBatch(const CCliArgs& args, const CCliEnvironment& env)
 {
     std::vector<std::string> problems;
@@ -99,7 +100,7 @@ int ImportBatch(const CCliArgs& args, const CCliEnvironment& env)
     if (!session.Open(gamePath))
         return kExitFailed;
     const CMailboxImport result = ImportMailTexts(session.Doc(), texts, std::move(problems));
-    PrintImport(env, result, result.Text());
+    PrintImport(env, result, {}, args.Has("--verbose"));
 
     // After a fatal message the game is not to be trusted, let alone saved.
     if (session.Services().CloseRequested())
@@ -118,6 +119,7 @@ int CommandImport(const CCliArgs& args, const CCliEnvironment& env)
         return ImportBatch(args, env);
     const std::string gamePath = Absolute(args.positional[0]);
     CGameSession session(env, InstallDirOf(args, env));
+    session.Services().SetVerbose(args.Has("--verbose"));
     if (!session.Open(gamePath))
         return kExitFailed;
     CImportRun run(session, env);

@@ -30,17 +30,11 @@ std::vector<std::string> SeasonsFiled(const CMailboxImport& import)
 
 } // namespace
 
-void PrintImport(const CCliEnvironment& env, const CMailboxImport& import, std::string text)
+void PrintImport(const CCliEnvironment& env, const CMailboxImport& import, const std::string& headline, bool verbose)
 {
-    for (const CReportResult& report : import.summary.reports)
-        for (size_t i = 0; i < report.messages.size(); ++i)
-            env.err << CCliServices::FormatMessage(report.messages[i],
-                                                   i < report.icons.size() ? report.icons[i] : MessageIcon::None)
-                    << '\n';
-    env.err.flush();
-    if (!text.empty() && text.back() != '\n')
-        text += '\n';
-    env.out << text;
+    if (!headline.empty())
+        env.out << headline << '\n';
+    PrintImportSummary(env.out, env.err, import.summary, import.problems, verbose);
 }
 
 std::optional<CMailboxGame> PrepareMailboxGame(const CFetchArgs& args, const CCliEnvironment& env)
@@ -48,6 +42,7 @@ std::optional<CMailboxGame> PrepareMailboxGame(const CFetchArgs& args, const CCl
     CMailboxGame game;
     game.path = Absolute(args.game);
     game.installDir = args.installDir;
+    game.verbose = args.verbose;
     CGameSession session(env, args.installDir);
     if (!session.Open(game.path))
         return std::nullopt;
@@ -120,7 +115,7 @@ CFetchImport ImportFetch(const CCliEnvironment& env, const CMailboxGame& game, c
     std::vector<std::string> problems;
     const std::vector<CReportText> texts = FetchedReportTexts(fetch, game.account, problems);
     const CMailboxImport import = ImportMailTexts(doc, texts, std::move(problems));
-    PrintImport(env, import, prefix + import.Headline() + "\n" + import.Text());
+    PrintImport(env, import, prefix + import.Headline(), game.verbose);
     // A broken game is not saved, and its mails are fetched again next time.
     if (session.Services().CloseRequested())
         return result;

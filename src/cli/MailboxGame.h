@@ -20,6 +20,7 @@ struct CMailboxGame {
     std::string password;
     std::string markKey; ///< the game's entry in the marks file
     CFetchMark mark;     ///< how far the game had read when it was prepared
+    bool verbose = false; ///< every mail listed in the summary, with its messages
 };
 
 /// The game of args.game with the account it is read through (the
@@ -31,10 +32,10 @@ std::optional<CMailboxGame> PrepareMailboxGame(const CFetchArgs& args, const CCl
 /// certificates KESTRANE_IMAP_CA_FILE names trusted besides the system's.
 CImapOptions CliImapOptions();
 
-/// The import's messages on standard error as they were given, then text
-/// (its summary) on standard output: how import --batch, fetch and watch
-/// tell what an import did.
-void PrintImport(const CCliEnvironment& env, const CMailboxImport& import, std::string text);
+/// The headline (when given) on standard output, then the import's summary
+/// as PrintImportSummary gives it: how import --batch, fetch and watch tell
+/// what an import did.
+void PrintImport(const CCliEnvironment& env, const CMailboxImport& import, const std::string& headline, bool verbose);
 
 /// What importing one fetch did.
 struct CFetchImport {

@@ -26,11 +26,11 @@ bool IsRemovalVerb(const std::string& verb)
 
 } // namespace
 
-void CKestraneDoc::ParseAdjustmentOrders(CReportFile& file)
+void CKestraneDoc::ParseAdjustmentOrders(CReportFile& file, IImportMessages& messages)
 {
     // The latest position of the same season and year: its retreat phase if
     // there was one, else its movement phase.
-    CSeasonHdr* season = StartFromBaseSeason(*this, "RM");
+    CSeasonHdr* season = StartFromBaseSeason(*this, "RM", messages);
     if (!season)
         return;
 
@@ -67,7 +67,7 @@ void CKestraneDoc::ParseAdjustmentOrders(CReportFile& file)
         if (StartsWith(province, "THE "))
             province.erase(0, 4);
 
-        const std::optional<MapPos> pos = LookupProvince(*this, province, kSourceNotKnown);
+        const std::optional<MapPos> pos = LookupProvince(*this, province, kSourceNotKnown, messages);
         if (!pos)
             continue;
 
@@ -84,7 +84,7 @@ void CKestraneDoc::ParseAdjustmentOrders(CReportFile& file)
             if (!unit) {
                 // The report removes a unit this game never had: the season
                 // chain does not match the Judge's, so nothing more is trusted.
-                StopFatally(Services(), "Could not find position");
+                StopFatally(messages, "Could not find position");
                 return;
             }
             units.erase(*unit);

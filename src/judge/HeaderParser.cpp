@@ -40,14 +40,13 @@ std::string NoResultsText(const std::string& judge, const std::string& game, con
 
 } // namespace
 
-bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line)
+bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line, IImportMessages& messages)
 {
-    return ParseHeaderChecked(file, line) == ReportOutcome::Filed;
+    return ParseHeaderChecked(file, line, messages) == ReportOutcome::Filed;
 }
 
-ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& line)
+ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& line, IImportMessages& messages)
 {
-    IUserMessages& messages = Services();
     // A mail without results leaves the game as it was, its Judge and game
     // names included.
     const std::string judgeBefore = m_strJudge;

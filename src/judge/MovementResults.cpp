@@ -20,29 +20,43 @@ bool EndsInDash(const std::string& piece)
     return !piece.empty() && piece.back() == '-';
 }
 
+// What reading the lines of one movement section shares: the game, the
+// season being filled, where messages go and the word splitter, whose
+// buffer is kept for the whole report.
+struct CMovementReader {
+    CKestraneDoc& doc;
+    CSeasonHdr& season;
+    IUserMessages& messages;
+    CWordSplitter words;
+
+    std::optional<MapPos> Lookup(const std::string& key, std::string_view prefix)
+    {
+        return LookupProvince(doc, key, prefix, messages);
+    }
+};
+
 // Support, convoy, hold and unordered lines: the unit stays where it is, and
 // whatever follows the keyword, the outcome of a support or convoy included,
 // is not read.
-void RecordStationary(CKestraneDoc& doc, CWordSplitter& words, CSeasonHdr& season, int country,
-                      const std::string& upper, OrderKind kind)
+void RecordStationary(CMovementReader& reader, int country, const std::string& upper, OrderKind kind)
 {
     const bool dislodged = Contains(upper, "DISLODGED");
     const std::string_view cut = std::string_view(upper).substr(0, upper.find(CutKeyword(kind)));
-    const CUnitWords unit = TakeCountryAndUnit(words, cut);
+    const CUnitWords unit = TakeCountryAndUnit(reader.words, cut);
     std::string province;
-    words.NextWord(province, "");
+    reader.words.NextWord(province, "");
     Trim(province);
     // The Judge writes "<unit> <province>, No Order Processed": the comma is
     // the last character left before the keyword.
     if (kind == OrderKind::Unordered)
         DropLastChar(province);
-    const std::optional<MapPos> pos = LookupProvince(doc, province, kProvinceNotKnown);
+    const std::optional<MapPos> pos = reader.Lookup(province, kProvinceNotKnown);
     if (!pos)
         return;
     if (dislodged)
-        season.m_dislodged.push_back(unit.country + " " + unit.unit + " " + province);
+        reader.season.m_dislodged.push_back(unit.country + " " + unit.unit + " " + province);
     else
-        AddUnit(doc, season, country, unit.unit, province, *pos);
+        AddUnit(reader.doc, reader.season, country, unit.unit, province, *pos);
 }
 
 // After the first destination of a move: a convoyed army's route. Every piece
@@ -66,49 +80,49 @@ std::optional<std::string> TakeRouteEnd(CWordSplitter& words)
     return last;
 }
 
-void RecordMove(CKestraneDoc& doc, CWordSplitter& words, CSeasonHdr& season, int country, const std::string& upper)
+void RecordMove(CMovementReader& reader, int country, const std::string& upper)
 {
-    const CUnitWords unit = TakeCountryAndUnit(words, upper);
+    const CUnitWords unit = TakeCountryAndUnit(reader.words, upper);
     std::string source;
-    words.NextWord(source, ">");
+    reader.words.NextWord(source, ">");
     DropLastChar(source); // the '-' of "->"
     Trim(source);
-    const std::optional<MapPos> sourcePos = LookupProvince(doc, source, kProvinceNotKnown);
+    const std::optional<MapPos> sourcePos = reader.Lookup(source, kProvinceNotKnown);
     if (!sourcePos)
         return;
     // Dislodged wins over a bounce: the unit is gone from its province.
     if (Contains(upper, "DISLODGED")) {
-        season.m_dislodged.push_back(unit.country + " " + unit.unit + " " + source);
+        reader.season.m_dislodged.push_back(unit.country + " " + unit.unit + " " + source);
         return;
     }
     if (Contains(upper, "BOUNCE") || Contains(upper, "NO CONVOY") || Contains(upper, "VOID")) {
-        AddUnit(doc, season, country, unit.unit, source, *sourcePos);
+        AddUnit(reader.doc, reader.season, country, unit.unit, source, *sourcePos);
         return;
     }
 
     std::string destination;
-    words.NextWord(destination, ">");
+    reader.words.NextWord(destination, ">");
     EraseLastDash(destination);
     Trim(destination);
-    std::optional<MapPos> destinationPos = LookupProvince(doc, destination, kDestinationNotKnown);
+    std::optional<MapPos> destinationPos = reader.Lookup(destination, kDestinationNotKnown);
     if (!destinationPos)
         return;
-    if (std::optional<std::string> routeEnd = TakeRouteEnd(words)) {
-        destinationPos = LookupProvince(doc, *routeEnd, kDestinationNotKnown);
+    if (std::optional<std::string> routeEnd = TakeRouteEnd(reader.words)) {
+        destinationPos = reader.Lookup(*routeEnd, kDestinationNotKnown);
         if (!destinationPos)
             return;
         destination = std::move(*routeEnd);
     }
-    AddUnit(doc, season, country, unit.unit, destination, *destinationPos);
+    AddUnit(reader.doc, reader.season, country, unit.unit, destination, *destinationPos);
 }
 
 } // namespace
 
-void CKestraneDoc::ParseMovementResults(CReportFile& file)
+void CKestraneDoc::ParseMovementResults(CReportFile& file, IImportMessages& messages)
 {
     CSeasonHdr* season = GetCurrentSeason();
     if (!season) {
-        StopFatally(Services(), kInvalidDatabase);
+        StopFatally(messages, kInvalidDatabase);
         return;
     }
 
@@ -117,11 +131,11 @@ void CKestraneDoc::ParseMovementResults(CReportFile& file)
     std::string raw;
     CMarkedLine line;
     std::string upper;
-    CWordSplitter words;
+    CMovementReader reader{*this, *season, messages, {}};
     while (file.ReadString(raw)) {
         PrepareLine(raw, line);
         if (Contains(line.working, "Ownership of supply centers")) {
-            ParseOwnership(file);
+            ParseOwnership(file, messages);
             return;
         }
         if (Contains(line.working, "The next phase of ") || StartsWith(line.working, "The deadline for"))
@@ -135,8 +149,8 @@ void CKestraneDoc::ParseMovementResults(CReportFile& file)
         UpperAscii(line.working, upper);
         const OrderKind kind = Classify(upper);
         if (kind == OrderKind::Move)
-            RecordMove(*this, words, *season, country, upper);
+            RecordMove(reader, country, upper);
         else if (kind != OrderKind::Proxy)
-            RecordStationary(*this, words, *season, country, upper, kind);
+            RecordStationary(reader, country, upper, kind);
     }
 }

@@ -4,7 +4,7 @@
 #include "model/KestraneDoc.h"
 #include "model/WordSplitter.h"
 
-void CKestraneDoc::ParseOwnership(CReportFile& file)
+void CKestraneDoc::ParseOwnership(CReportFile& file, IImportMessages& messages)
 {
     if (!m_bSupplyCentres)
         return;
@@ -32,8 +32,8 @@ void CKestraneDoc::ParseOwnership(CReportFile& file)
             if (const std::optional<MapPos> pos = LookupPosition(m_supplyCentres, word))
                 season->m_centres[size_t(country)].push_back(*pos);
             else
-                Services().ShowMessage(judgeline::NotRecognisedText(judgeline::kProvinceNotKnown, word),
-                                       MessageIcon::Information);
+                messages.ShowMessage(judgeline::NotRecognisedText(judgeline::kProvinceNotKnown, word),
+                                     MessageIcon::Information);
         }
     }
 }

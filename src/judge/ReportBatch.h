@@ -29,22 +29,19 @@ struct CReportResult {
 };
 
 /// What a whole batch did, report by report in the order they were imported.
+/// The front ends word it (mailbox/ImportSummaryText.h).
 struct CBatchSummary {
     std::vector<CReportResult> reports;
     bool cancelled = false;
 
     /// Seasons filed by the whole batch.
     int SeasonsFiled() const;
-    /// The one summary for the user: the seasons filed, then every mail
-    /// skipped with why (another game, already imported, no results, not a
-    /// Judge mail), then the messages given while filing the others.
-    std::string Text() const;
 };
 
 /// Splits each text into reports (at header lines; history replies into their
 /// entries), orders them by season, and imports each through the same path
-/// as the file import without rewriting any input, collecting every message
-/// into the summary instead of showing it. progress(done,total) returning
+/// as the file import without rewriting any input, each report's messages
+/// collected into its result instead of shown. progress(done,total) returning
 /// false cancels between reports. After a fatal inconsistency the batch stops
 /// and the close request reaches the document's services once it has ended.
 CBatchSummary ImportReportBatch(CKestraneDoc& doc, const std::vector<CReportText>& texts,

@@ -50,15 +50,14 @@ void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardFor
     // filed as their own mails would be, and one summary tells what came of
     // them. The reply itself is never rewritten.
     if (IsHistoryReply(*read.bytes)) {
-        const CBatchSummary summary = ImportReportBatch(doc, {{*read.bytes, "", "", source}});
-        doc.Services().ShowMessage(summary.Text(), MessageIcon::None);
+        doc.Services().ShowImportSummary(ImportReportBatch(doc, {{*read.bytes, "", "", source}}));
         return;
     }
     CJoinedReport joined = JoinReport(doc, *read.bytes);
     const bool rewrite = joined.changed;
     const CImportSnapshot before(doc);
     CReportFile file(std::move(joined.text));
-    const ReportOutcome outcome = doc.ImportReport(file, clipboardForm);
+    const ReportOutcome outcome = doc.ImportReport(file, clipboardForm, doc.Services());
     if (outcome == ReportOutcome::NotJudgeMail) {
         doc.Services().ShowMessage(NotJudgeMailText(source), MessageIcon::None);
         return;
@@ -69,7 +68,7 @@ void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardFor
     }
 }
 
-using SectionParser = void (CKestraneDoc::*)(CReportFile&);
+using SectionParser = void (CKestraneDoc::*)(CReportFile&, IImportMessages&);
 
 SectionParser ParserFor(SectionKind kind)
 {
@@ -112,7 +111,7 @@ void CKestraneDoc::OnImportClipboard(const std::optional<std::string>& clipboard
     ImportJoinedFile(*this, path, true, "The clipboard text");
 }
 
-ReportOutcome CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
+ReportOutcome CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm, IImportMessages& messages)
 {
     // A rejected report must not make the game look saved when it holds
     // unsaved imports, nor when its own first header filed a season.
@@ -124,7 +123,7 @@ ReportOutcome CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
     std::string line;
     while (file.ReadString(line)) {
         if (IsJudgeHeaderLine(line, clipboardForm ? HeaderForm::Clipboard : HeaderForm::File)) {
-            outcome = ParseHeaderChecked(file, line);
+            outcome = ParseHeaderChecked(file, line, messages);
             if (outcome != ReportOutcome::Filed) {
                 SetModifiedFlag(wasModified || m_seasons.size() != seasonsBefore);
                 break;
@@ -135,10 +134,9 @@ ReportOutcome CKestraneDoc::ImportReport(CReportFile& file, bool clipboardForm)
         // the section title itself.
         if (const std::optional<SectionKind> title = FindSectionTitle(line)) {
             if (haveHeader) {
-                (this->*ParserFor(*title))(file);
+                (this->*ParserFor(*title))(file, messages);
             } else {
-                Services().ShowMessage("Could not find a valid header, this file may be corrupt.",
-                                       MessageIcon::None);
+                messages.ShowMessage("Could not find a valid header, this file may be corrupt.", MessageIcon::None);
                 outcome = ReportOutcome::Rejected;
             }
             break;

@@ -9,8 +9,9 @@ std::string NotJudgeMailText(const std::string& source)
     return source + " has no Judge header line (\":: Judge:\"), so it holds nothing to import.";
 }
 
-ReportOutcome ImportReportText(CKestraneDoc& doc, std::string_view text, bool clipboardForm)
+ReportOutcome ImportReportText(CKestraneDoc& doc, std::string_view text, bool clipboardForm,
+                               IImportMessages& messages)
 {
     CReportFile file(JoinReportText(doc, text));
-    return doc.ImportReport(file, clipboardForm);
+    return doc.ImportReport(file, clipboardForm, messages);
 }

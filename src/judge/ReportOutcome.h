@@ -10,6 +10,3 @@ enum class ReportOutcome {
     Rejected,        ///< refused for another reason (a damaged header, a missing base season)
     Fatal,           ///< the game record is inconsistent; the window is to be closed
 };
-
-/// A short lower-case phrase for an outcome, as a summary lists it.
-const char* ReportOutcomeText(ReportOutcome outcome);

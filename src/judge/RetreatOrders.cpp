@@ -6,12 +6,12 @@
 
 using namespace judgeline;
 
-void CKestraneDoc::ParseRetreatOrders(CReportFile& file)
+void CKestraneDoc::ParseRetreatOrders(CReportFile& file, IImportMessages& messages)
 {
     // A retreat starts from the movement phase of the same season and year;
     // the header check lets no retreat in without it, so its absence means
     // the season list itself is damaged.
-    CSeasonHdr* season = StartFromBaseSeason(*this, "M");
+    CSeasonHdr* season = StartFromBaseSeason(*this, "M", messages);
     if (!season)
         return;
 
@@ -22,7 +22,7 @@ void CKestraneDoc::ParseRetreatOrders(CReportFile& file)
         if (StartsWith(line.working, "The deadline for"))
             return;
         if (Contains(line.working, "Ownership")) {
-            ParseOwnership(file);
+            ParseOwnership(file, messages);
             return;
         }
         // A unit destroyed by a bounced retreat: listed, never placed, even
@@ -45,13 +45,13 @@ void CKestraneDoc::ParseRetreatOrders(CReportFile& file)
         Trim(source);
         if (Contains(source, "DISBAND"))
             continue;
-        if (!LookupProvince(*this, source, kSourceNotKnown))
+        if (!LookupProvince(*this, source, kSourceNotKnown, messages))
             continue;
 
         std::string destination;
         words.NextWord(destination, "");
         Trim(destination);
-        const std::optional<MapPos> pos = LookupProvince(*this, destination, kDestinationNotKnown);
+        const std::optional<MapPos> pos = LookupProvince(*this, destination, kDestinationNotKnown, messages);
         if (!pos)
             continue;
         AddUnit(*this, *season, country, unit.unit, destination, *pos);

@@ -27,11 +27,12 @@ CUnitWords TakeCountryAndUnit(CWordSplitter& words, std::string_view line)
     return unit;
 }
 
-std::optional<MapPos> LookupProvince(const CKestraneDoc& doc, const std::string& key, std::string_view prefix)
+std::optional<MapPos> LookupProvince(const CKestraneDoc& doc, const std::string& key, std::string_view prefix,
+                                     IUserMessages& messages)
 {
     std::optional<MapPos> pos = CKestraneDoc::LookupPosition(doc.m_provinces, key);
     if (!pos)
-        doc.Services().ShowMessage(NotRecognisedText(prefix, key), MessageIcon::Information);
+        messages.ShowMessage(NotRecognisedText(prefix, key), MessageIcon::Information);
     return pos;
 }
 
@@ -67,18 +68,18 @@ CSeasonHdr* FindBaseSeason(const CKestraneDoc& doc, const CSeasonHdr& season, st
     return nullptr;
 }
 
-void StopFatally(IAppServices& services, std::string_view text)
+void StopFatally(IImportMessages& messages, std::string_view text)
 {
-    services.ShowMessage(text, MessageIcon::Exclamation);
-    services.CloseMainWindow();
+    messages.ShowMessage(text, MessageIcon::Exclamation);
+    messages.CloseMainWindow();
 }
 
-CSeasonHdr* StartFromBaseSeason(CKestraneDoc& doc, std::string_view phases)
+CSeasonHdr* StartFromBaseSeason(CKestraneDoc& doc, std::string_view phases, IImportMessages& messages)
 {
     CSeasonHdr* season = doc.GetCurrentSeason();
     const CSeasonHdr* base = season ? FindBaseSeason(doc, *season, phases) : nullptr;
     if (!base) {
-        StopFatally(doc.Services(), kInvalidDatabase);
+        StopFatally(messages, kInvalidDatabase);
         return nullptr;
     }
     CopyUnits(doc, *base, *season);

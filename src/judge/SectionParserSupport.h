@@ -27,9 +27,11 @@ struct CUnitWords {
 /// words then stands after the unit word.
 CUnitWords TakeCountryAndUnit(CWordSplitter& words, std::string_view line);
 
-/// The position of key in the province table; when it is not there, shows
-/// prefix + key + ",\nprovince data discarded." with the information icon.
-std::optional<MapPos> LookupProvince(const CKestraneDoc& doc, const std::string& key, std::string_view prefix);
+/// The position of key in the province table; when it is not there, tells
+/// messages prefix + key + ",\nprovince data discarded." with the
+/// information icon.
+std::optional<MapPos> LookupProvince(const CKestraneDoc& doc, const std::string& key, std::string_view prefix,
+                                     IUserMessages& messages);
 
 /// Appends a unit to country's list: a fleet exactly when unitWord equals the
 /// document's fleet word, else an army.
@@ -46,13 +48,13 @@ void CopyUnits(const CKestraneDoc& doc, const CSeasonHdr& base, CSeasonHdr& seas
 /// first one the document holds, or nullptr.
 CSeasonHdr* FindBaseSeason(const CKestraneDoc& doc, const CSeasonHdr& season, std::string_view phases);
 
-/// Shows text with the exclamation icon and asks the main window to close.
-void StopFatally(IAppServices& services, std::string_view text);
+/// Tells text with the exclamation icon and asks the main window to close.
+void StopFatally(IImportMessages& messages, std::string_view text);
 
 /// The season on show, after the units of its base season (see
 /// FindBaseSeason) were copied into it. Without a season on show or a base
 /// season the season list is damaged: stops fatally and returns nullptr.
-CSeasonHdr* StartFromBaseSeason(CKestraneDoc& doc, std::string_view phases);
+CSeasonHdr* StartFromBaseSeason(CKestraneDoc& doc, std::string_view phases, IImportMessages& messages);
 
 /// "Fatal error, invalid database structure"
 inline constexpr std::string_view kInvalidDatabase = "Fatal error, invalid database structure";

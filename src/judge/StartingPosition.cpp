@@ -4,7 +4,7 @@
 #include "model/KestraneDoc.h"
 #include "model/WordSplitter.h"
 
-void CKestraneDoc::ParseStartingPosition(CReportFile& file)
+void CKestraneDoc::ParseStartingPosition(CReportFile& file, IImportMessages& messages)
 {
     CSeasonHdr* season = GetCurrentSeason();
     if (!season)
@@ -28,7 +28,7 @@ void CKestraneDoc::ParseStartingPosition(CReportFile& file)
         judgeline::Trim(province);
 
         // An unknown province keeps the line in the order text but adds no unit.
-        if (const std::optional<MapPos> pos = judgeline::LookupProvince(*this, province, judgeline::kProvinceNotKnown))
+        if (const std::optional<MapPos> pos = judgeline::LookupProvince(*this, province, judgeline::kProvinceNotKnown, messages))
             judgeline::AddUnit(*this, *season, country, unit.unit, province, *pos);
     }
 }

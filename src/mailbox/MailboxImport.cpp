@@ -4,41 +4,14 @@
 
 #include <algorithm>
 
-namespace {
-
-std::string Counted(size_t n, const char* one, const char* many)
-{
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
-} // namespace
-
 std::string CMailboxImport::Headline() const
 {
-    // Counted as the import took them: a text holding several Judge mails
-    // (a digest, a history reply) counts each.
-    std::string line = Counted(size_t(std::max(0, summary.SeasonsFiled())), "season", "seasons") +
-                       " filed from " + Counted(summary.reports.size(), "mail", "mails") + ".";
-    if (summary.cancelled)
-        line += " Cancelled before the last mail.";
-    if (!problems.empty())
-        line += " " + Counted(problems.size(), "mail or file", "mails or files") + " could not be read.";
-    return line;
+    return ImportHeadline(summary, problems.size());
 }
 
-std::string CMailboxImport::Text() const
+std::string CMailboxImport::Text(SummaryDetail detail) const
 {
-    std::string text = summary.Text();
-    if (!problems.empty()) {
-        if (!text.empty() && text.back() != '\n')
-            text += '\n';
-        if (!text.empty())
-            text += '\n';
-        text += "Could not be read:\n";
-        for (const std::string& problem : problems)
-            text += "  " + problem + "\n";
-    }
-    return text;
+    return ImportSummaryText(summary, problems, detail);
 }
 
 bool CMailboxImport::Succeeded() const

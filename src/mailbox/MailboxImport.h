@@ -1,6 +1,7 @@
 #pragma once
 
 #include "judge/ReportBatch.h"
+#include "mailbox/ImportSummaryText.h"
 
 #include <cstddef>
 #include <functional>
@@ -19,9 +20,9 @@ struct CMailboxImport {
     /// One line: how many seasons were filed from how many mails the
     /// import took, whether the user cancelled and how much was unreadable.
     std::string Headline() const;
-    /// The batch summary (seasons filed, mails skipped and why, messages),
-    /// then every source or message that could not be read.
-    std::string Text() const;
+    /// The summary (seasons filed, mails skipped and why, messages; see
+    /// ImportSummaryText), then every source or message that could not be read.
+    std::string Text(SummaryDetail detail = SummaryDetail::Grouped) const;
     /// True when every source could be read, no mail was refused for a
     /// fault (a damaged header, a missing base season) or stopped the
     /// import, and the mail filed a season or found seasons imported before.

@@ -44,9 +44,6 @@ public:
     CKestraneDoc& operator=(const CKestraneDoc&) = delete;
 
     IAppServices& Services() const { return *m_pServices; }
-    /// Routes messages and close requests to services from now on (a batch
-    /// import collects them); services must outlive its use here.
-    void SetServices(IAppServices& services) { m_pServices = &services; }
 
     // --- Model (KestraneDoc.cpp) ---------------------------------------
     /// Deletes every season, empties both tables and the countries. Strings,
@@ -128,23 +125,26 @@ public:
     void OnImport(const std::string& path);
     /// Imports clipboard text (the clipboard form); nullopt: no text there.
     void OnImportClipboard(const std::optional<std::string>& clipboardText);
-    /// Reads a joined report: header, then the section it names. Leaves the
-    /// game modified when the header was accepted; a rejected header puts the
-    /// modified flag back as it was, unless the report filed a season first.
-    /// A report without any header line and section title shows nothing and
-    /// gives NotJudgeMail: the caller names its source to the user.
-    ReportOutcome ImportReport(CReportFile& file, bool clipboardForm);
-    bool ParseHeader(CReportFile& file, std::string& line);
+    /// Reads a joined report: header, then the section it names, telling
+    /// messages (and a fatal stop) to messages. Leaves the game modified when
+    /// the header was accepted; a rejected header puts the modified flag back
+    /// as it was, unless the report filed a season first. A report without
+    /// any header line and section title shows nothing and gives
+    /// NotJudgeMail: the caller names its source to the user.
+    ReportOutcome ImportReport(CReportFile& file, bool clipboardForm, IImportMessages& messages);
+    bool ParseHeader(CReportFile& file, std::string& line, IImportMessages& messages);
     /// ParseHeader telling why a report was not filed. A Judge mail without
     /// results (no section title below its header, or an orders status that
     /// repeats a section title) files nothing, leaves the game exactly as it
     /// was and says so in one message: NoResults.
-    ReportOutcome ParseHeaderChecked(CReportFile& file, std::string& line);
-    void ParseStartingPosition(CReportFile& file);
-    void ParseOwnership(CReportFile& file);
-    void ParseMovementResults(CReportFile& file);
-    void ParseRetreatOrders(CReportFile& file);
-    void ParseAdjustmentOrders(CReportFile& file);
+    ReportOutcome ParseHeaderChecked(CReportFile& file, std::string& line, IImportMessages& messages);
+    /// The section parsers fill the season on show from file and tell what
+    /// they could not read to messages.
+    void ParseStartingPosition(CReportFile& file, IImportMessages& messages);
+    void ParseOwnership(CReportFile& file, IImportMessages& messages);
+    void ParseMovementResults(CReportFile& file, IImportMessages& messages);
+    void ParseRetreatOrders(CReportFile& file, IImportMessages& messages);
+    void ParseAdjustmentOrders(CReportFile& file, IImportMessages& messages);
 
     // --- Data ------------------------------------------------------------
     std::string m_strGame;

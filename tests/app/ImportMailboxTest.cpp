@@ -8,7 +8,9 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
@@ -88,6 +90,7 @@ private slots:
     void cancelStopsBetweenMails();
     void mailDroppedOnTheGameWindowIsImported();
     void dialogTakesAMaildirFolderWhole();
+    void summaryListsEveryMailOnDemand();
 };
 
 void ImportMailboxTest::mboxFilesEveryMailWithOneSummary()
@@ -270,6 +273,24 @@ void ImportMailboxTest::dialogTakesAMaildirFolderWhole()
     file.accept();
     QCOMPARE(file.Chosen(), QStringList{QString::fromStdString((dir.Path() / "a.eml").string())});
     QCOMPARE(file.Filter(), QStringLiteral("All Files (*);;Mail Messages (*.eml);;Mailboxes (*.mbox *.mbx)"));
+}
+
+// The summary counts the mails skipped by reason; Details lists every mail.
+void ImportMailboxTest::summaryListsEveryMailOnDemand()
+{
+    CImportSummaryDlg dialog("2 seasons filed from 9 mails.", "7 mails skipped: 7 not Judge mails.",
+                             "7 mails skipped:\n  box, mail 3: not a Judge mail\n");
+    auto* text = dialog.findChild<QPlainTextEdit*>();
+    QPushButton* details = nullptr;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == "&Details")
+            details = button;
+    QVERIFY(text && details);
+    QCOMPARE(text->toPlainText(), dialog.Summary());
+    details->click();
+    QCOMPARE(text->toPlainText(), dialog.Details());
+    details->click();
+    QCOMPARE(text->toPlainText(), dialog.Summary());
 }
 
 QTEST_MAIN(ImportMailboxTest)

@@ -25,7 +25,7 @@ protected:
     CCliRun Fetch(const std::string& password = CDovecotServer::kPassword, const std::string& folder = "INBOX") const
     {
         const importchecks::CScopedEnv env("KESTRANE_IMAP_PASSWORD", password);
-        std::vector<std::string> args = {"fetch", Game(), "--folder", folder};
+        std::vector<std::string> args = {"fetch", Game(), "--folder", folder, "--verbose"};
         for (const std::string& option : ServerOptions())
             args.push_back(option);
         return Cli(args);

@@ -1,5 +1,6 @@
 #include "CliFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -172,6 +173,22 @@ TEST_F(CliBinary, BatchWithAnotherGamesMailKeepsTheOthers)
     EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), "1 season filed from 2 mails: S1900M.\n");
     EXPECT_NE(run.out.find("another Judge or game"), std::string::npos) << run.out;
     EXPECT_EQ(Cli({"seasons", Game()}).out, "S1900M\tMon Jan 12 2004 23 30 -0500 \n");
+}
+
+TEST_F(CliBinary, BatchSummaryCountsTheSkippedMailsAndListsThemWhenVerbose)
+{
+    NewGame();
+    const std::string mail = cligame::GameStart() + cligame::OtherGameReport() + cligame::OtherGameReport();
+    const CCliRun grouped = Cli({"import", "--batch", Game(), Report("m.txt", mail)});
+    EXPECT_EQ(grouped.out, "1 season filed from 3 mails: S1900M.\n2 mails skipped: 2 from other Judges or games.\n");
+    EXPECT_EQ(grouped.err, "");
+
+    fs::remove(Game());
+    NewGame();
+    const CCliRun verbose = Cli({"import", "--batch", "--verbose", Game(), Report("m.txt", mail)});
+    EXPECT_NE(verbose.out.find("m.txt, report 3 of 3: from another Judge or game\n"), std::string::npos)
+        << verbose.out;
+    EXPECT_EQ(std::count(verbose.err.begin(), verbose.err.end(), '\n'), 2) << verbose.err;
 }
 
 } // namespace

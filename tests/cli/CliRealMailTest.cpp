@@ -57,7 +57,8 @@ TEST_F(CliRealMail, BatchOfJudgeMailsFilesTheGameStartFirst)
     // The later mail first, with text above its header as the Judge sent it.
     // It is an orders status: it files nothing, and says so. Every mailbox
     // holds such mail, so it does not fail the batch.
-    const CCliRun run = Cli({"import", "--batch", Game(), Report("judge.mbox", takeover + "\n" + start)});
+    const CCliRun run =
+        Cli({"import", "--batch", "--verbose", Game(), Report("judge.mbox", takeover + "\n" + start)});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("no results to import"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "kestrane: information: This mail from Judge XXXX about game Dt, S1901M (Spring 1901 "

@@ -45,7 +45,7 @@ TEST_P(AdjustmentLine, BuildsAndRemovesFromTheBasePosition)
     CSeasonHdr& season = game.AddSeason("F1901B");
     CReportFile file = Report(c.lines);
 
-    game.doc.ParseAdjustmentOrders(file);
+    game.doc.ParseAdjustmentOrders(file, game.doc.Services());
 
     game.ExpectUnits(season, c.units);
     EXPECT_EQ(game.services.messages, c.messages);
@@ -110,7 +110,7 @@ TEST(AdjustmentOrders, RetreatSeasonIsTheBaseEvenWhenMovementExists)
     CSeasonHdr& season = game.AddSeason("F1901B");
     CReportFile file = Report({"Austria: Builds an army in Vienna."});
 
-    game.doc.ParseAdjustmentOrders(file);
+    game.doc.ParseAdjustmentOrders(file, game.doc.Services());
 
     game.ExpectUnits(season, {{Austria, {"A BOHEMIA", "A VIENNA"}}});
 }
@@ -123,7 +123,7 @@ TEST(AdjustmentOrders, MovementSeasonIsTheBaseWithoutRetreat)
     CSeasonHdr& season = game.AddSeason("F1901B");
     CReportFile file = Report({"Austria: Removes the army in Galicia."});
 
-    game.doc.ParseAdjustmentOrders(file);
+    game.doc.ParseAdjustmentOrders(file, game.doc.Services());
 
     game.ExpectUnits(season, {{Austria, {"A VIENNA"}}});
     game.ExpectUnits(movement, {{Austria, {"A VIENNA", "A GALICIA"}}});
@@ -136,7 +136,7 @@ TEST(AdjustmentOrders, MissingBaseSeasonIsFatal)
     CSeasonHdr& season = game.AddSeason("F1901B");
     CReportFile file = Report({"Austria: Builds an army in Budapest."});
 
-    game.doc.ParseAdjustmentOrders(file);
+    game.doc.ParseAdjustmentOrders(file, game.doc.Services());
 
     EXPECT_EQ(game.services.messages, (std::vector<Message>{Fatal("Fatal error, invalid database structure")}));
     EXPECT_EQ(game.services.closeRequests, 1);
@@ -151,7 +151,7 @@ TEST(AdjustmentOrders, RemovingAUnitTheGameNeverHadIsFatal)
     CSeasonHdr& season = game.AddSeason("F1901B");
     CReportFile file = Report({"Austria: Removes the army in Budapest.", "Austria: Builds an army in Galicia."});
 
-    game.doc.ParseAdjustmentOrders(file);
+    game.doc.ParseAdjustmentOrders(file, game.doc.Services());
 
     EXPECT_EQ(game.services.messages, (std::vector<Message>{Fatal("Could not find position")}));
     EXPECT_EQ(game.services.closeRequests, 1);
@@ -168,7 +168,7 @@ TEST(AdjustmentOrders, DeadlineEndsTheSection)
                                "The deadline for the next orders is soon.", "Austria: Builds an army in Budapest."},
                               "\r\n");
 
-    game.doc.ParseAdjustmentOrders(file);
+    game.doc.ParseAdjustmentOrders(file, game.doc.Services());
 
     game.ExpectUnits(season, {{Austria, {"A VIENNA"}}});
     EXPECT_EQ(season.m_orders, std::vector<std::string>{"Austria: Builds an army in Vienna."});

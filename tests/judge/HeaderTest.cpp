@@ -34,7 +34,7 @@ protected:
     void Import(const std::string& text, bool clipboardForm = false)
     {
         CReportFile file(text);
-        doc.ImportReport(file, clipboardForm);
+        doc.ImportReport(file, clipboardForm, doc.Services());
     }
 
     CRecordingServices services;

@@ -66,7 +66,7 @@ std::vector<std::string> Lines(const std::string& text)
 void Import(CKestraneDoc& doc, const std::string& report)
 {
     CReportFile file(JoinReportText(doc, report));
-    doc.ImportReport(file, false);
+    doc.ImportReport(file, false, doc.Services());
 }
 
 // The standard board with the samples named in prior imported in order, then
@@ -264,7 +264,7 @@ void CheckImport(const std::string& baseBytes, const std::string& report, bool c
     ASSERT_TRUE(doc.ReadDocument(baseBytes));
     const Snapshot before = seasonsnapshot::Take(doc);
     CReportFile file(JoinReportText(doc, report));
-    doc.ImportReport(file, clipboardForm);
+    doc.ImportReport(file, clipboardForm, doc.Services());
     ExpectSeasonsKept(before, seasonsnapshot::Take(doc), what);
     EXPECT_EQ(services.closeRequests, 0) << what;
     ExpectReadsBackTheSame(doc, what);

@@ -45,7 +45,7 @@ TEST(ImportRobustness, PiecedReportsEndCleanly)
         const std::string report = RandomReport(random);
         const bool clipboardForm = round % 2 == 1;
         CReportFile file(JoinReportText(doc, report));
-        doc.ImportReport(file, clipboardForm);
+        doc.ImportReport(file, clipboardForm, doc.Services());
         // Retreat and build seasons lack their movement season and every other
         // name is too short, so only the two spring names can be filed; no
         // parser meets a season chain bad enough to close the program.

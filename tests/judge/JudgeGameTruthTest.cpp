@@ -1,4 +1,5 @@
 #include "judge/ReportBatch.h"
+#include "mailbox/ImportSummaryText.h"
 #include "model/KestraneDoc.h"
 #include "support/ImportChecks.h"
 #include "support/JudgeGameFiles.h"
@@ -166,7 +167,7 @@ TEST_P(JudgeGameTruth, EverySeasonAsTheJudgeRecordedIt)
         for (auto mail = mails.rbegin(); mail != mails.rend(); ++mail)
             texts.push_back({mail->body, mail->subject, "", mail->file});
         const CBatchSummary summary = ImportReportBatch(doc, texts);
-        EXPECT_EQ(summary.SeasonsFiled(), int(mails.size())) << summary.Text();
+        EXPECT_EQ(summary.SeasonsFiled(), int(mails.size())) << ImportSummaryText(summary, {}, SummaryDetail::Full);
         for (const CReportResult& report : summary.reports) {
             EXPECT_EQ(report.messages, Strings{}) << report.origin;
         }

@@ -36,7 +36,7 @@ TEST_P(MovementLine, PlacesUnitsAndListsOrders)
     CSeasonHdr& season = game.AddSeason("S1901M");
     CReportFile file = Report(c.lines);
 
-    game.doc.ParseMovementResults(file);
+    game.doc.ParseMovementResults(file, game.doc.Services());
 
     game.ExpectUnits(season, c.units);
     EXPECT_EQ(season.m_dislodged, c.dislodged);
@@ -141,7 +141,7 @@ TEST_P(MovementEnd, StopsAtItsMarkerAndReadsNoFurther)
     CSeasonHdr& season = game.AddSeason("S1901M");
     CReportFile file = Report(c.lines, "\r\n");
 
-    game.doc.ParseMovementResults(file);
+    game.doc.ParseMovementResults(file, game.doc.Services());
 
     EXPECT_EQ(season.m_orders, c.orders);
     std::string next;
@@ -183,7 +183,7 @@ TEST(MovementResults, OwnershipBlockIsHandedOverWithTheRestOfTheFile)
     CReportFile file = Report({"Austria: Army Vienna HOLD.", "Ownership of supply centers:",
                                "Austria: Trieste, Vienna.", "Austria: Army Budapest HOLD."});
 
-    game.doc.ParseMovementResults(file);
+    game.doc.ParseMovementResults(file, game.doc.Services());
 
     game.ExpectUnits(season, {{Austria, {"A VIENNA"}}});
     EXPECT_EQ(season.m_orders, std::vector<std::string>{"Austria: Army Vienna HOLD."});
@@ -197,7 +197,7 @@ TEST(MovementResults, OwnershipHeadingEndsTheSectionOnAMapWithoutCentres)
     CSeasonHdr& season = game.AddSeason("F1901M");
     CReportFile file = Report({"Ownership of supply centers: ", "Austria: Army Vienna HOLD."});
 
-    game.doc.ParseMovementResults(file);
+    game.doc.ParseMovementResults(file, game.doc.Services());
 
     EXPECT_TRUE(season.m_orders.empty());
     EXPECT_TRUE(season.m_units[Austria].empty());
@@ -215,7 +215,7 @@ TEST(MovementResults, CountryOutsideTheSeasonListsIsNotUsed)
     game.doc.InsertSeason(std::move(small));
     CReportFile file = Report({"France: Army Paris HOLD.", "England: Fleet London HOLD."});
 
-    game.doc.ParseMovementResults(file);
+    game.doc.ParseMovementResults(file, game.doc.Services());
 
     game.ExpectUnits(season, {{England, {"F LONDON"}}});
     EXPECT_EQ(season.m_orders, std::vector<std::string>{"England: Fleet London HOLD."});
@@ -228,7 +228,7 @@ TEST(MovementResults, FillsTheSeasonOnShowOnly)
     CSeasonHdr& current = game.AddSeason("F1901M");
     CReportFile file = Report({"Austria: Army Vienna -> Galicia."});
 
-    game.doc.ParseMovementResults(file);
+    game.doc.ParseMovementResults(file, game.doc.Services());
 
     game.ExpectUnits(earlier, {{Austria, {"A VIENNA"}}});
     game.ExpectUnits(current, {{Austria, {"A GALICIA"}}});

@@ -41,7 +41,7 @@ TEST_P(OwnershipTest, ReadsCentreLists)
         doc.m_supplyCentres.SetAt(c.extraCentreKey, MapPos{-5, -5});
     CSeasonHdr& season = importchecks::AddSeason(doc, "F1901M");
     CReportFile file(c.lines);
-    doc.ParseOwnership(file);
+    doc.ParseOwnership(file, doc.Services());
     EXPECT_EQ(importchecks::Centres(doc, season), c.centres);
     EXPECT_EQ(services.messages, c.messages);
     EXPECT_TRUE(season.m_orders.empty());
@@ -91,7 +91,7 @@ TEST(OwnershipGuards, MapWithoutCentresReadsNothing)
     doc.m_bSupplyCentres = false;
     CSeasonHdr& season = importchecks::AddSeason(doc, "F1901M");
     CReportFile file("Austria: Atlantis.\nAustria: Vienna.\n");
-    doc.ParseOwnership(file);
+    doc.ParseOwnership(file, doc.Services());
     EXPECT_EQ(file.GetPosition(), 0u);
     EXPECT_TRUE(services.messages.empty());
     EXPECT_TRUE(importchecks::Centres(doc, season).empty());
@@ -105,7 +105,7 @@ TEST(OwnershipGuards, ListsAlreadyHeldAreKept)
     CSeasonHdr& season = importchecks::AddSeason(doc, "F1901M");
     season.m_centres[0].push_back(*doc.m_supplyCentres.Lookup("TRIESTE"));
     CReportFile file("Austria: Vienna.\n");
-    doc.ParseOwnership(file);
+    doc.ParseOwnership(file, doc.Services());
     EXPECT_EQ(importchecks::Centres(doc, season), (Strings{"AUSTRIA TRIESTE", "AUSTRIA VIENNA"}));
 }
 
@@ -119,7 +119,7 @@ TEST(OwnershipGuards, CountryBeyondSeasonListsIsSkipped)
     CSeasonHdr& filed = *season;
     doc.InsertSeason(std::move(season));
     CReportFile file("Turkey: Ankara.\nAustria: Vienna.\n");
-    doc.ParseOwnership(file);
+    doc.ParseOwnership(file, doc.Services());
     EXPECT_TRUE(services.messages.empty());
     EXPECT_EQ(filed.m_centres[0].size(), 1u);
     for (size_t i = 1; i < size_t(kMaxCountries); ++i)

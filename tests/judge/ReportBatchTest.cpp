@@ -1,4 +1,5 @@
 #include "judge/ReportBatch.h"
+#include "mailbox/ImportSummaryText.h"
 #include "model/KestraneDoc.h"
 #include "support/ImportChecks.h"
 #include "support/RecordingServices.h"
@@ -185,7 +186,7 @@ TEST_P(ReportBatchOutcome, SaysWhyAndKeepsTheGame)
     EXPECT_EQ(skipped->messages.size(), skipped->icons.size());
     EXPECT_TRUE(skipped->seasons.empty());
     // The summary names the skipped mail, why, and the message in one line.
-    const std::string text = summary.Text();
+    const std::string text = ImportSummaryText(summary, {}, SummaryDetail::Full);
     EXPECT_NE(text.find(skipped->origin), std::string::npos) << text;
     EXPECT_NE(text.find(std::string(": ") + ReportOutcomeText(skipped->outcome) + "\n"), std::string::npos) << text;
     std::string oneLine = c.message;
@@ -217,7 +218,7 @@ TEST_F(ReportBatchTest, ProgressCountsReportsAndCancelsBetweenThem)
     EXPECT_EQ(calls, (std::vector<std::pair<size_t, size_t>>{{0, 5}, {1, 5}, {2, 5}}));
     EXPECT_EQ(importchecks::SeasonNames(doc), (Strings{"S1900M", "S1901M"}));
     EXPECT_EQ(summary.reports.size(), 2u);
-    EXPECT_NE(summary.Text().find("cancelled"), std::string::npos);
+    EXPECT_NE(ImportSummaryText(summary, {}, SummaryDetail::Full).find("cancelled"), std::string::npos);
 }
 
 TEST_F(ReportBatchTest, ProgressEndsAtTheTotal)
@@ -229,7 +230,7 @@ TEST_F(ReportBatchTest, ProgressEndsAtTheTotal)
     });
     EXPECT_FALSE(summary.cancelled);
     EXPECT_EQ(calls, (std::vector<std::pair<size_t, size_t>>{{0, 2}, {1, 2}, {2, 2}}));
-    EXPECT_EQ(summary.Text().substr(0, summary.Text().find('\n')), "2 seasons filed from 2 mails: S1900M, S1901M.");
+    EXPECT_EQ(ImportSummaryText(summary, {}, SummaryDetail::Full).substr(0, ImportSummaryText(summary, {}, SummaryDetail::Full).find('\n')), "2 seasons filed from 2 mails: S1900M, S1901M.");
 }
 
 TEST_F(ReportBatchTest, FatalInconsistencyStopsTheBatchAndAsksToClose)

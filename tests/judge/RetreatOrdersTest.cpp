@@ -38,7 +38,7 @@ TEST_P(RetreatLine, AddsRetreatsAfterTheMovementUnits)
     CSeasonHdr& season = game.AddSeason("F1901R");
     CReportFile file = Report(c.lines);
 
-    game.doc.ParseRetreatOrders(file);
+    game.doc.ParseRetreatOrders(file, game.doc.Services());
 
     game.ExpectUnits(season, c.units);
     EXPECT_EQ(game.services.messages, c.messages);
@@ -88,7 +88,7 @@ TEST(RetreatOrders, MovementSeasonIsCopiedAndLeftUnchanged)
     CSeasonHdr& season = game.AddSeason("F1901R");
     CReportFile file = Report({"Turkey: Army Ankara -> Rome."});
 
-    game.doc.ParseRetreatOrders(file);
+    game.doc.ParseRetreatOrders(file, game.doc.Services());
 
     size_t total = 0;
     for (int i = 0; i < kMaxCountries; ++i)
@@ -108,7 +108,7 @@ TEST(RetreatOrders, ABaseThatIsTheSeasonItselfIsCopiedOnce)
     CSeasonHdr& season = game.AddSeason("F1901M", {{Austria, {"A VIENNA", "F TRIESTE"}}});
     CReportFile file = Report({"Austria: Army Budapest -> Galicia."});
 
-    game.doc.ParseRetreatOrders(file);
+    game.doc.ParseRetreatOrders(file, game.doc.Services());
 
     game.ExpectUnits(season, {{Austria, {"A VIENNA", "F TRIESTE", "A VIENNA", "F TRIESTE", "A GALICIA"}}});
 }
@@ -120,7 +120,7 @@ TEST(RetreatOrders, MissingMovementSeasonIsFatal)
     CSeasonHdr& season = game.AddSeason("F1901R");
     CReportFile file = Report({"Austria: Army Vienna -> Bohemia."});
 
-    game.doc.ParseRetreatOrders(file);
+    game.doc.ParseRetreatOrders(file, game.doc.Services());
 
     EXPECT_EQ(game.services.messages, (std::vector<Message>{Fatal("Fatal error, invalid database structure")}));
     EXPECT_EQ(game.services.closeRequests, 1);
@@ -137,7 +137,7 @@ TEST(RetreatOrders, DeadlineEndsTheSection)
                                "Germany: Army Kiel -> Berlin."},
                               "\r\n");
 
-    game.doc.ParseRetreatOrders(file);
+    game.doc.ParseRetreatOrders(file, game.doc.Services());
 
     game.ExpectUnits(season, {{Austria, {"A BOHEMIA"}}});
     std::string next;
@@ -155,7 +155,7 @@ TEST(RetreatOrders, OwnershipAnywhereHandsOverTheRestOfTheFile)
     CReportFile file = Report({"Austria: Army Vienna -> Bohemia.", "   Ownership of supply centers:",
                                "Austria: Bohemia.", "Germany: Army Kiel -> Berlin."});
 
-    game.doc.ParseRetreatOrders(file);
+    game.doc.ParseRetreatOrders(file, game.doc.Services());
 
     game.ExpectUnits(season, {{Austria, {"A BOHEMIA"}}});
     EXPECT_EQ(season.m_orders, std::vector<std::string>{"Austria: Army Vienna -> Bohemia."});

@@ -9,7 +9,7 @@ namespace {
 
 using namespace parsertest;
 
-using Parser = void (CKestraneDoc::*)(CReportFile&);
+using Parser = void (CKestraneDoc::*)(CReportFile&, IImportMessages&);
 
 // Lines glued from the words the three parsers react to, in random order and
 // spacing (a fixed seed, so a failure repeats). Whatever a damaged report
@@ -40,11 +40,11 @@ TEST(SectionParsers, ArbitraryLinesNeverFileAUnitOffTheTable)
             for (unsigned w = random() % 10; w > 0; --w)
                 line += std::string(words[random() % std::size(words)]) + (random() % 2 ? " " : "");
         CReportFile file = Report(lines);
-        (game.doc.*parser.parse)(file);
+        (game.doc.*parser.parse)(file, game.services);
         // Once more into the movement season, which is then its own base.
         game.Show("F1901M");
         file.Seek(0);
-        (game.doc.*parser.parse)(file);
+        (game.doc.*parser.parse)(file, game.services);
 
         for (const CSeasonHdr* filed : {&movement, &season})
             for (int country = 0; country < kMaxCountries; ++country)

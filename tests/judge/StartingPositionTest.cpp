@@ -39,7 +39,7 @@ TEST_P(StartingPositionTest, ReadsUnitLines)
     const StartCase& c = GetParam();
     CSeasonHdr& season = importchecks::AddSeason(doc, "S1900M");
     CReportFile file(c.lines);
-    doc.ParseStartingPosition(file);
+    doc.ParseStartingPosition(file, doc.Services());
     EXPECT_EQ(season.m_orders, c.orders);
     EXPECT_EQ(importchecks::Units(doc, season), c.units);
     EXPECT_EQ(services.messages, c.messages);
@@ -95,7 +95,7 @@ TEST(StartingPositionGuards, NoSeasonOnShowReadsNothing)
     CKestraneDoc doc(services);
     importboard::FillStandardBoard(doc);
     CReportFile file("Austria: Army Vienna.\n");
-    doc.ParseStartingPosition(file);
+    doc.ParseStartingPosition(file, doc.Services());
     EXPECT_TRUE(services.messages.empty());
     EXPECT_TRUE(doc.m_seasons.empty());
 }
@@ -110,7 +110,7 @@ TEST(StartingPositionGuards, CountryBeyondSeasonListsIsSkipped)
     CSeasonHdr& filed = *season;
     doc.InsertSeason(std::move(season));
     CReportFile file("Turkey: Army Smyrna.\nFrance: Army Paris.\n");
-    doc.ParseStartingPosition(file);
+    doc.ParseStartingPosition(file, doc.Services());
     EXPECT_EQ(filed.m_orders, Strings{"France: Army Paris."});
     EXPECT_EQ(importchecks::Units(doc, filed), Strings{"FRANCE ARMY PARIS"});
     for (size_t i = 3; i < size_t(kMaxCountries); ++i)
@@ -126,7 +126,7 @@ TEST(StartingPositionGuards, CountryWithoutNameTakesNoLine)
     doc.m_nCountries = int32_t(doc.m_countries.size());
     CSeasonHdr& season = importchecks::AddSeason(doc, "S1900M");
     CReportFile file("  indented text\nAustria: Army Vienna.\n");
-    doc.ParseStartingPosition(file);
+    doc.ParseStartingPosition(file, doc.Services());
     EXPECT_EQ(season.m_orders, Strings{"Austria: Army Vienna."});
     EXPECT_TRUE(season.m_units[0].empty());
     EXPECT_EQ(importchecks::Units(doc, season), Strings{"AUSTRIA ARMY VIENNA"});

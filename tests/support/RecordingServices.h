@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mailbox/ImportSummaryText.h"
 #include "model/Services.h"
 
 #include <string>
@@ -20,6 +21,11 @@ public:
     void ShowMessage(std::string_view text, MessageIcon icon) override { messages.push_back({std::string(text), icon}); }
     std::string GetInstallDir() const override { return m_installDir; }
     void CloseMainWindow() override { ++closeRequests; }
+    /// Recorded as one message: the summary as the summary dialog first shows it.
+    void ShowImportSummary(const CBatchSummary& summary) override
+    {
+        messages.push_back({ImportSummaryText(summary, {}, SummaryDetail::Grouped), MessageIcon::None});
+    }
 
     void SetInstallDir(std::string dir) { m_installDir = std::move(dir); }
     /// The texts only, in order.
