@@ -47,11 +47,18 @@ bool CKestraneDoc::ParseHeader(CReportFile& file, std::string& line, IImportMess
 
 ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& line, IImportMessages& messages)
 {
-    // A mail without results leaves the game as it was, its Judge and game
-    // names included.
+    // A report that is not filed leaves the game as it was, its Judge, game
+    // and variant included: the next report is read against the game, not
+    // against the one refused.
     const std::string judgeBefore = m_strJudge;
     const std::string gameBefore = m_strGame;
     const std::string variantBefore = m_strVariant;
+    const auto refuse = [&](ReportOutcome outcome) {
+        m_strJudge = judgeBefore;
+        m_strGame = gameBefore;
+        m_strVariant = variantBefore;
+        return outcome;
+    };
     std::string mailJudge;
     std::string mailGame;
 
@@ -73,7 +80,7 @@ ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& l
             stored = field.value;
         } else if (field.value != stored) {
             messages.ShowMessage(judge ? kDifferentJudge : kDifferentGame, MessageIcon::Exclamation);
-            return ReportOutcome::AnotherGame;
+            return refuse(ReportOutcome::AnotherGame);
         }
     }
 
@@ -86,12 +93,9 @@ ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& l
     season->m_strDeadline = deadline.deadline;
 
     if (!ReportHoldsResults(file, line)) {
-        m_strJudge = judgeBefore;
-        m_strGame = gameBefore;
-        m_strVariant = variantBefore;
         messages.ShowMessage(NoResultsText(mailJudge, mailGame, IsSeasonName(season->m_strSeason) ? season->m_strSeason : ""),
                              MessageIcon::Information);
-        return ReportOutcome::NoResults;
+        return refuse(ReportOutcome::NoResults);
     }
 
     // The letters and the year sit at fixed places of a six-character name
@@ -101,7 +105,7 @@ ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& l
     if (!haveDeadline || !IsSeasonName(season->m_strSeason)) {
         messages.ShowMessage("This report names no valid season on its deadline line,\ndata rejected.",
                              MessageIcon::Exclamation);
-        return ReportOutcome::Rejected;
+        return refuse(ReportOutcome::Rejected);
     }
 
     if (ReportSaysGameStart(file)) {
@@ -117,18 +121,18 @@ ReportOutcome CKestraneDoc::ParseHeaderChecked(CReportFile& file, std::string& l
         messages.ShowMessage("Cannot import Retreat " + name + " since no corresponding move data for " + stem +
                                  "M exists,\ndata rejected.",
                              MessageIcon::Exclamation);
-        return ReportOutcome::Rejected;
+        return refuse(ReportOutcome::Rejected);
     }
     if (phase == 'B' && !FindSeason(stem + "R") && !FindSeason(stem + "M")) {
         messages.ShowMessage("Cannot import Build " + name + " since no corresponding move data for " + stem +
                                  "M exists,\ndata rejected.",
                              MessageIcon::Exclamation);
-        return ReportOutcome::Rejected;
+        return refuse(ReportOutcome::Rejected);
     }
     if (FindSeason(name)) {
         messages.ShowMessage("This Season " + name + " has been imported previously,\ndata rejected.",
                              MessageIcon::Exclamation);
-        return ReportOutcome::AlreadyImported;
+        return refuse(ReportOutcome::AlreadyImported);
     }
     InsertSeason(std::move(season));
     return ReportOutcome::Filed;

@@ -191,4 +191,24 @@ TEST_F(CliBinary, BatchSummaryCountsTheSkippedMailsAndListsThemWhenVerbose)
     EXPECT_EQ(std::count(verbose.err.begin(), verbose.err.end(), '\n'), 2) << verbose.err;
 }
 
+// A report refused for its season chain once named the game after its own
+// Judge, and the right game's reports were refused after it.
+TEST_F(CliBinary, ARefusedReportLeavesTheGameAsItWas)
+{
+    std::string spring = cligame::SpringMovement();
+    spring.replace(0, spring.find('\n'), ":: Judge: USEF  Game: right  Variant: Standard");
+    NewGame();
+    ASSERT_EQ(Cli({"import", Game(), Report("alone.txt", spring)}).status, 0);
+    const std::string alone = GameBytes();
+    fs::remove(Game());
+
+    NewGame();
+    const std::string retreat = ":: Judge: OTHER  Game: wrong  Variant: Standard\n:: Deadline: F1901R Mon\n\n"
+                                "Retreat orders for Fall of 1901.\n";
+    const CCliRun run = Cli({"import", Game(), Report("other.txt", retreat), Report("spring.txt", spring)});
+    EXPECT_EQ(run.err, "kestrane: exclamation: Cannot import Retreat F1901R since no corresponding move data for "
+                       "F1901M exists, data rejected.\n");
+    EXPECT_EQ(GameBytes(), alone);
+}
+
 } // namespace
