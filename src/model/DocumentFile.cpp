@@ -136,6 +136,11 @@ void CKestraneDoc::Serialize(CArchive& ar)
     m_posCurrent = m_seasons.begin();
 }
 
+bool CKestraneDoc::DiffersFromSaved()
+{
+    return m_savedBytes && WriteDocument() != *m_savedBytes;
+}
+
 std::string CKestraneDoc::WriteDocument()
 {
     CArchive ar;
@@ -166,6 +171,9 @@ bool CKestraneDoc::OnOpenDocument(const std::string& path)
     if (!ReadDocument(*file.bytes))
         return false;
     SetModifiedFlag(false);
+    // As this program writes it: a file written elsewhere with other line
+    // ends or padding still compares equal while the game is unchanged.
+    m_savedBytes = WriteDocument();
 
     // The picture is not part of the document: read it again from its own
     // file below the installation folder.
@@ -191,10 +199,12 @@ bool CKestraneDoc::OnOpenDocument(const std::string& path)
 
 bool CKestraneDoc::OnSaveDocument(const std::string& path)
 {
-    if (!WriteFileReplacing(path, WriteDocument())) {
+    std::string bytes = WriteDocument();
+    if (!WriteFileReplacing(path, bytes)) {
         Services().ShowMessage(kSaveFailed, MessageIcon::Exclamation);
         return false;
     }
     SetModifiedFlag(false);
+    m_savedBytes = std::move(bytes);
     return true;
 }

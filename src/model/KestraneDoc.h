@@ -169,5 +169,13 @@ public:
     int32_t m_nSCRadius = 5;
 
 private:
+    /// Whether the game differs from what it was when last opened, saved or
+    /// made new; false when it never was any of these.
+    bool DiffersFromSaved();
+
     IAppServices* m_pServices; // never null
+    // The game as its file holds it (opened, saved) or as it was made new:
+    // removing the last season leaves the game unmodified only when it is
+    // back to exactly this.
+    std::optional<std::string> m_savedBytes;
 };

@@ -47,6 +47,7 @@ bool CKestraneDoc::OnNewDocument(const std::string& chosenMapPath)
         return false;
     }
     BuildPalette();
+    m_savedBytes = WriteDocument();
     return true;
 }
 

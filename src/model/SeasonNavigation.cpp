@@ -94,7 +94,10 @@ void CKestraneDoc::OnRemoveSeason()
     m_posCurrent = m_seasons.erase(m_posCurrent);
     if (m_posCurrent == m_seasons.end() && !m_seasons.empty())
         m_posCurrent = std::prev(m_seasons.end());
-    SetModifiedFlag(m_posCurrent != m_seasons.end());
+    // With seasons left the game differs from any file that held the removed
+    // one. Without, it is unmodified only when nothing else changed either
+    // (its Game Details, the names its imports set).
+    SetModifiedFlag(m_posCurrent != m_seasons.end() || DiffersFromSaved());
     UpdateSeasonTitle();
 }
 

@@ -1,5 +1,7 @@
+#include "model/GameDetails.h"
 #include "model/KestraneDoc.h"
 #include "support/RecordingServices.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -207,6 +209,36 @@ TEST_F(Navigation, RemovingTheOnlySeasonClearsModifiedAndKeepsItsTitle)
     EXPECT_FALSE(doc.HasCurrentSeason());
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "ABCD alpha Standard Gunboat  S1901M Deadline-S1901M , Standard");
+}
+
+// The modified flag says whether the game differs from its file (or from the
+// new game it was made as): removing the only season undoes no other change.
+TEST(RemovingTheOnlySeason, LeavesTheFlagSayingWhetherTheGameDiffersFromItsFile)
+{
+    const struct {
+        const char* name;
+        bool saved;
+        bool detailsChanged;
+        bool modified;
+    } rows[] = {{"NewGameBackAsNew", false, false, false},
+                {"DetailsChangedSinceNew", false, true, true},
+                {"SavedGameLosesItsSeason", true, false, true},
+                {"DetailsChangedSinceSaved", true, true, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        CTempDir dir;
+        CRecordingServices services(std::string(KESTRANE_SOURCE_DIR) + "/data");
+        CKestraneDoc doc(services);
+        ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
+        doc.InsertSeason(Season("S1901M"));
+        if (row.saved) {
+            ASSERT_TRUE(doc.OnSaveDocument((dir.Path() / "game.kes").string()));
+        }
+        if (row.detailsChanged)
+            CGameDetails::Apply(doc, "ENGLAND", "secret");
+        doc.OnRemoveSeason();
+        EXPECT_EQ(doc.IsModified(), row.modified);
+    }
 }
 
 } // namespace
