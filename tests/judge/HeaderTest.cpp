@@ -373,6 +373,9 @@ const BadSeasonCase kBadSeasons[] = {
     {"ShortName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S190 Mon\nMovement results\n"},
     {"LongName", ":: Judge: ABCD  Game: alpha\n:: Deadline: S1901MonOwnership\nAdjustment orders\n"},
     {"YearNotDigits", ":: Judge: ABCD  Game: alpha\n:: Deadline: S19x1M Mon\nMovement results\n"},
+    {"FirstYearDigitDamaged", ":: Judge: ABCD  Game: alpha\n:: Deadline: Sx901M Mon\nMovement results\n"},
+    {"SecondYearDigitDamaged", ":: Judge: ABCD  Game: alpha\n:: Deadline: S1x01M Mon\nMovement results\n"},
+    {"LastYearDigitDamaged", ":: Judge: ABCD  Game: alpha\n:: Deadline: S190xM Mon\nMovement results\n"},
     {"ShortNameOfGameStart",
      ":: Judge: ABCD  Game: alpha\n:: Deadline: F19M\nYou have been selected\nStarting position\n"},
 };

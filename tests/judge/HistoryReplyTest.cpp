@@ -186,4 +186,56 @@ const PartCase kPartCases[] = {
 INSTANTIATE_TEST_SUITE_P(Replies, HistoryReplyPart, ::testing::ValuesIn(kPartCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// --- Small replies made here -------------------------------------------------
+
+// A reply holding one entry under subject, as the Judge sends it.
+std::string OneEntryReply(const std::string& subject, const std::string& body)
+{
+    return "\n:: Judge: XXXX  Game: Kestrel  Variant: Standard\n:: Deadline: S1904M Thu Jan 29 2004\n\n"
+           "History information for game 'kestrel' from Thu Jan 08 2004\n\n"
+           "Date:    Thu Jan  8 23:00:00 2004 (1073602800)\nSubject: " +
+           subject + "\n\n" + body + "\n---- History terminated\n";
+}
+
+struct EntryCase {
+    const char* name;
+    std::string subject;
+    std::string body;
+    std::string deadlineLine; // the second line of the report the entry becomes
+};
+
+void PrintTo(const EntryCase& c, std::ostream* os) { *os << c.name; }
+
+class HistoryEntry : public ::testing::TestWithParam<EntryCase> {};
+
+TEST_P(HistoryEntry, TakesItsPhaseFromItsSubjectElseFromItsTitle)
+{
+    const EntryCase& c = GetParam();
+    const std::string reply = OneEntryReply(c.subject, c.body);
+    ASSERT_TRUE(IsHistoryReply(reply));
+    const std::vector<CReportPiece> pieces = SplitHistoryReply(reply);
+    ASSERT_EQ(pieces.size(), 1u);
+    EXPECT_EQ(pieces[0].subject, c.subject);
+    const std::string& text = pieces[0].text;
+    const size_t second = text.find('\n') + 1;
+    EXPECT_EQ(text.substr(0, second), ":: Judge: XXXX  Game: Kestrel  Variant: Standard\n");
+    EXPECT_EQ(text.substr(second, text.find('\n', second) - second), c.deadlineLine);
+}
+
+const EntryCase kEntryCases[] = {
+    {"PhaseOfTheSubject", "XXXX:kestrel - F1902M Results", "Movement results for Spring of 1902.\n",
+     ":: Deadline: F1902M "},
+    {"MovementTitle", "Re: the results", "Movement results for Spring of 1902.\n", ":: Deadline: S1902M "},
+    {"RetreatTitle", "Re: the results", "Retreat results for Fall of 1902.\n", ":: Deadline: F1902R "},
+    {"AdjustmentTitle", "Re: the results", "Adjustment results for Winter of 1902.\n", ":: Deadline: F1902B "},
+    {"GameStartWithItsOwnDeadline", "XXXX:kestrel - S1901M Game Starting",
+     "You have been selected as France.\nStarting position for Spring of 1901.\n"
+     "The deadline for the first orders is Tue Jan 06 2004.\n",
+     ":: Deadline: S1901M Tue Jan 06 2004"},
+    {"NoticeWithoutPhase", "XXXX:kestrel - notice", "A player has signed on.\n", ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Entries, HistoryEntry, ::testing::ValuesIn(kEntryCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

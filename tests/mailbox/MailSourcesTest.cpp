@@ -118,6 +118,11 @@ const SourceCase kSourceCases[] = {
      {{{kReport, "R\xc3\xa9sultats S1901M"}}, {}}},
     {"AttachedJudgeMailChosenOverTheNote", {{"fwd.eml", Mixed()}}, {"fwd.eml"}, {{{kReport, "Results"}}, {}}},
     {"EmlWithoutHeadersIsItsBody", {{"body.eml", kReport}}, {"body.eml"}, {{{kReport, ""}}, {}}},
+    // Delivery order, whichever of cur and new a mail is in.
+    {"MaildirInDeliveryOrder",
+     {{"Box/cur/1073602900.2.host:2,S", Msg("second\n", "2")}, {"Box/new/1073602800.1.host", Msg("first\n", "1")}},
+     {"Box"},
+     {{{"first\n", "1"}, {"second\n", "2"}}, {}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MailSources, ::testing::ValuesIn(kSourceCases),
