@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include <unistd.h>
@@ -97,8 +98,26 @@ private:
     std::array<std::string, kMailsPerYear> m_paths;
 };
 
-void SetYearCounters(benchmark::State& state, const CLongGame& game)
+// Times importYear round after round; prepare (when given) and taking the
+// year off again run untimed, so every round starts from the same game.
+void TimeYearImport(benchmark::State& state, CLongGame& game, const std::function<void()>& prepare,
+                    const std::function<void()>& importYear)
 {
+    bool filed = true;
+    for (auto _ : state) {
+        if (prepare) {
+            state.PauseTiming();
+            prepare();
+            state.ResumeTiming();
+        }
+        importYear();
+
+        state.PauseTiming();
+        filed = game.FiledYearAndUndo() && filed;
+        state.ResumeTiming();
+    }
+    if (!filed)
+        state.SkipWithError("a mail of the year was not filed cleanly");
     state.counters["seasons_held"] = double(game.seasonsBefore);
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(kMailsPerYear));
 }
@@ -112,18 +131,10 @@ static void BM_ImportYearInMemory(benchmark::State& state)
     const int yearNumber = int(state.range(0));
     CLongGame game(yearNumber);
     const auto mails = yearreports::Year(GameYear(yearNumber));
-    bool filed = true;
-    for (auto _ : state) {
+    TimeYearImport(state, game, nullptr, [&] {
         for (const std::string& mail : mails)
             ImportText(game.doc, mail);
-
-        state.PauseTiming();
-        filed = game.FiledYearAndUndo() && filed;
-        state.ResumeTiming();
-    }
-    if (!filed)
-        state.SkipWithError("a mail of the year was not filed cleanly");
-    SetYearCounters(state, game);
+    });
 }
 BENCHMARK(BM_ImportYearInMemory)->Arg(1)->Arg(10)->Arg(50)->Arg(100)->Unit(benchmark::kMicrosecond);
 
@@ -152,21 +163,9 @@ static void BM_ImportYearFromFiles(benchmark::State& state)
     const int yearNumber = int(state.range(0));
     CLongGame game(yearNumber);
     CYearFiles files(GameYear(yearNumber));
-    bool filed = true;
-    for (auto _ : state) {
-        state.PauseTiming();
-        files.Write();
-        state.ResumeTiming();
-
+    TimeYearImport(state, game, [&] { files.Write(); }, [&] {
         for (const std::string& path : files.Paths())
             game.doc.OnImport(path);
-
-        state.PauseTiming();
-        filed = game.FiledYearAndUndo() && filed;
-        state.ResumeTiming();
-    }
-    if (!filed)
-        state.SkipWithError("a mail of the year was not filed cleanly");
-    SetYearCounters(state, game);
+    });
 }
 BENCHMARK(BM_ImportYearFromFiles)->Arg(1)->Arg(10)->Arg(50)->Arg(100)->Unit(benchmark::kMicrosecond);

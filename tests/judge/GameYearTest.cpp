@@ -207,14 +207,6 @@ const std::string kWinter = kHeader + ":: Deadline: F1901B Mon Jan 19 2004 23:30
                                       "The next phase of 'kestrel' will be Movement for Spring of 1902.\n"
                                       "The deadline for orders will be Mon Jan 26 2004 23:30:00 -0500.\n";
 
-const Strings kStartUnits{
-    "AUSTRIA ARMY VIENNA",        "AUSTRIA ARMY BUDAPEST", "AUSTRIA FLEET TRIESTE",  "ENGLAND FLEET LONDON",
-    "ENGLAND FLEET EDINBURGH",    "ENGLAND ARMY LIVERPOOL", "FRANCE ARMY PARIS",     "FRANCE ARMY MARSEILLES",
-    "FRANCE FLEET BREST",         "GERMANY ARMY BERLIN",   "GERMANY ARMY MUNICH",    "GERMANY FLEET KIEL",
-    "ITALY ARMY ROME",            "ITALY ARMY VENICE",     "ITALY FLEET NAPLES",     "RUSSIA ARMY MOSCOW",
-    "RUSSIA ARMY WARSAW",         "RUSSIA FLEET ST PETERSBURGSC", "RUSSIA FLEET SEVASTOPOL",
-    "TURKEY ARMY CONSTANTINOPLE", "TURKEY ARMY SMYRNA",    "TURKEY FLEET ANKARA"};
-
 const Strings kSpringUnits{
     "AUSTRIA ARMY SERBIA",     "AUSTRIA ARMY TYROLIA",        "AUSTRIA FLEET TRIESTE",   "ENGLAND FLEET NORWEGIAN SEA",
     "ENGLAND ARMY YORKSHIRE",  "ENGLAND FLEET NORTH SEA",     "FRANCE FLEET MID-ATLANTIC OCEAN", "FRANCE ARMY SPAIN",
@@ -301,7 +293,7 @@ TEST_F(GameYearTest, FilesEverySeasonInOrderWithoutMessages)
 
 TEST_F(GameYearTest, UnitsOfEverySeason)
 {
-    EXPECT_EQ(importchecks::Units(doc, Season("S1900M")), kStartUnits);
+    EXPECT_EQ(importchecks::Units(doc, Season("S1900M")), importchecks::kStandardStartUnits);
     EXPECT_EQ(importchecks::Units(doc, Season("S1901M")), kSpringUnits);
     EXPECT_EQ(importchecks::Units(doc, Season("F1901M")), kFallUnits);
     EXPECT_EQ(importchecks::Units(doc, Season("F1901R")), kRetreatUnits);

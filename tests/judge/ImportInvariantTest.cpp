@@ -23,6 +23,8 @@
 
 namespace {
 
+using importchecks::Replaced;
+
 namespace fs = std::filesystem;
 using seasonsnapshot::Season;
 using Snapshot = std::vector<Season>;
@@ -42,15 +44,6 @@ const std::string& SampleText(int sample)
         return all;
     }();
     return texts[size_t(sample)];
-}
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to)
-{
-    const size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos)
-        text.replace(at, from.size(), to);
-    return text;
 }
 
 std::vector<std::string> Lines(const std::string& text)

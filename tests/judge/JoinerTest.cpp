@@ -3,6 +3,7 @@
 #include "support/ImmutableFile.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/StandardBoardGame.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,13 +14,7 @@
 
 namespace {
 
-class JoinerTest : public ::testing::Test {
-protected:
-    JoinerTest() { importboard::FillStandardBoard(doc); }
-
-    CRecordingServices services;
-    CKestraneDoc doc{services};
-};
+class JoinerTest : public ::testing::Test, protected CStandardBoardGame {};
 
 struct JoinCase {
     const char* name;

@@ -2,6 +2,7 @@
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/StandardBoardGame.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -43,22 +44,13 @@ struct SampleCase {
 
 void PrintTo(const SampleCase& c, std::ostream* os) { *os << c.name; }
 
-// The units the game-start mail lists, power by power, as it lists them.
-const Strings kStartingUnits{
-    "AUSTRIA ARMY VIENNA",        "AUSTRIA ARMY BUDAPEST",  "AUSTRIA FLEET TRIESTE", "ENGLAND FLEET LONDON",
-    "ENGLAND FLEET EDINBURGH",    "ENGLAND ARMY LIVERPOOL", "FRANCE ARMY PARIS",     "FRANCE ARMY MARSEILLES",
-    "FRANCE FLEET BREST",         "GERMANY ARMY BERLIN",    "GERMANY ARMY MUNICH",   "GERMANY FLEET KIEL",
-    "ITALY ARMY ROME",            "ITALY ARMY VENICE",      "ITALY FLEET NAPLES",    "RUSSIA ARMY MOSCOW",
-    "RUSSIA ARMY WARSAW",         "RUSSIA FLEET ST PETERSBURGSC", "RUSSIA FLEET SEVASTOPOL",
-    "TURKEY ARMY CONSTANTINOPLE", "TURKEY ARMY SMYRNA",     "TURKEY FLEET ANKARA"};
-
 // Every mail but the game start holds no results: it files nothing and says so once.
 const SampleCase kSampleCases[] = {
     {"RegistrationReply", "01-registration-reply-header-only.txt", {}, {kJudgeOnlyReply}, {}},
     {"GameCreated", "02-game-created-master-reply.txt", {}, {kSpringReply}, {}},
     {"SelectedToPlay", "03-signon-selected-to-play-a-power.txt", {}, {kSpringReply}, {}},
     {"NoticeWithoutHeader", "04-new-player-signon-notice-no-header.txt", {}, {kNoHeaderLine}, {}},
-    {"GameStart", "05-game-start-starting-position-france.txt", {"S1900M"}, {}, kStartingUnits, 22},
+    {"GameStart", "05-game-start-starting-position-france.txt", {"S1900M"}, {}, importchecks::kStandardStartUnits, 22},
     {"QuorumNotice", "06-game-start-quorum-notice-custodian.txt", {}, {kSpringReply}, {}},
     {"ObserverReply", "07-observer-broadcast-reply-time-to-deadline.txt", {}, {kSpringReply}, {}},
     {"OrdersStatus", "08-movement-orders-status-no-order-processed.txt", {}, {kSpringReply}, {}},
@@ -67,13 +59,9 @@ const SampleCase kSampleCases[] = {
     {"ListReply", "11-list-reply-no-game.txt", {}, {kJudgeOnlyReply}, {}},
 };
 
-class JudgeSamplesTest : public ::testing::TestWithParam<std::tuple<SampleCase, bool>> {
+class JudgeSamplesTest : public ::testing::TestWithParam<std::tuple<SampleCase, bool>>, protected CStandardBoardGame {
 protected:
-    JudgeSamplesTest() { importboard::FillStandardBoard(doc); }
-
     CTempDir dir;
-    CRecordingServices services;
-    CKestraneDoc doc{services};
 };
 
 TEST_P(JudgeSamplesTest, ImportsAsTheMailSays)

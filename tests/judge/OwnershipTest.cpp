@@ -1,8 +1,10 @@
+#include "SectionParserFixture.h"
 #include "judge/ReportFile.h"
 #include "model/KestraneDoc.h"
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/StandardBoardGame.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +12,7 @@ namespace {
 
 using Message = CRecordingServices::Message;
 using Strings = std::vector<std::string>;
-
-Message Unknown(const std::string& key)
-{
-    return {"Could not recognise province " + key + ",\nprovince data discarded.", MessageIcon::Information};
-}
+using parsertest::UnknownProvince;
 
 struct OwnershipCase {
     const char* name;
@@ -26,13 +24,7 @@ struct OwnershipCase {
 
 void PrintTo(const OwnershipCase& c, std::ostream* os) { *os << c.name; }
 
-class OwnershipTest : public ::testing::TestWithParam<OwnershipCase> {
-protected:
-    OwnershipTest() { importboard::FillStandardBoard(doc); }
-
-    CRecordingServices services;
-    CKestraneDoc doc{services};
-};
+class OwnershipTest : public ::testing::TestWithParam<OwnershipCase>, protected CStandardBoardGame {};
 
 TEST_P(OwnershipTest, ReadsCentreLists)
 {
@@ -58,17 +50,17 @@ const OwnershipCase kOwnershipCases[] = {
      {}, ""},
     {"CentreTwice", "Italy: Rome, Rome.\n", {"ITALY ROME", "ITALY ROME"}, {}, ""},
     {"LowerCaseLine", "austria: budapest.\n", {"AUSTRIA BUDAPEST"}, {}, ""},
-    {"AbbreviationKeepsFullStop", "Russia: St. Petersburg, Moscow.\n", {"RUSSIA MOSCOW"}, {Unknown("ST. PETERSBURG")},
+    {"AbbreviationKeepsFullStop", "Russia: St. Petersburg, Moscow.\n", {"RUSSIA MOSCOW"}, {UnknownProvince("ST. PETERSBURG")},
      ""},
     {"AbbreviationKnownToTable", "Russia: St. Petersburg, Moscow.\n", {"RUSSIA ST. PETERSBURG", "RUSSIA MOSCOW"}, {},
      "ST. PETERSBURG"},
     {"LastCentreLosesOnlyFinalFullStop", "Russia: Moscow, St. Petersburg.\n", {"RUSSIA MOSCOW", "RUSSIA ST. PETERSBURG"},
      {}, "ST. PETERSBURG"},
     {"EmptyItemsSkippedSilently", "Austria: Budapest,, Vienna,\n", {"AUSTRIA BUDAPEST", "AUSTRIA VIENNA"}, {}, ""},
-    {"BlankItemGivesEmptyKey", "Austria: Budapest, .\n", {"AUSTRIA BUDAPEST"}, {Unknown("")}, ""},
+    {"BlankItemGivesEmptyKey", "Austria: Budapest, .\n", {"AUSTRIA BUDAPEST"}, {UnknownProvince("")}, ""},
     {"UnknownCentreOthersKept", "Austria: Budapest, Atlantis, Vienna.\n", {"AUSTRIA BUDAPEST", "AUSTRIA VIENNA"},
-     {Unknown("ATLANTIS")}, ""},
-    {"ProvinceThatIsNoCentre", "Austria: Galicia, Vienna.\n", {"AUSTRIA VIENNA"}, {Unknown("GALICIA")}, ""},
+     {UnknownProvince("ATLANTIS")}, ""},
+    {"ProvinceThatIsNoCentre", "Austria: Galicia, Vienna.\n", {"AUSTRIA VIENNA"}, {UnknownProvince("GALICIA")}, ""},
     {"UnownedAndOtherLinesSkipped", "Unowned: Serbia, Tunis.\n\n  Austria: Vienna.\nAustria: Trieste.\n",
      {"AUSTRIA TRIESTE"}, {}, ""},
     {"EndsAtSupplyCenterLine",

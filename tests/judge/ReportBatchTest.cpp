@@ -16,6 +16,8 @@
 
 namespace {
 
+using importchecks::Replaced;
+
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
@@ -39,15 +41,6 @@ std::vector<CReportText> YearMails(const std::vector<size_t>& order)
     for (size_t i : order)
         mails.push_back(Mail(kSamples / kYearFiles[i]));
     return mails;
-}
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to)
-{
-    const size_t at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos)
-        text.replace(at, from.size(), to);
-    return text;
 }
 
 std::vector<ReportOutcome> Outcomes(const CBatchSummary& summary)

@@ -40,6 +40,12 @@ inline std::string Discarded(const std::string& prefix, const std::string& key)
     return prefix + key + ",\nprovince data discarded.";
 }
 
+/// The message of a key that names no province of the table.
+inline Message UnknownProvince(const std::string& key)
+{
+    return Info(Discarded("Could not recognise province ", key));
+}
+
 /// The report body as the parser receives it: the lines after the section title.
 inline CReportFile Report(const std::vector<std::string>& lines, const std::string& lineEnd = "\n")
 {

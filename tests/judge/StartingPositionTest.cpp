@@ -1,8 +1,10 @@
+#include "SectionParserFixture.h"
 #include "judge/ReportFile.h"
 #include "model/KestraneDoc.h"
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/StandardBoardGame.h"
 
 #include <gtest/gtest.h>
 
@@ -10,11 +12,7 @@ namespace {
 
 using Message = CRecordingServices::Message;
 using Strings = std::vector<std::string>;
-
-Message Unknown(const std::string& key)
-{
-    return {"Could not recognise province " + key + ",\nprovince data discarded.", MessageIcon::Information};
-}
+using parsertest::UnknownProvince;
 
 struct StartCase {
     const char* name;
@@ -26,13 +24,7 @@ struct StartCase {
 
 void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
 
-class StartingPositionTest : public ::testing::TestWithParam<StartCase> {
-protected:
-    StartingPositionTest() { importboard::FillStandardBoard(doc); }
-
-    CRecordingServices services;
-    CKestraneDoc doc{services};
-};
+class StartingPositionTest : public ::testing::TestWithParam<StartCase>, protected CStandardBoardGame {};
 
 TEST_P(StartingPositionTest, ReadsUnitLines)
 {
@@ -61,10 +53,10 @@ const StartCase kStartCases[] = {
      "\nThe following players are in this game:\n     Austria:   player3@localhost\nAustria: Army Vienna.\n",
      {"Austria: Army Vienna."}, {"AUSTRIA ARMY VIENNA"}, {}},
     {"TextAfterFullStop", "Austria: Army Vienna. extra\n", {"Austria: Army Vienna. extra"}, {},
-     {Unknown("VIENNA  EXTRA")}},
+     {UnknownProvince("VIENNA  EXTRA")}},
     {"UnknownProvinceKeepsOrder", "Austria: Army Atlantis.\nAustria: Army Vienna.\n",
-     {"Austria: Army Atlantis.", "Austria: Army Vienna."}, {"AUSTRIA ARMY VIENNA"}, {Unknown("ATLANTIS")}},
-    {"CountryWithoutUnit", "Austria:\n", {"Austria:"}, {}, {Unknown("")}},
+     {"Austria: Army Atlantis.", "Austria: Army Vienna."}, {"AUSTRIA ARMY VIENNA"}, {UnknownProvince("ATLANTIS")}},
+    {"CountryWithoutUnit", "Austria:\n", {"Austria:"}, {}, {UnknownProvince("")}},
     {"EndsAtDeadlineLine",
      "Austria: Army Vienna.\nThe deadline for the first orders is Tue Jan 06 2004.\nAustria: Army Budapest.\n",
      {"Austria: Army Vienna."}, {"AUSTRIA ARMY VIENNA"}, {}},
@@ -77,7 +69,7 @@ const StartCase kStartCases[] = {
      {"AUSTRIA ARMY VIENNA"}, {}},
     {"NoFullStop", "Austria: Army Vienna\n", {"Austria: Army Vienna"}, {"AUSTRIA ARMY VIENNA"}, {}},
     {"InnerFullStopStaysInKey", "Austria: Army St. Petersburg.\n", {"Austria: Army St. Petersburg."}, {},
-     {Unknown("ST. PETERSBURG")}},
+     {UnknownProvince("ST. PETERSBURG")}},
     {"HighByteKeptInOrderBlankInKey", "Austria: Army Vienna\xFF.\n", {"Austria: Army Vienna\xFF."},
      {"AUSTRIA ARMY VIENNA"}, {}},
     {"UnitsGoToTheirCountries",

@@ -1,6 +1,6 @@
 #include "model/CentreHistory.h"
 #include "model/KestraneDoc.h"
-#include "support/KestrelGame.h"
+#include "support/KestrelGameTest.h"
 #include "support/RecordingServices.h"
 #include "support/TempDir.h"
 
@@ -93,14 +93,10 @@ bool ListsOwnership(const std::filesystem::path& mail)
     return text.str().find("Ownership of supply centers:") != std::string::npos;
 }
 
-TEST(CentreHistoryRealGame, KestrelRowsAreTheJudgesOwnCounts)
+class CentreHistoryRealGame : public CKestrelGameTest {};
+
+TEST_F(CentreHistoryRealGame, KestrelRowsAreTheJudgesOwnCounts)
 {
-    if (!kestrel::Available())
-        GTEST_SKIP() << "no judge-games folder beside the repository";
-    kestrel::CImportedGame game;
-    ASSERT_TRUE(game.created);
-    ASSERT_TRUE(game.services.messages.empty()) << game.services.messages.front().text;
-    CKestraneDoc& doc = game.doc;
 
     // A row for every mail that lists the ownership, in the mails' order.
     std::vector<std::string> owning;

@@ -1,6 +1,6 @@
 #include "model/KestraneDoc.h"
 #include "model/SeasonIndex.h"
-#include "support/KestrelGame.h"
+#include "support/KestrelGameTest.h"
 #include "support/RecordingServices.h"
 #include "support/TempDir.h"
 
@@ -163,14 +163,10 @@ std::string HeaderDeadline(const std::filesystem::path& mail)
     return {};
 }
 
-TEST(SeasonIndexRealGame, KestrelInGameOrderInWords)
+class SeasonIndexRealGame : public CKestrelGameTest {};
+
+TEST_F(SeasonIndexRealGame, KestrelInGameOrderInWords)
 {
-    if (!kestrel::Available())
-        GTEST_SKIP() << "no judge-games folder beside the repository";
-    kestrel::CImportedGame game;
-    ASSERT_TRUE(game.created);
-    ASSERT_TRUE(game.services.messages.empty()) << game.services.messages.front().text;
-    CKestraneDoc& doc = game.doc;
 
     const std::vector<CSeasonIndexEntry> entries = SeasonIndex(doc);
     std::vector<std::string> words;

@@ -2,8 +2,7 @@
 #include "qtdraw/GameAnimation.h"
 #include "qtdraw/MapExport.h"
 #include "support/GifReading.h"
-#include "support/RealGames.h"
-#include "support/RecordingServices.h"
+#include "support/KestrelGameTest.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -18,22 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class AnimatedRealGame : public ::testing::Test {
+class AnimatedRealGame : public CKestrelGameTest {
 protected:
-    void SetUp() override
-    {
-        const auto folder = realgames::Folder("kestrel");
-        if (folder.empty())
-            GTEST_SKIP() << "no judge-games folder beside the source tree";
-        ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-        realgames::ImportAll(doc, folder, temp);
-        ASSERT_EQ(doc.m_seasons.size(), 15u);
-    }
-
     std::string Path(const std::string& name) const { return (temp.Path() / name).string(); }
 
-    CRecordingServices services{std::string(KESTRANE_SOURCE_DIR) + "/data"};
-    CKestraneDoc doc{services};
     CTempDir temp;
 };
 

@@ -1,7 +1,6 @@
 #include "model/KestraneDoc.h"
 #include "qtdraw/MapDrawing.h"
-#include "support/RealGames.h"
-#include "support/RecordingServices.h"
+#include "support/KestrelGameTest.h"
 #include "views/MapRenderer.h"
 #include "views/OrderOverlay.h"
 
@@ -18,18 +17,8 @@
 
 namespace {
 
-class DrawnRealGame : public ::testing::Test {
+class DrawnRealGame : public CKestrelGameTest {
 protected:
-    void SetUp() override
-    {
-        const auto folder = realgames::Folder("kestrel");
-        if (folder.empty())
-            GTEST_SKIP() << "no judge-games folder beside the source tree";
-        ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-        realgames::ImportAll(doc, folder, temp);
-        ASSERT_GE(doc.m_seasons.size(), 5u);
-    }
-
     void Show(const std::string& season)
     {
         for (auto it = doc.m_seasons.begin(); it != doc.m_seasons.end(); ++it)
@@ -59,10 +48,6 @@ protected:
         painter.end();
         return target;
     }
-
-    CRecordingServices services{std::string(KESTRANE_SOURCE_DIR) + "/data"};
-    CKestraneDoc doc{services};
-    CTempDir temp;
 };
 
 struct PictureRow {

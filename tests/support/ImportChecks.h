@@ -3,6 +3,8 @@
 #include "model/KestraneDoc.h"
 #include "support/RecordingServices.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <optional>
 #include <ostream>
@@ -25,6 +27,27 @@ inline std::string WithWindowsLineEnds(const std::string& text)
     }
     return crlf;
 }
+
+/// text with its first from replaced by to; a test fails when text has no
+/// from, so a changed sample cannot pass unchanged.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+/// The units of the standard board's starting position as Units lists them
+/// after the Judge's game-start mail, power by power in the mail's order.
+inline const std::vector<std::string> kStandardStartUnits{
+    "AUSTRIA ARMY VIENNA",        "AUSTRIA ARMY BUDAPEST", "AUSTRIA FLEET TRIESTE",  "ENGLAND FLEET LONDON",
+    "ENGLAND FLEET EDINBURGH",    "ENGLAND ARMY LIVERPOOL", "FRANCE ARMY PARIS",     "FRANCE ARMY MARSEILLES",
+    "FRANCE FLEET BREST",         "GERMANY ARMY BERLIN",   "GERMANY ARMY MUNICH",    "GERMANY FLEET KIEL",
+    "ITALY ARMY ROME",            "ITALY ARMY VENICE",     "ITALY FLEET NAPLES",     "RUSSIA ARMY MOSCOW",
+    "RUSSIA ARMY WARSAW",         "RUSSIA FLEET ST PETERSBURGSC", "RUSSIA FLEET SEVASTOPOL",
+    "TURKEY ARMY CONSTANTINOPLE", "TURKEY ARMY SMYRNA",    "TURKEY FLEET ANKARA"};
 
 /// The key of table whose position is pos, or "?" when none is.
 inline std::string KeyAt(const CPositionMap& table, MapPos pos)

@@ -1,5 +1,5 @@
 #include "model/KestraneDoc.h"
-#include "support/KestrelGame.h"
+#include "support/KestrelGameTest.h"
 #include "support/RecordingServices.h"
 #include "support/TempDir.h"
 #include "views/OrdersLayout.h"
@@ -85,14 +85,10 @@ INSTANTIATE_TEST_SUITE_P(Seasons, PhaseSummaryKinds,
                                          KindCase{"Damaged", "F19", false}),
                          [](const testing::TestParamInfo<KindCase>& info) { return std::string(info.param.name); });
 
-TEST(PhaseSummaryRealGame, KestrelAgreesWithTheJudgesTableAndRecord)
+class PhaseSummaryRealGame : public CKestrelGameTest {};
+
+TEST_F(PhaseSummaryRealGame, KestrelAgreesWithTheJudgesTableAndRecord)
 {
-    if (!kestrel::Available())
-        GTEST_SKIP() << "no judge-games folder beside the repository";
-    kestrel::CImportedGame game;
-    ASSERT_TRUE(game.created);
-    ASSERT_TRUE(game.services.messages.empty()) << game.services.messages.front().text;
-    CKestraneDoc& doc = game.doc;
 
     int tables = 0;
     for (const auto& mail : kestrel::Mails()) {

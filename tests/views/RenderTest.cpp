@@ -1,5 +1,6 @@
 #include "model/KestraneDoc.h"
 #include "support/BitmapBuilder.h"
+#include "support/PixelSet.h"
 #include "support/RecordingServices.h"
 #include "views/BitmapFont.h"
 #include "views/MapRenderer.h"
@@ -65,17 +66,6 @@ void AddArmy(CSeasonHdr& season, int country, int x, int y)
 void AddFleet(CSeasonHdr& season, int country, int x, int y)
 {
     season.m_units[size_t(country)].push_back(CSeasonData(CSeasonData::kFleet, {x, y}, "P"));
-}
-
-using Pixels = std::set<std::pair<int, int>>;
-
-Pixels Spans(std::initializer_list<std::tuple<int, int, int>> rows)
-{
-    Pixels pixels;
-    for (const auto& [y, from, to] : rows)
-        for (int x = from; x <= to; ++x)
-            pixels.insert({x, y});
-    return pixels;
 }
 
 const Pixels kArmyInside = Spans({{5, 9, 16}, {6, 9, 15}, {8, 5, 18}, {9, 5, 18}});

@@ -1,6 +1,5 @@
 #include "model/KestraneDoc.h"
-#include "support/RealGames.h"
-#include "support/RecordingServices.h"
+#include "support/KestrelGameTest.h"
 #include "views/BareBoard.h"
 #include "views/MapRenderer.h"
 #include "views/SmoothScale.h"
@@ -89,27 +88,13 @@ TEST(SmoothScale, EnlargingBlendsNeighboursAndShrinkingAverages)
             EXPECT_EQ(half.Pixel(x, y), 0x808080u) << x << "," << y;
 }
 
-class SmoothZoomOfRealGame : public ::testing::Test {
+class SmoothZoomOfRealGame : public CKestrelGameTest {
 protected:
-    void SetUp() override
-    {
-        const auto folder = realgames::Folder("kestrel");
-        if (folder.empty())
-            GTEST_SKIP() << "no judge-games folder beside the source tree";
-        ASSERT_TRUE(doc.OnNewDocument("Standard.map"));
-        realgames::ImportAll(doc, folder, temp);
-        ASSERT_GE(doc.m_seasons.size(), 5u);
-    }
-
     CRgbImage Season(size_t index, const CDisplaySettings& settings)
     {
         doc.m_posCurrent = std::next(doc.m_seasons.begin(), std::ptrdiff_t(index));
         return ComposeSeason(doc, settings, 96);
     }
-
-    CRecordingServices services{std::string(KESTRANE_SOURCE_DIR) + "/data"};
-    CKestraneDoc doc{services};
-    CTempDir temp;
 };
 
 TEST_F(SmoothZoomOfRealGame, TheCacheGivesTheWholeFilteredPictureSeasonAfterSeason)

@@ -1,3 +1,4 @@
+#include "support/PixelSet.h"
 #include "views/Raster.h"
 #include "views/UnitPictures.h"
 
@@ -40,8 +41,6 @@ std::vector<std::string> MaskRows(const CBitMask& mask)
     return rows;
 }
 
-using Pixels = std::set<std::pair<int, int>>;
-
 // The pixels a fill of the picture from its fill points changes.
 Pixels FilledPixels(const CUnitPicture& unit, uint32_t colour)
 {
@@ -54,15 +53,6 @@ Pixels FilledPixels(const CUnitPicture& unit, uint32_t colour)
             if (picture.Pixel(x, y) != unit.picture.Pixel(x, y))
                 changed.insert({x, y});
     return changed;
-}
-
-Pixels Spans(std::initializer_list<std::tuple<int, int, int>> rows)
-{
-    Pixels pixels;
-    for (const auto& [y, from, to] : rows)
-        for (int x = from; x <= to; ++x)
-            pixels.insert({x, y});
-    return pixels;
 }
 
 struct PictureCase {
