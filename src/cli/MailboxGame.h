@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/Commands.h"
-#include "cli/FetchCommand.h"
+#include "cli/MailboxOptions.h"
 #include "mailaccess/FetchMarks.h"
 #include "mailaccess/MailAccount.h"
 #include "mailaccess/MailboxFetch.h"
