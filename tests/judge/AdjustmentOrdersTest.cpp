@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 
 namespace {
 
@@ -21,37 +20,13 @@ UnitsByCountry With(UnitsByCountry units, int country, const UnitTexts& replaced
     return units;
 }
 
-struct AdjustmentCase {
-    const char* name;
-    std::vector<std::string> lines;
-    UnitsByCountry units;
-    std::vector<Message> messages;
-    std::optional<std::vector<std::string>> orders;
-};
-
-void PrintTo(const AdjustmentCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
+using AdjustmentCase = FollowingSectionCase;
 
 class AdjustmentLine : public ::testing::TestWithParam<AdjustmentCase> {};
 
 TEST_P(AdjustmentLine, BuildsAndRemovesFromTheBasePosition)
 {
-    const AdjustmentCase& c = GetParam();
-    CParserGame game;
-    game.AddSeason("F1901R", kBase);
-    CSeasonHdr& season = game.AddSeason("F1901B");
-    CReportFile file = Report(c.lines);
-
-    game.doc.ParseAdjustmentOrders(file, game.doc.Services());
-
-    game.ExpectUnits(season, c.units);
-    EXPECT_EQ(game.services.messages, c.messages);
-    EXPECT_EQ(season.m_orders, c.orders.value_or(c.lines));
-    EXPECT_TRUE(season.m_dislodged.empty());
-    EXPECT_EQ(game.services.closeRequests, 0);
+    ExpectFollowingSection(GetParam(), "F1901R", kBase, "F1901B", ReadAdjustments);
 }
 
 const AdjustmentCase kAdjustmentCases[] = {
@@ -131,17 +106,8 @@ TEST(AdjustmentOrders, MovementSeasonIsTheBaseWithoutRetreat)
 
 TEST(AdjustmentOrders, MissingBaseSeasonIsFatal)
 {
-    CParserGame game;
-    game.AddSeason("S1901M", {{Austria, {"A VIENNA"}}});
-    CSeasonHdr& season = game.AddSeason("F1901B");
-    CReportFile file = Report({"Austria: Builds an army in Budapest."});
-
-    game.doc.ParseAdjustmentOrders(file, game.doc.Services());
-
-    EXPECT_EQ(game.services.messages, (std::vector<Message>{Fatal("Fatal error, invalid database structure")}));
-    EXPECT_EQ(game.services.closeRequests, 1);
-    game.ExpectUnits(season, {});
-    EXPECT_TRUE(season.m_orders.empty());
+    ExpectFatalAfterWrongSeason("S1901M", {{Austria, {"A VIENNA"}}}, "F1901B", {"Austria: Builds an army in Budapest."},
+                                ReadAdjustments);
 }
 
 TEST(AdjustmentOrders, RemovingAUnitTheGameNeverHadIsFatal)

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 
 namespace {
 
@@ -14,37 +13,13 @@ const std::string kDestination = "Could not recognise destination province ";
 // What the movement phase left: Austria's army in Vienna was dislodged.
 const UnitsByCountry kAfterMovement = {{Austria, {"A BUDAPEST", "F TRIESTE"}}, {Germany, {"A MUNICH"}}};
 
-struct RetreatCase {
-    const char* name;
-    std::vector<std::string> lines;
-    UnitsByCountry units;
-    std::vector<Message> messages;
-    std::optional<std::vector<std::string>> orders;
-};
-
-void PrintTo(const RetreatCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
+using RetreatCase = FollowingSectionCase;
 
 class RetreatLine : public ::testing::TestWithParam<RetreatCase> {};
 
 TEST_P(RetreatLine, AddsRetreatsAfterTheMovementUnits)
 {
-    const RetreatCase& c = GetParam();
-    CParserGame game;
-    game.AddSeason("F1901M", kAfterMovement);
-    CSeasonHdr& season = game.AddSeason("F1901R");
-    CReportFile file = Report(c.lines);
-
-    game.doc.ParseRetreatOrders(file, game.doc.Services());
-
-    game.ExpectUnits(season, c.units);
-    EXPECT_EQ(game.services.messages, c.messages);
-    EXPECT_EQ(season.m_orders, c.orders.value_or(c.lines));
-    EXPECT_TRUE(season.m_dislodged.empty());
-    EXPECT_EQ(game.services.closeRequests, 0);
+    ExpectFollowingSection(GetParam(), "F1901M", kAfterMovement, "F1901R", ReadRetreats);
 }
 
 const RetreatCase kRetreatCases[] = {
@@ -115,17 +90,7 @@ TEST(RetreatOrders, ABaseThatIsTheSeasonItselfIsCopiedOnce)
 
 TEST(RetreatOrders, MissingMovementSeasonIsFatal)
 {
-    CParserGame game;
-    game.AddSeason("S1901M", kAfterMovement);
-    CSeasonHdr& season = game.AddSeason("F1901R");
-    CReportFile file = Report({"Austria: Army Vienna -> Bohemia."});
-
-    game.doc.ParseRetreatOrders(file, game.doc.Services());
-
-    EXPECT_EQ(game.services.messages, (std::vector<Message>{Fatal("Fatal error, invalid database structure")}));
-    EXPECT_EQ(game.services.closeRequests, 1);
-    game.ExpectUnits(season, {});
-    EXPECT_TRUE(season.m_orders.empty());
+    ExpectFatalAfterWrongSeason("S1901M", kAfterMovement, "F1901R", {"Austria: Army Vienna -> Bohemia."}, ReadRetreats);
 }
 
 TEST(RetreatOrders, DeadlineEndsTheSection)

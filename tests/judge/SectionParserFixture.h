@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -138,5 +140,74 @@ public:
     CRecordingServices services;
     CKestraneDoc doc{services};
 };
+
+/// The readers of the sections that follow an earlier season.
+using SectionReader = void (*)(CKestraneDoc&, CReportFile&);
+
+inline void ReadRetreats(CKestraneDoc& doc, CReportFile& file)
+{
+    doc.ParseRetreatOrders(file, doc.Services());
+}
+
+inline void ReadAdjustments(CKestraneDoc& doc, CReportFile& file)
+{
+    doc.ParseAdjustmentOrders(file, doc.Services());
+}
+
+/// The lines of a section that follows an earlier season (retreats after
+/// the movement, adjustments after the retreats) and what the parser must
+/// make of them.
+struct FollowingSectionCase {
+    const char* name;
+    std::vector<std::string> lines;
+    UnitsByCountry units;
+    std::vector<Message> messages;
+    /// The orders kept when they are not every line of the case.
+    std::optional<std::vector<std::string>> orders;
+};
+
+inline void PrintTo(const FollowingSectionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+/// Files the season before holding base and an empty season after it, lets
+/// parse read the case's lines into that one, and checks its units, the
+/// messages, the orders kept, that nothing is dislodged and that the import
+/// was not asked to stop.
+inline void ExpectFollowingSection(const FollowingSectionCase& c, const std::string& before, const UnitsByCountry& base,
+                                   const std::string& after, SectionReader parse)
+{
+    CParserGame game;
+    game.AddSeason(before, base);
+    CSeasonHdr& season = game.AddSeason(after);
+    CReportFile file = Report(c.lines);
+
+    parse(game.doc, file);
+
+    game.ExpectUnits(season, c.units);
+    EXPECT_EQ(game.services.messages, c.messages);
+    EXPECT_EQ(season.m_orders, c.orders.value_or(c.lines));
+    EXPECT_TRUE(season.m_dislodged.empty());
+    EXPECT_EQ(game.services.closeRequests, 0);
+}
+
+/// A section read after a season of another phase than the one it follows
+/// stops the import with the fatal message and files nothing.
+inline void ExpectFatalAfterWrongSeason(const std::string& wrong, const UnitsByCountry& base, const std::string& after,
+                                        const std::vector<std::string>& lines, SectionReader parse)
+{
+    CParserGame game;
+    game.AddSeason(wrong, base);
+    CSeasonHdr& season = game.AddSeason(after);
+    CReportFile file = Report(lines);
+
+    parse(game.doc, file);
+
+    EXPECT_EQ(game.services.messages, (std::vector<Message>{Fatal("Fatal error, invalid database structure")}));
+    EXPECT_EQ(game.services.closeRequests, 1);
+    game.ExpectUnits(season, {});
+    EXPECT_TRUE(season.m_orders.empty());
+}
 
 } // namespace parsertest
