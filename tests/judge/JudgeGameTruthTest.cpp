@@ -3,6 +3,7 @@
 #include "model/KestraneDoc.h"
 #include "support/ImportChecks.h"
 #include "support/JudgeGameFiles.h"
+#include "support/JudgeRecord.h"
 #include "support/RecordingServices.h"
 #include "support/TempDir.h"
 
@@ -22,6 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 using json = nlohmann::json;
+using judgerecord::FiledSeason;
+using judgerecord::UnitText;
+using judgerecord::Upper;
 
 const fs::path kDataDir = fs::path(KESTRANE_SOURCE_DIR) / "data";
 
@@ -39,36 +43,6 @@ std::string NameOf(const TruthCase& c)
 }
 
 void PrintTo(const TruthCase& c, std::ostream* os) { *os << NameOf(c); }
-
-std::string Upper(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    return text;
-}
-
-// A province key as the map names it: the name upper-cased with the coast
-// letters glued on (ST PETERSBURGNC).
-std::string Key(const json& unit)
-{
-    std::string key = Upper(unit.value("name", ""));
-    if (unit.contains("coast") && unit["coast"].is_string())
-        key += Upper(unit["coast"].get<std::string>());
-    return key;
-}
-
-std::string UnitText(const json& unit)
-{
-    return Upper(unit.value("power", "")) + " " + Upper(unit.value("type", "")) + " " + Key(unit);
-}
-
-// The season a mail is filed under: its phase, a year earlier for the game start.
-std::string FiledSeason(const std::string& file)
-{
-    std::string phase = file.substr(3, 6);
-    if (file.find("start") != std::string::npos)
-        phase = phase.substr(0, 1) + std::to_string(std::stoi(phase.substr(1, 4)) - 1) + phase.substr(5);
-    return phase;
-}
 
 // A centre by its marker on the board: the map may know one centre under
 // several names (TUNIS, TUNISIA).

@@ -15,22 +15,6 @@ namespace {
 
 using json = nlohmann::json;
 
-std::string Upper(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::toupper(c)); });
-    return text;
-}
-
-// A unit as importchecks::Units writes it: the province upper-cased with
-// the coast letters glued on (ST PETERSBURGNC).
-std::string UnitText(const json& unit)
-{
-    std::string province = Upper(unit.value("name", ""));
-    if (unit.contains("coast") && unit["coast"].is_string())
-        province += Upper(unit["coast"].get<std::string>());
-    return Upper(unit.value("power", "")) + " " + Upper(unit.value("type", "")) + " " + province;
-}
-
 std::string Joined(const std::vector<std::string>& lines)
 {
     std::string text;
@@ -39,7 +23,28 @@ std::string Joined(const std::vector<std::string>& lines)
     return text;
 }
 
+// A unit's province as the map keys it: the name upper-cased with the coast
+// letters glued on (ST PETERSBURGNC).
+std::string ProvinceKey(const json& unit)
+{
+    std::string key = Upper(unit.value("name", ""));
+    if (unit.contains("coast") && unit["coast"].is_string())
+        key += Upper(unit["coast"].get<std::string>());
+    return key;
+}
+
 } // namespace
+
+std::string Upper(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::toupper(c)); });
+    return text;
+}
+
+std::string UnitText(const json& unit)
+{
+    return Upper(unit.value("power", "")) + " " + Upper(unit.value("type", "")) + " " + ProvinceKey(unit);
+}
 
 std::string FiledSeason(const std::string& mailFile)
 {

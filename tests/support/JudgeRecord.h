@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
+
 #include <string>
 #include <vector>
 
@@ -9,6 +11,13 @@ class CKestraneDoc;
 /// (judge-games/<game>/truth), for tests that filed the game some other way
 /// than mail by mail.
 namespace judgerecord {
+
+/// text in upper case (ASCII letters only).
+std::string Upper(std::string text);
+
+/// A unit of the record as importchecks::Units writes it ("RUSSIA FLEET
+/// ST PETERSBURGNC").
+std::string UnitText(const nlohmann::json& unit);
 
 /// The season a result mail of the game is filed under: its phase, a year
 /// earlier for the game-start mail ("00-S1901M-start.txt" gives "S1900M").
