@@ -6,6 +6,7 @@
 
 #include "judge/ReportFile.h"
 #include "model/KestraneDoc.h"
+#include "support/ImportChecks.h"
 #include "support/RecordingServices.h"
 
 #include <gtest/gtest.h>
@@ -82,11 +83,7 @@ public:
     /// Files an empty season of the game's country count and returns it.
     CSeasonHdr& AddSeason(const std::string& name)
     {
-        auto season = std::make_unique<CSeasonHdr>(doc.m_nCountries);
-        season->m_strSeason = name;
-        CSeasonHdr& filed = *season;
-        doc.InsertSeason(std::move(season));
-        return filed;
+        return importchecks::AddSeason(doc, name);
     }
 
     /// Files a season holding units ("A KEY" or "F KEY", keys from the table).

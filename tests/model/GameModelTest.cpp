@@ -1,4 +1,5 @@
 #include "model/KestraneDoc.h"
+#include "support/ImportChecks.h"
 #include "support/RecordingServices.h"
 
 #include <gtest/gtest.h>
@@ -26,11 +27,7 @@ protected:
     }
     CSeasonHdr& File(const std::string& name)
     {
-        auto season = std::make_unique<CSeasonHdr>(doc.m_nCountries);
-        season->m_strSeason = name;
-        CSeasonHdr& ref = *season;
-        doc.InsertSeason(std::move(season));
-        return ref;
+        return importchecks::AddSeason(doc, name);
     }
 
     CRecordingServices services;

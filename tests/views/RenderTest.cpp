@@ -1,5 +1,6 @@
 #include "model/KestraneDoc.h"
 #include "support/BitmapBuilder.h"
+#include "support/ImportChecks.h"
 #include "support/PixelSet.h"
 #include "support/RecordingServices.h"
 #include "views/BitmapFont.h"
@@ -39,11 +40,7 @@ public:
 
     CSeasonHdr& AddSeason(const std::string& name)
     {
-        auto season = std::make_unique<CSeasonHdr>(2);
-        season->m_strSeason = name;
-        CSeasonHdr& added = *season;
-        doc.InsertSeason(std::move(season));
-        return added;
+        return importchecks::AddSeason(doc, name);
     }
 
     CRgbImage Compose(CDisplaySettings settings = {}, CRenderOptions options = {}) const
