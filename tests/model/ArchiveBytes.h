@@ -1,19 +1,14 @@
 #pragma once
 
+#include "support/ByteString.h"
+
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 
 /// Little-endian pieces for tests that spell out archive bytes by hand.
 namespace archivebytes {
 
-inline std::string Bytes(std::initializer_list<int> values)
-{
-    std::string out;
-    for (int v : values)
-        out.push_back(static_cast<char>(v));
-    return out;
-}
+using testbytes::Bytes;
 
 inline std::string Le16(unsigned v) { return Bytes({int(v & 0xFF), int((v >> 8) & 0xFF)}); }
 inline std::string Le32(uint32_t v) { return Le16(v & 0xFFFF) + Le16(v >> 16); }

@@ -1,4 +1,5 @@
 #include "support/BitmapBuilder.h"
+#include "support/ByteString.h"
 #include "support/RecordingServices.h"
 #include "picture/Dib.h"
 
@@ -12,6 +13,7 @@
 namespace {
 
 using bmp::BitmapSpec;
+using testbytes::Bytes;
 
 CDIB Loaded(const std::string& bytes)
 {
@@ -157,41 +159,33 @@ struct RunLengthCase {
     std::vector<std::string> expected;
 };
 
-std::string B(std::initializer_list<int> bytes)
-{
-    std::string s;
-    for (int b : bytes)
-        s += char(b);
-    return s;
-}
-
 TEST(DibDecode, RunLengthEscapesAndDamagedRuns)
 {
     const RunLengthCase cases[] = {
         {"rle8RunsAbsoluteAndDelta", 6, 3, bmp::kRle8,
-         B({3, 1, 0, 3, 2, 3, 4, 0, 0, 0,     // bottom: run of three 1, absolute 2 3 4 (padded)
+         Bytes({3, 1, 0, 3, 2, 3, 4, 0, 0, 0,     // bottom: run of three 1, absolute 2 3 4 (padded)
             2, 2, 0, 2, 1, 0, 1, 3, 0, 0,     // middle: run, delta right 1, one 3
             0, 2, 2, 0, 2, 4, 0, 1}),          // top: delta right 2, run of two 4, end
          {"111111 111111 DDDDDD DDDDDD 111111 111111", "00BB00 00BB00 111111 0000CC 111111 111111",
           "AA0000 AA0000 AA0000 00BB00 0000CC DDDDDD"}},
         {"rle8DeltaUpKeepsTheColumn", 4, 3, bmp::kRle8,
-         B({0, 2, 1, 1, 1, 2, 0, 2, 1, 1, 1, 3, 0, 1}),
+         Bytes({0, 2, 1, 1, 1, 2, 0, 2, 1, 1, 1, 3, 0, 1}),
          {"111111 111111 111111 0000CC", "111111 00BB00 111111 111111", "111111 111111 111111 111111"}},
-        {"rle8EndOfPictureStopsEarly", 3, 2, bmp::kRle8, B({3, 2, 0, 1, 3, 4, 0, 0}),
+        {"rle8EndOfPictureStopsEarly", 3, 2, bmp::kRle8, Bytes({3, 2, 0, 1, 3, 4, 0, 0}),
          {"111111 111111 111111", "00BB00 00BB00 00BB00"}},
-        {"rle8RunPastTheRowIsCut", 4, 2, bmp::kRle8, B({255, 1, 0, 0, 1, 3, 0, 1}),
+        {"rle8RunPastTheRowIsCut", 4, 2, bmp::kRle8, Bytes({255, 1, 0, 0, 1, 3, 0, 1}),
          {"0000CC 111111 111111 111111", "AA0000 AA0000 AA0000 AA0000"}},
-        {"rle8DeltaOutsideThePicture", 3, 2, bmp::kRle8, B({0, 2, 200, 200, 1, 4, 0, 1}),
+        {"rle8DeltaOutsideThePicture", 3, 2, bmp::kRle8, Bytes({0, 2, 200, 200, 1, 4, 0, 1}),
          {"111111 111111 111111", "111111 111111 111111"}},
-        {"rle8AbsoluteRunPastTheBlock", 4, 1, bmp::kRle8, B({0, 250, 1, 2}),
+        {"rle8AbsoluteRunPastTheBlock", 4, 1, bmp::kRle8, Bytes({0, 250, 1, 2}),
          {"AA0000 00BB00 111111 111111"}},
-        {"rle8OddTrailingByte", 2, 1, bmp::kRle8, B({1, 3, 2}), {"0000CC 111111"}},
-        {"rle8NoEndMark", 2, 2, bmp::kRle8, B({2, 1}), {"111111 111111", "AA0000 AA0000"}},
-        {"rle4RunsAlternateNibbles", 5, 2, bmp::kRle4, B({5, 0x12, 0, 0, 0, 3, 0x34, 0x60, 2, 0x66, 0, 1}),
+        {"rle8OddTrailingByte", 2, 1, bmp::kRle8, Bytes({1, 3, 2}), {"0000CC 111111"}},
+        {"rle8NoEndMark", 2, 2, bmp::kRle8, Bytes({2, 1}), {"111111 111111", "AA0000 AA0000"}},
+        {"rle4RunsAlternateNibbles", 5, 2, bmp::kRle4, Bytes({5, 0x12, 0, 0, 0, 3, 0x34, 0x60, 2, 0x66, 0, 1}),
          {"0000CC DDDDDD 666666 666666 666666", "AA0000 00BB00 AA0000 00BB00 AA0000"}},
-        {"rle4OddAbsoluteRunIsPadded", 5, 1, bmp::kRle4, B({0, 5, 0x12, 0x34, 0x40, 0, 0, 1}),
+        {"rle4OddAbsoluteRunIsPadded", 5, 1, bmp::kRle4, Bytes({0, 5, 0x12, 0x34, 0x40, 0, 0, 1}),
          {"AA0000 00BB00 0000CC DDDDDD DDDDDD"}},
-        {"rle4IndexBeyondTheTableIsBlack", 2, 1, bmp::kRle4, B({2, 0xF1, 0, 1}), {"000000 AA0000"}},
+        {"rle4IndexBeyondTheTableIsBlack", 2, 1, bmp::kRle4, Bytes({2, 0xF1, 0, 1}), {"000000 AA0000"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
