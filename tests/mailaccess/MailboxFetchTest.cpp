@@ -233,8 +233,18 @@ TEST_F(TlsMailboxFetchTest, ImplicitTlsAndStartTlsWithTheServersCertificate)
     EXPECT_EQ(WithoutStatusReplies(Bytes(fetch)), delivered);
 }
 
-} // namespace
+// The player's account on a server that takes the connection and never answers.
+CMailAccount SilentAccount(const CSilentListener& listener, MailSecurity security)
+{
+    CMailAccount account;
+    account.m_strServer = "127.0.0.1";
+    account.m_nPort = listener.Port();
+    account.m_security = security;
+    account.m_strUser = "player";
+    return account;
+}
 
+} // namespace
 
 // A server that takes the connection and never answers ends the fetch after
 // the timeout with one message, for every security mode.
@@ -244,11 +254,7 @@ TEST(SilentServerFetch, TimesOutWithOneMessage)
     ASSERT_NE(listener.Port(), 0);
     for (const MailSecurity security : {MailSecurity::Plain, MailSecurity::StartTls, MailSecurity::ImplicitTls}) {
         SCOPED_TRACE(SecurityName(security));
-        CMailAccount account;
-        account.m_strServer = "127.0.0.1";
-        account.m_nPort = listener.Port();
-        account.m_security = security;
-        account.m_strUser = "player";
+        const CMailAccount account = SilentAccount(listener, security);
         CImapOptions options;
         options.timeoutSeconds = 1;
         const auto started = std::chrono::steady_clock::now();
@@ -267,11 +273,7 @@ TEST(SilentServerFetch, CancelEndsTheWaitForTheLogin)
     ASSERT_NE(listener.Port(), 0);
     for (const MailSecurity security : {MailSecurity::Plain, MailSecurity::ImplicitTls}) {
         SCOPED_TRACE(SecurityName(security));
-        CMailAccount account;
-        account.m_strServer = "127.0.0.1";
-        account.m_nPort = listener.Port();
-        account.m_security = security;
-        account.m_strUser = "player";
+        const CMailAccount account = SilentAccount(listener, security);
         const auto started = std::chrono::steady_clock::now();
         CImapOptions options;
         options.timeoutSeconds = 30;

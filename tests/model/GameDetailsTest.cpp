@@ -66,10 +66,15 @@ INSTANTIATE_TEST_SUITE_P(
                     PrefixCase{"SingleEntry", {"ITALY"}, "it", 0}),
     [](const testing::TestParamInfo<PrefixCase>& info) { return info.param.name; });
 
-TEST(GameDetailsOpen, NewGameSelectsNothingSilently)
-{
+// A game of two countries, listed in the map's order.
+class GameDetailsOpen : public testing::Test {
+protected:
     CRecordingServices services;
-    auto doc = MakeDoc(services, {"FRANCE", "ENGLAND"});
+    std::unique_ptr<CKestraneDoc> doc = MakeDoc(services, {"FRANCE", "ENGLAND"});
+};
+
+TEST_F(GameDetailsOpen, NewGameSelectsNothingSilently)
+{
     const auto state = CGameDetails::Open(*doc);
     EXPECT_EQ(state.countries, (std::vector<std::string>{"ENGLAND", "FRANCE"}));
     EXPECT_FALSE(state.selected.has_value());
@@ -77,10 +82,8 @@ TEST(GameDetailsOpen, NewGameSelectsNothingSilently)
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST(GameDetailsOpen, SelectsStoredCountryAndPassword)
+TEST_F(GameDetailsOpen, SelectsStoredCountryAndPassword)
 {
-    CRecordingServices services;
-    auto doc = MakeDoc(services, {"FRANCE", "ENGLAND"});
     doc->m_strMyCountry = "france";
     doc->m_strPassword = "pw";
     const auto state = CGameDetails::Open(*doc);
@@ -90,10 +93,8 @@ TEST(GameDetailsOpen, SelectsStoredCountryAndPassword)
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST(GameDetailsOpen, InvalidCountryWarnsAndSelectsNothing)
+TEST_F(GameDetailsOpen, InvalidCountryWarnsAndSelectsNothing)
 {
-    CRecordingServices services;
-    auto doc = MakeDoc(services, {"FRANCE", "ENGLAND"});
     doc->m_strMyCountry = "ITALY";
     const auto state = CGameDetails::Open(*doc);
     EXPECT_FALSE(state.selected.has_value());

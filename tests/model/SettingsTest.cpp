@@ -5,19 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
+
+/// The six display settings in the order they are declared: zoom to fit,
+/// initials, supply centres, seasons panel, orders on the map, smooth zoom.
+using DisplayValues = std::array<int, 6>;
+
+DisplayValues Display(const CAppSettings& s)
+{
+    return {s.m_bZoomToFit, s.m_bInitials, s.m_bSCDisplay, s.m_bSeasonsPanel, s.m_bOrdersOnMap, s.m_bSmoothZoom};
+}
 
 TEST(Settings, FirstStartGivesTheDefaults)
 {
     CMemorySettingsStore store;
     CAppSettings settings;
     settings.Load(store, "/home/player");
-    EXPECT_EQ(settings.m_bZoomToFit, 0);
-    EXPECT_EQ(settings.m_bInitials, 0);
-    EXPECT_EQ(settings.m_bSCDisplay, 0);
-    EXPECT_EQ(settings.m_bSeasonsPanel, 0);
-    EXPECT_EQ(settings.m_bOrdersOnMap, 0);
-    EXPECT_EQ(settings.m_bSmoothZoom, 0);
+    EXPECT_EQ(Display(settings), (DisplayValues{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(settings.m_rectStored, (CWindowRect{100, 100, 400, 400}));
     EXPECT_EQ(settings.m_strInstallDir, "/home/player");
 }
@@ -38,11 +44,7 @@ TEST(Settings, SaveWritesTenValuesAndNeverTheInstallDir)
 
     CAppSettings again;
     again.Load(store, "/y");
-    EXPECT_EQ(again.m_bInitials, 2);
-    EXPECT_EQ(again.m_bZoomToFit, 0);
-    EXPECT_EQ(again.m_bSeasonsPanel, 1);
-    EXPECT_EQ(again.m_bSmoothZoom, 1);
-    EXPECT_EQ(again.m_bOrdersOnMap, 0);
+    EXPECT_EQ(Display(again), (DisplayValues{0, 2, 0, 1, 0, 1}));
     EXPECT_EQ(again.m_rectStored, (CWindowRect{10, 20, 300, 400}));
     EXPECT_EQ(again.m_strInstallDir, "/y");
 }
