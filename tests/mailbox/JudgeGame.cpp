@@ -3,6 +3,7 @@
 #include "model/KestraneDoc.h"
 #include "support/RecordingServices.h"
 #include "support/TempDir.h"
+#include "support/TextsOf.h"
 
 #include <nlohmann/json.hpp>
 
@@ -54,18 +55,12 @@ std::string SavedGame(const std::vector<std::string>& texts, std::vector<std::st
 
 std::vector<std::string> TextsOf(const std::vector<CReportText>& reports)
 {
-    std::vector<std::string> texts;
-    for (const CReportText& report : reports)
-        texts.push_back(report.text);
-    return texts;
+    return ::TextsOf(reports, &CReportText::text);
 }
 
 std::vector<std::string> TextsOf(const std::vector<Mail>& mails)
 {
-    std::vector<std::string> texts;
-    for (const Mail& mail : mails)
-        texts.push_back(mail.body);
-    return texts;
+    return ::TextsOf(mails, &Mail::body);
 }
 
 std::string DateOf(size_t i)

@@ -1,4 +1,5 @@
 #include "model/SeasonHdr.h"
+#include "support/TextsOf.h"
 #include "views/OrdersLayout.h"
 
 #include <gtest/gtest.h>
@@ -27,10 +28,7 @@ CSeasonHdr Season(int orders, int dislodged)
 
 std::vector<std::string> Texts(const std::vector<COrdersLine>& lines)
 {
-    std::vector<std::string> texts;
-    for (const COrdersLine& line : lines)
-        texts.push_back(line.text);
-    return texts;
+    return TextsOf(lines, &COrdersLine::text);
 }
 
 std::vector<std::string> Concat(std::initializer_list<std::vector<std::string>> parts)
