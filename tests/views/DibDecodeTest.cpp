@@ -1,5 +1,6 @@
 #include "support/BitmapBuilder.h"
 #include "support/ByteString.h"
+#include "support/ImageRows.h"
 #include "support/RecordingServices.h"
 #include "picture/Dib.h"
 
@@ -28,17 +29,12 @@ CDIB Loaded(const std::string& bytes)
 // Rows of the image written as text, top row first, one hex colour per pixel.
 std::vector<std::string> Rows(const CRgbImage& image)
 {
-    std::vector<std::string> rows;
-    for (int y = 0; y < image.Height(); ++y) {
-        std::string row;
-        for (int x = 0; x < image.Width(); ++x) {
-            char cell[8];
-            std::snprintf(cell, sizeof cell, "%06X", image.Pixel(x, y));
-            row += (x ? " " : "") + std::string(cell);
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    const auto hex = [](uint32_t pixel) {
+        char cell[8];
+        std::snprintf(cell, sizeof cell, "%06X", pixel);
+        return std::string(cell);
+    };
+    return ImageRows(image, hex, " ");
 }
 
 // Distinct colours by index: the red byte is the index.

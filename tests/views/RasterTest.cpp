@@ -1,3 +1,4 @@
+#include "support/ImageRows.h"
 #include "views/Raster.h"
 
 #include <gtest/gtest.h>
@@ -26,17 +27,10 @@ CRgbImage FromRows(const std::vector<std::string>& rows)
 
 std::vector<std::string> ToRows(const CRgbImage& image)
 {
-    std::vector<std::string> rows;
-    for (int y = 0; y < image.Height(); ++y) {
-        std::string row;
-        for (int x = 0; x < image.Width(); ++x) {
-            const uint32_t p = image.Pixel(x, y);
-            row += p == raster::kBlack ? '#' : p == kRed ? 'r' : p == kGrey ? 'g' : p == kBlue ? 'b'
-                                                         : p == raster::kWhite ? '.' : '?';
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return ImageRows(image, [](uint32_t p) {
+        return p == raster::kBlack ? '#' : p == kRed ? 'r' : p == kGrey ? 'g' : p == kBlue ? 'b'
+                                     : p == raster::kWhite ? '.' : '?';
+    });
 }
 
 struct FloodCase {
