@@ -1,5 +1,7 @@
 #include "YearReports.h"
 
+#include "support/StandardGameStart.h"
+
 #include <cstdio>
 #include <string_view>
 
@@ -9,44 +11,6 @@ namespace {
 // calendar year of the deadlines (a game year a real year, from 2004), {mail}
 // the Judge's three-digit mail number.
 constexpr std::string_view kHeader = ":: Judge: USEF  Game: kestrel  Variant: Standard\n";
-
-constexpr std::string_view kGameStart = ":: Deadline: S1901M Mon Jan 05 2004 23:30:00 -0500\n"
-                                        "\n"
-                                        "You have been selected as England in game 'kestrel' of Diplomacy.\n"
-                                        "\n"
-                                        "Starting position for Spring of 1901.\n"
-                                        "\n"
-                                        "Austria: Army  Vienna.\n"
-                                        "Austria: Army  Budapest.\n"
-                                        "Austria: Fleet Trieste.\n"
-                                        "\n"
-                                        "England: Fleet London.\n"
-                                        "England: Fleet Edinburgh.\n"
-                                        "England: Army  Liverpool.\n"
-                                        "\n"
-                                        "France:  Army  Paris.\n"
-                                        "France:  Army  Marseilles.\n"
-                                        "France:  Fleet Brest.\n"
-                                        "\n"
-                                        "Germany: Army  Berlin.\n"
-                                        "Germany: Army  Munich.\n"
-                                        "Germany: Fleet Kiel.\n"
-                                        "\n"
-                                        "Italy:   Army  Rome.\n"
-                                        "Italy:   Army  Venice.\n"
-                                        "Italy:   Fleet Naples.\n"
-                                        "\n"
-                                        "Russia:  Army  Moscow.\n"
-                                        "Russia:  Army  Warsaw.\n"
-                                        "Russia:  Fleet St Petersburg (south coast).\n"
-                                        "Russia:  Fleet Sevastopol.\n"
-                                        "\n"
-                                        "Turkey:  Army  Constantinople.\n"
-                                        "Turkey:  Army  Smyrna.\n"
-                                        "Turkey:  Fleet Ankara.\n"
-                                        "\n"
-                                        "\n"
-                                        "The deadline for the first orders is Mon Jan 05 2004 23:30:00 -0500.\n";
 
 constexpr std::string_view kSpringMovement =
     ":: Deadline: S{year}M Mon Jan 05 {date} 23:30:00 -0500\n"
@@ -232,7 +196,7 @@ namespace yearreports {
 
 std::string GameStart()
 {
-    return std::string(kHeader) + std::string(kGameStart);
+    return std::string(kHeader) + StandardGameStart("England");
 }
 
 std::array<std::string, kMailsPerYear> Year(int year)

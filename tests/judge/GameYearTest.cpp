@@ -2,6 +2,7 @@
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/StandardGameStart.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -16,42 +17,7 @@ using Strings = std::vector<std::string>;
 
 const std::string kHeader = ":: Judge: USEF  Game: kestrel  Variant: Standard\n";
 
-const std::string kGameStart = kHeader + ":: Deadline: S1901M Mon Jan 05 2004 23:30:00 -0500\n"
-                                         "\n"
-                                         "You have been selected as Austria in game 'kestrel' of Diplomacy.\n"
-                                         "\n"
-                                         "Starting position for Spring of 1901.\n"
-                                         "\n"
-                                         "Austria: Army  Vienna.\n"
-                                         "Austria: Army  Budapest.\n"
-                                         "Austria: Fleet Trieste.\n"
-                                         "\n"
-                                         "England: Fleet London.\n"
-                                         "England: Fleet Edinburgh.\n"
-                                         "England: Army  Liverpool.\n"
-                                         "\n"
-                                         "France:  Army  Paris.\n"
-                                         "France:  Army  Marseilles.\n"
-                                         "France:  Fleet Brest.\n"
-                                         "\n"
-                                         "Germany: Army  Berlin.\n"
-                                         "Germany: Army  Munich.\n"
-                                         "Germany: Fleet Kiel.\n"
-                                         "\n"
-                                         "Italy:   Army  Rome.\n"
-                                         "Italy:   Army  Venice.\n"
-                                         "Italy:   Fleet Naples.\n"
-                                         "\n"
-                                         "Russia:  Army  Moscow.\n"
-                                         "Russia:  Army  Warsaw.\n"
-                                         "Russia:  Fleet St Petersburg (south coast).\n"
-                                         "Russia:  Fleet Sevastopol.\n"
-                                         "\n"
-                                         "Turkey:  Army  Constantinople.\n"
-                                         "Turkey:  Army  Smyrna.\n"
-                                         "Turkey:  Fleet Ankara.\n"
-                                         "\n"
-                                         "The deadline for the first orders is Mon Jan 05 2004 23:30:00 -0500.\n";
+const std::string kGameStart = kHeader + StandardGameStart("Austria");
 
 const std::string kSpring = kHeader + ":: Deadline: S1901M Mon Jan 05 2004 23:30:00 -0500\n"
                                       "\n"
