@@ -90,6 +90,17 @@ struct BenchGame {
         doc.InsertSeason(std::move(season));
     }
 
+    /// The season on show composed on the board, as a repaint does it.
+    CRgbImage Compose() const { return ComposeSeason(doc, CDisplaySettings{0, 1, 1}, 96); }
+
+    /// A board copied alone into a picture of its size.
+    static CRgbImage CopyBare(const CDIB& board)
+    {
+        CRgbImage picture(kBoardWidth, kBoardHeight, 0xFFFFFF);
+        board.Draw(picture, 0, 0, kBoardWidth, kBoardHeight);
+        return picture;
+    }
+
     CRecordingServices services;
     CKestraneDoc doc{services};
     CDIB pristine; // never drawn, so copies of it decode again
@@ -107,11 +118,8 @@ BenchGame& Game()
 static void BM_ComposeSeason(benchmark::State& state)
 {
     BenchGame& game = Game();
-    const CDisplaySettings settings{0, 1, 1};
-    for (auto _ : state) {
-        CRgbImage picture = ComposeSeason(game.doc, settings, 96);
-        benchmark::DoNotOptimize(picture.Pixels().data());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(game.Compose().Pixels().data());
 }
 BENCHMARK(BM_ComposeSeason)->Unit(benchmark::kMillisecond);
 
@@ -119,11 +127,8 @@ BENCHMARK(BM_ComposeSeason)->Unit(benchmark::kMillisecond);
 static void BM_CopyBareBoard(benchmark::State& state)
 {
     BenchGame& game = Game();
-    for (auto _ : state) {
-        CRgbImage picture(kBoardWidth, kBoardHeight, 0xFFFFFF);
-        game.doc.m_dib.Draw(picture, 0, 0, kBoardWidth, kBoardHeight);
-        benchmark::DoNotOptimize(picture.Pixels().data());
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BenchGame::CopyBare(game.doc.m_dib).Pixels().data());
 }
 BENCHMARK(BM_CopyBareBoard)->Unit(benchmark::kMillisecond);
 
@@ -131,11 +136,9 @@ BENCHMARK(BM_CopyBareBoard)->Unit(benchmark::kMillisecond);
 static void BM_ComposeSeasonFreshDecode(benchmark::State& state)
 {
     BenchGame& game = Game();
-    const CDisplaySettings settings{0, 1, 1};
     for (auto _ : state) {
         game.doc.m_dib = game.pristine;
-        CRgbImage picture = ComposeSeason(game.doc, settings, 96);
-        benchmark::DoNotOptimize(picture.Pixels().data());
+        benchmark::DoNotOptimize(game.Compose().Pixels().data());
     }
 }
 BENCHMARK(BM_ComposeSeasonFreshDecode)->Unit(benchmark::kMillisecond);
@@ -144,10 +147,8 @@ static void BM_CopyBareBoardFreshDecode(benchmark::State& state)
 {
     BenchGame& game = Game();
     for (auto _ : state) {
-        CDIB dib = game.pristine;
-        CRgbImage picture(kBoardWidth, kBoardHeight, 0xFFFFFF);
-        dib.Draw(picture, 0, 0, kBoardWidth, kBoardHeight);
-        benchmark::DoNotOptimize(picture.Pixels().data());
+        const CDIB dib = game.pristine;
+        benchmark::DoNotOptimize(BenchGame::CopyBare(dib).Pixels().data());
     }
 }
 BENCHMARK(BM_CopyBareBoardFreshDecode)->Unit(benchmark::kMillisecond);
