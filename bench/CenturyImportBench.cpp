@@ -4,6 +4,7 @@
 #include "judge/ReportJoiner.h"
 #include "model/KestraneDoc.h"
 #include "support/ImportTestBoard.h"
+#include "support/NonCopyable.h"
 #include "support/RecordingServices.h"
 
 #include <benchmark/benchmark.h>
@@ -68,7 +69,7 @@ struct CLongGame {
 
 // The report files of one year, written afresh before every round because
 // the import rewrites them; the folder goes at the end.
-class CYearFiles {
+class CYearFiles : private CNonCopyable {
 public:
     explicit CYearFiles(int year) : m_mails(yearreports::Year(year))
     {
@@ -82,8 +83,6 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(m_folder, ec);
     }
-    CYearFiles(const CYearFiles&) = delete;
-    CYearFiles& operator=(const CYearFiles&) = delete;
 
     void Write() const
     {

@@ -5,6 +5,7 @@
 #include "mailbox/MailboxImport.h"
 #include "model/KestraneDoc.h"
 #include "support/ImportTestBoard.h"
+#include "support/NonCopyable.h"
 #include "support/RecordingServices.h"
 
 #include <benchmark/benchmark.h>
@@ -26,7 +27,7 @@ namespace {
 constexpr int kYears = 100;
 
 // The mbox file, written once below the temporary folder and removed at exit.
-class CCenturyMbox {
+class CCenturyMbox : private CNonCopyable {
 public:
     CCenturyMbox()
     {
@@ -51,8 +52,6 @@ public:
         std::error_code ec;
         std::filesystem::remove(m_path, ec);
     }
-    CCenturyMbox(const CCenturyMbox&) = delete;
-    CCenturyMbox& operator=(const CCenturyMbox&) = delete;
 
     const std::string& Path() const { return m_path; }
     size_t Mails() const { return m_mails; }

@@ -1,5 +1,6 @@
 #include "judge/ReportJoiner.h"
 #include "model/KestraneDoc.h"
+#include "support/FileSizeLimit.h"
 #include "support/ImmutableFile.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
@@ -8,9 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sstream>
-#include <sys/resource.h>
 
 namespace {
 
@@ -282,30 +281,6 @@ TEST_F(JoinerTest, FolderThatTakesNoNewFileLeavesReportUnchanged)
     EXPECT_EQ(CTempDir::Read(path), kWrapped);
     EXPECT_EQ(FileNames(path.parent_path()), std::vector<std::string>{"report.txt"});
 }
-
-// Lowers the largest file this process may write, so a write fails midway.
-class CFileSizeLimit {
-public:
-    explicit CFileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lowered = m_old;
-        lowered.rlim_cur = bytes;
-        m_bApplied = ::setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~CFileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    bool Applied() const { return m_bApplied; }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-    bool m_bApplied = false;
-};
 
 TEST_F(JoinerTest, WriteFailingMidwayLeavesReportUnchanged)
 {

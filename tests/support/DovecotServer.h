@@ -1,6 +1,7 @@
 #pragma once
 
 #include "support/ServerProcess.h"
+#include "support/NonCopyable.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -14,7 +15,7 @@
 /// to a file. It runs as the current user; under root the mail processes
 /// take the package's own "dovecot" and "dovenull" users, as Dovecot will not
 /// read mail as root. Stopped with the object, also when a test fails.
-class CDovecotServer {
+class CDovecotServer : private CNonCopyable {
 public:
     enum class Security { Plain, Tls };
 
@@ -26,8 +27,6 @@ public:
     /// server's capabilities leave out IDLE, as some providers' do.
     CDovecotServer(std::filesystem::path folder, Security security, bool offerIdle = true);
     ~CDovecotServer();
-    CDovecotServer(const CDovecotServer&) = delete;
-    CDovecotServer& operator=(const CDovecotServer&) = delete;
 
     /// Why the server cannot run here (no dovecot or openssl); empty when it can.
     static std::string Unavailable();

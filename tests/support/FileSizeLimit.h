@@ -1,12 +1,14 @@
 #pragma once
 
+#include "support/NonCopyable.h"
+
 #include <csignal>
 #include <sys/resource.h>
 
 /// Limits the size of any file this process writes for the life of the
 /// object, with SIGXFSZ ignored, so a write past the limit fails with EFBIG
 /// as on a full disk; works for the superuser too. Both are restored after.
-class CFileSizeLimit {
+class CFileSizeLimit : private CNonCopyable {
 public:
     explicit CFileSizeLimit(rlim_t bytes)
     {
@@ -22,8 +24,6 @@ public:
             ::setrlimit(RLIMIT_FSIZE, &m_old);
         std::signal(SIGXFSZ, m_oldHandler);
     }
-    CFileSizeLimit(const CFileSizeLimit&) = delete;
-    CFileSizeLimit& operator=(const CFileSizeLimit&) = delete;
 
     bool Applied() const { return m_bApplied; }
 

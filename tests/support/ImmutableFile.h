@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/NonCopyable.h"
+
 #include <filesystem>
 
 #include <fcntl.h>
@@ -11,7 +13,7 @@
 /// system's immutable attribute), so that even the superuser cannot write it,
 /// rename over it or create files in it. Applied() is false where the file
 /// system or the rights do not allow it.
-class CImmutable {
+class CImmutable : private CNonCopyable {
 public:
     explicit CImmutable(const std::filesystem::path& path) : m_path(path) { m_bApplied = Change(true); }
     ~CImmutable()
@@ -19,8 +21,6 @@ public:
         if (m_bApplied)
             Change(false);
     }
-    CImmutable(const CImmutable&) = delete;
-    CImmutable& operator=(const CImmutable&) = delete;
 
     bool Applied() const { return m_bApplied; }
 

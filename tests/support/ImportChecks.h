@@ -2,6 +2,7 @@
 
 #include "model/KestraneDoc.h"
 #include "support/RecordingServices.h"
+#include "support/NonCopyable.h"
 
 #include <gtest/gtest.h>
 
@@ -110,7 +111,7 @@ inline CSeasonHdr& AddSeason(CKestraneDoc& doc, const std::string& name)
 }
 
 /// Sets an environment variable for the life of the object, then restores it.
-class CScopedEnv {
+class CScopedEnv : private CNonCopyable {
 public:
     CScopedEnv(const char* name, const std::optional<std::string>& value) : m_name(name)
     {
@@ -119,8 +120,6 @@ public:
         Set(value);
     }
     ~CScopedEnv() { Set(m_old); }
-    CScopedEnv(const CScopedEnv&) = delete;
-    CScopedEnv& operator=(const CScopedEnv&) = delete;
 
 private:
     void Set(const std::optional<std::string>& value)

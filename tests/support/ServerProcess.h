@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/NonCopyable.h"
+
 #include <filesystem>
 #include <string>
 #include <sys/types.h>
@@ -28,12 +30,10 @@ std::string Tail(const std::filesystem::path& path, size_t bytes = 600);
 /// A server program run in the foreground as a child of the test, in a
 /// process group of its own, so the test owns it and ends it with all it
 /// started, also when the test fails.
-class CServerProcess {
+class CServerProcess : private CNonCopyable {
 public:
     CServerProcess() = default;
     ~CServerProcess() { Stop(); }
-    CServerProcess(const CServerProcess&) = delete;
-    CServerProcess& operator=(const CServerProcess&) = delete;
 
     /// Starts argv (argv[0] a full path), its output going to the file
     /// output (never the test's own), and waits up to 30 s until every port
@@ -53,12 +53,10 @@ private:
 
 /// A port on loopback that takes connections (the kernel completes them from
 /// the backlog) and never says a word: a server that hangs.
-class CSilentListener {
+class CSilentListener : private CNonCopyable {
 public:
     CSilentListener();
     ~CSilentListener();
-    CSilentListener(const CSilentListener&) = delete;
-    CSilentListener& operator=(const CSilentListener&) = delete;
     int Port() const { return m_port; }
 
 private:

@@ -2,6 +2,7 @@
 
 #include "support/DovecotServer.h"
 #include "support/ServerProcess.h"
+#include "support/NonCopyable.h"
 
 #include <filesystem>
 #include <string>
@@ -16,7 +17,7 @@
 /// refused. Postfix runs only as root (as the tests do in CI); its
 /// processes then take the package's own "postfix" user. Stopped with the
 /// object, also when a test fails.
-class CSmtpServer {
+class CSmtpServer : private CNonCopyable {
 public:
     static constexpr const char* kUser = CDovecotServer::kUser;
     static constexpr const char* kPassword = CDovecotServer::kPassword;
@@ -24,8 +25,6 @@ public:
 
     explicit CSmtpServer(std::filesystem::path folder);
     ~CSmtpServer();
-    CSmtpServer(const CSmtpServer&) = delete;
-    CSmtpServer& operator=(const CSmtpServer&) = delete;
 
     /// Why the server cannot run here (not root, no postfix, dovecot or
     /// openssl); empty when it can.

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "support/NonCopyable.h"
+
 #include <filesystem>
 #include <string>
 
 /// A fresh folder below the system's temporary folder, removed with the object.
-class CTempDir {
+class CTempDir : private CNonCopyable {
 public:
     CTempDir();
     ~CTempDir();
-    CTempDir(const CTempDir&) = delete;
-    CTempDir& operator=(const CTempDir&) = delete;
 
     const std::filesystem::path& Path() const { return m_path; }
     std::string Str() const { return m_path.string(); }
