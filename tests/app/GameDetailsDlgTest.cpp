@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 testgame::TestGameSpec ThreeCountries()
@@ -33,6 +35,18 @@ Seen Look(const CGameDetailsDlg& dialog)
     seen.selected = dialog.Country();
     seen.password = dialog.Password();
     return seen;
+}
+
+// A dialog hook that picks the country on row, types password and answers
+// with OK or Cancel.
+std::function<bool(QDialog&)> Choose(int row, const QString& password, bool ok)
+{
+    return [=](QDialog& dialog) {
+        auto& details = static_cast<CGameDetailsDlg&>(dialog);
+        details.Countries()->setCurrentRow(row);
+        details.PasswordEdit()->setText(password);
+        return ok;
+    };
 }
 
 } // namespace
@@ -121,12 +135,7 @@ void GameDetailsDlgTest::okStoresChoiceAndMarksModified()
 {
     CAppFixture app({}, ThreeCountries());
     CKestraneDoc* doc = app.NewGame();
-    app.Prompts().dialogHook = [](QDialog& dialog) {
-        auto& details = static_cast<CGameDetailsDlg&>(dialog);
-        details.Countries()->setCurrentRow(1);
-        details.PasswordEdit()->setText("secret");
-        return true;
-    };
+    app.Prompts().dialogHook = Choose(1, "secret", /*ok=*/true);
     app.Run(Cmd::GameDetails);
     QCOMPARE(doc->m_strMyCountry, std::string("ENGLAND"));
     QCOMPARE(doc->m_strPassword, std::string("secret"));
@@ -156,12 +165,7 @@ void GameDetailsDlgTest::cancelChangesNothing()
     CKestraneDoc* doc = app.NewGame();
     doc->m_strMyCountry = "AUSTRIA";
     doc->m_strPassword = "old";
-    app.Prompts().dialogHook = [](QDialog& dialog) {
-        auto& details = static_cast<CGameDetailsDlg&>(dialog);
-        details.Countries()->setCurrentRow(2);
-        details.PasswordEdit()->setText("new");
-        return false;
-    };
+    app.Prompts().dialogHook = Choose(2, "new", /*ok=*/false);
     app.Run(Cmd::GameDetails);
     QCOMPARE(doc->m_strMyCountry, std::string("AUSTRIA"));
     QCOMPARE(doc->m_strPassword, std::string("old"));
