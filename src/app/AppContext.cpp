@@ -69,6 +69,7 @@ int& CAppContext::Value(Toggle which)
     case Toggle::SCDisplay: return m_settings.m_bSCDisplay;
     case Toggle::SeasonsPanel: return m_settings.m_bSeasonsPanel;
     case Toggle::OrdersOnMap: return m_settings.m_bOrdersOnMap;
+    case Toggle::PhaseSummary: return m_settings.m_bPhaseSummary;
     case Toggle::SmoothZoom: break;
     }
     return m_settings.m_bSmoothZoom;

@@ -25,7 +25,7 @@ class CAppContext : public QObject {
     Q_OBJECT
 public:
     /// The View menu's toggles, each kept as a number in the settings.
-    enum class Toggle { ZoomToFit, Initials, SCDisplay, SeasonsPanel, OrdersOnMap, SmoothZoom };
+    enum class Toggle { ZoomToFit, Initials, SCDisplay, SeasonsPanel, OrdersOnMap, SmoothZoom, PhaseSummary };
 
     /// prompts may be a scripted stand-in (tests); nullptr for the real dialogs.
     explicit CAppContext(std::unique_ptr<CUiPrompts> prompts = nullptr);

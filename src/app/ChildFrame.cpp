@@ -31,8 +31,10 @@ CChildFrame::CChildFrame(CKestraneDoc& doc, CAppContext& context, QSize client) 
     m_pActiveView = m_pMapView;
     m_pMapView->installEventFilter(this);
     m_pTextView->installEventFilter(this);
-    connect(&context, &CAppContext::displayChanged, this, [this] {
+    m_pTextView->SetPhaseSummary(context.Settings().m_bPhaseSummary == 1);
+    connect(&context, &CAppContext::displayChanged, this, [this, &context] {
         m_pMapView->viewport()->update();
+        m_pTextView->SetPhaseSummary(context.Settings().m_bPhaseSummary == 1);
         m_pTextView->viewport()->update();
     });
     UpdateCaption();

@@ -39,6 +39,8 @@ enum class Cmd : int {
     ZoomIn = 32820,
     ZoomOut = 32821,
     ActualSize = 32822,
+    /// Shows or hides the centres and units of each power under the orders.
+    TogglePhaseSummary = 32823,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

@@ -87,12 +87,29 @@ void CKesTextView::OnDocumentUpdate()
     viewport()->update();
 }
 
+void CKesTextView::SetPhaseSummary(bool on)
+{
+    if (on == m_bPhaseSummary)
+        return;
+    m_bPhaseSummary = on;
+    // The lines below the orders change, so a selection no longer fits them.
+    m_selection.Clear();
+    viewport()->update();
+}
+
+std::vector<std::string> CKesTextView::SummaryLines(const CSeasonHdr* season) const
+{
+    if (!m_bPhaseSummary || !Doc())
+        return {};
+    return PhaseSummaryLines(*Doc(), season);
+}
+
 std::vector<COrdersLine> CKesTextView::ScreenLayout() const
 {
     if (!Doc())
         return {};
     const CSeasonHdr* season = Doc()->GetCurrentSeason();
-    return LayoutScreenLines(season, ScreenLineHeight(), PhaseSummaryLines(*Doc(), season));
+    return LayoutScreenLines(season, ScreenLineHeight(), SummaryLines(season));
 }
 
 QStringList CKesTextView::ScreenLines() const
@@ -228,7 +245,7 @@ void CKesTextView::paintEvent(QPaintEvent*)
     const int lineHeight = ScreenLineHeight();
     const CSeasonHdr* season = Doc()->GetCurrentSeason();
     const std::vector<COrdersLine> layout =
-        LayoutScreenLines(season, lineHeight, PhaseSummaryLines(*Doc(), season));
+        LayoutScreenLines(season, lineHeight, SummaryLines(season));
     PaintSelection(painter, layout, lineHeight);
     painter.setFont(TextFont());
     painter.setPen(palette().color(QPalette::Text));
@@ -267,7 +284,7 @@ int CKesTextView::PageCount(QPrinter& printer) const
     if (!Doc())
         return 0;
     const CSeasonHdr* season = Doc()->GetCurrentSeason();
-    return ::PageCount(season, LinesPerPage(printer), PhaseSummaryLines(*Doc(), season));
+    return ::PageCount(season, LinesPerPage(printer), SummaryLines(season));
 }
 
 void CKesTextView::Print(QPrinter& printer)
@@ -297,7 +314,7 @@ void CKesTextView::Print(QPrinter& printer)
     const int ascent = painter.fontMetrics().ascent();
     const COrdersPageHeader header = LayoutOrdersPageHeader(charHeight, pageWidthUnits);
     const CSeasonHdr* season = Doc()->GetCurrentSeason();
-    const std::vector<std::string> summary = PhaseSummaryLines(*Doc(), season);
+    const std::vector<std::string> summary = SummaryLines(season);
 
     for (int page = from; page <= to; ++page) {
         if (page != from)

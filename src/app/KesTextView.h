@@ -11,6 +11,7 @@
 #include <memory>
 
 class CKestraneDoc;
+class CSeasonHdr;
 class QAction;
 class QMenu;
 class QPainter;
@@ -18,7 +19,8 @@ class QPrinter;
 
 /// The orders pane: "Orders" and the order lines of the season on show, then
 /// "Units Dislodged" and the dislodged units, in Arial 10 pt over a fixed
-/// 8.26 x 23.40 inch scroll area. Prints page by page under a header.
+/// 8.26 x 23.40 inch scroll area; with the phase summary on, "Centres and
+/// Units" and a line per power follow. Prints page by page under a header.
 class CKesTextView : public QAbstractScrollArea, public IDocumentObserver {
     Q_OBJECT
 public:
@@ -28,6 +30,11 @@ public:
     void OnInitialUpdate();
     void Detach() { m_observation.Detach(); }
     void OnDocumentUpdate() override;
+
+    /// Shows (and prints) the phase summary under the orders, or leaves it
+    /// out so the pane holds only its two sections.
+    void SetPhaseSummary(bool on);
+    bool PhaseSummary() const { return m_bPhaseSummary; }
 
     /// Lines a printed page holds on printer, and the pages the season needs.
     int LinesPerPage(QPrinter& printer) const;
@@ -67,6 +74,8 @@ private:
     void UpdateScrollRanges();
     void CreateSelectionActions();
     std::vector<COrdersLine> ScreenLayout() const;
+    /// The summary's lines for season, none while the summary is off.
+    std::vector<std::string> SummaryLines(const CSeasonHdr* season) const;
     void PaintSelection(QPainter& painter, const std::vector<COrdersLine>& layout, int lineHeight);
 
     CKestraneDoc* Doc() const { return m_observation.Document(); }
@@ -74,6 +83,7 @@ private:
     CDocumentObservation m_observation;
     QString m_strFontName = QStringLiteral("Arial");
     COrdersSelection m_selection;
+    bool m_bPhaseSummary = false;
     QAction* m_pCopy = nullptr;
     QAction* m_pSelectAll = nullptr;
 };

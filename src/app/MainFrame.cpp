@@ -195,6 +195,7 @@ void CMainFrame::UpdateActions()
     Action(Cmd::ToggleSCDisplay)->setChecked(settings.m_bSCDisplay == 1);
     Action(Cmd::ToggleOrders)->setChecked(settings.m_bOrdersOnMap == 1);
     Action(Cmd::ToggleSmoothZoom)->setChecked(settings.m_bSmoothZoom == 1);
+    Action(Cmd::TogglePhaseSummary)->setChecked(settings.m_bPhaseSummary == 1);
     Action(Cmd::ViewToolbar)->setChecked(!ToolBar()->isHidden());
     Action(Cmd::ViewStatusBar)->setChecked(!statusBar()->isHidden());
     Action(Cmd::ToggleSeasons)->setChecked(settings.m_bSeasonsPanel == 1);
@@ -270,6 +271,7 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::ToggleSeasons: m_context.OnToggle(Toggle::SeasonsPanel); return;
     case Cmd::ToggleOrders: m_context.OnToggle(Toggle::OrdersOnMap); return;
     case Cmd::ToggleSmoothZoom: m_context.OnToggle(Toggle::SmoothZoom); return;
+    case Cmd::TogglePhaseSummary: m_context.OnToggle(Toggle::PhaseSummary); return;
     // The zoom commands change the display too: the same redraw follows.
     case Cmd::ZoomIn: frame->MapView()->ZoomIn(); return;
     case Cmd::ZoomOut: frame->MapView()->ZoomOut(); return;

@@ -200,6 +200,7 @@ void CMainMenus::BuildMenus(bool gameOpen, const QStringList& recentFiles, bool 
             view->addAction(Action(id));
         view->addSeparator();
         view->addAction(Action(Cmd::ToggleSeasons));
+        view->addAction(Action(Cmd::TogglePhaseSummary));
         view->addAction(Action(Cmd::CentreChart));
         QMenu* window = bar->addMenu(QStringLiteral("&Window"));
         for (Cmd id : {Cmd::WindowNew, Cmd::WindowCascade, Cmd::WindowTile, Cmd::WindowArrange})

@@ -21,6 +21,7 @@ void CAppSettings::Load(const ISettingsStore& store, const std::string& defaultI
     m_bSeasonsPanel = store.GetProfileInt(kSection, "SeasonsPanel", 0);
     m_bOrdersOnMap = store.GetProfileInt(kSection, "OrdersOnMap", 0);
     m_bSmoothZoom = store.GetProfileInt(kSection, "SmoothZoom", 0);
+    m_bPhaseSummary = store.GetProfileInt(kSection, "PhaseSummary", 0);
     m_rectStored.left = store.GetProfileInt(kSection, "WinLeft", 100);
     m_rectStored.right = store.GetProfileInt(kSection, "WinRight", 400);
     m_rectStored.top = store.GetProfileInt(kSection, "WinTop", 100);
@@ -40,6 +41,7 @@ void CAppSettings::Save(ISettingsStore& store) const
     store.WriteProfileInt(kSection, "SeasonsPanel", m_bSeasonsPanel);
     store.WriteProfileInt(kSection, "OrdersOnMap", m_bOrdersOnMap);
     store.WriteProfileInt(kSection, "SmoothZoom", m_bSmoothZoom);
+    store.WriteProfileInt(kSection, "PhaseSummary", m_bPhaseSummary);
 }
 
 std::string DefaultInstallDir(const std::string& currentDir, const std::string& installedDataDir)

@@ -37,6 +37,9 @@ struct CAppSettings {
     int m_bOrdersOnMap = 0;
     /// Zoom to fit and printing scale the map with filtering; "SmoothZoom".
     int m_bSmoothZoom = 0;
+    /// The centres and units of each power under the orders, on screen and
+    /// in print; "PhaseSummary", off at first.
+    int m_bPhaseSummary = 0;
     /// The map's size when not zoomed to fit, in percent of the board's own
     /// (View, Zoom In, Zoom Out, Actual Size); kept for the run only.
     int m_nZoomPercent = 100;

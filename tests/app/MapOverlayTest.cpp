@@ -62,7 +62,8 @@ private slots:
 
 void MapOverlayTest::toggles_data()
 {
-    displaytoggle::AddRows({{Cmd::ToggleOrders, "OrdersOnMap"}, {Cmd::ToggleSmoothZoom, "SmoothZoom"}});
+    displaytoggle::AddRows({{Cmd::ToggleOrders, "OrdersOnMap"}, {Cmd::ToggleSmoothZoom, "SmoothZoom"},
+                            {Cmd::TogglePhaseSummary, "PhaseSummary"}});
 }
 
 void MapOverlayTest::toggles()

@@ -93,7 +93,7 @@ void MenuTest::gameMenus()
     QCOMPARE(MenuItems(*FindMenu(frame, "&View")),
              (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "Zoom I&n\tCtrl++", "Zoom O&ut\tCtrl+-",
                           "&Actual Size\tCtrl+0", "&Initials", "Supply &Centres", "&Orders on Map",
-                          "S&mooth Zoom", "-", "S&easons", "Supply Centre C&hart"}));
+                          "S&mooth Zoom", "-", "S&easons", "&Phase Summary", "Supply Centre C&hart"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Window")),
              (QStringList{"&New Window", "&Cascade", "&Tile", "&Arrange Icons"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Help")), (QStringList{"&Help Topics", "-", "&About Kestrane..."}));

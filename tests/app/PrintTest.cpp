@@ -14,7 +14,8 @@
 
 namespace {
 
-void AddOrders(CKestraneDoc& doc, int orders, int dislodged)
+// owned: ENGLAND also owns LON, which gives the season a phase summary.
+void AddOrders(CKestraneDoc& doc, int orders, int dislodged, bool owned = false)
 {
     auto season = std::make_unique<CSeasonHdr>(doc.m_nCountries);
     season->m_strSeason = "S1901M";
@@ -23,6 +24,8 @@ void AddOrders(CKestraneDoc& doc, int orders, int dislodged)
     for (int i = 0; i < dislodged; ++i)
         season->m_dislodged.push_back("ENGLAND FLEET LON");
     season->m_units[0].emplace_back(1, MapPos{10, 12}, "LON");
+    if (owned)
+        season->m_centres[0].push_back(MapPos{12, 14});
     doc.InsertSeason(std::move(season));
 }
 
@@ -56,6 +59,8 @@ class PrintTest : public QObject {
 private slots:
     void mapPrintsOnePage();
     void ordersPrintOverSeveralPages();
+    void phaseSummaryOnlyWhenToggled_data();
+    void phaseSummaryOnlyWhenToggled();
     void printCommandUsesTheActivePane();
     void previewShowsThePages();
     void mapPrintLeavesThePrinterAsItFoundIt();
@@ -88,6 +93,33 @@ void PrintTest::ordersPrintOverSeveralPages()
     QCOMPARE(view->PageCount(printer), (2 * lines + 5 + 3 + 2) / lines + 1);
     view->Print(printer);
     QVERIFY(QFile(app.Path("orders.pdf")).size() > 1000);
+}
+
+void PrintTest::phaseSummaryOnlyWhenToggled_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("offByDefault") << 0 << false << 1;
+    QTest::newRow("on") << 1 << true << 2;
+}
+
+void PrintTest::phaseSummaryOnlyWhenToggled()
+{
+    QFETCH(int, stored);
+    QFETCH(bool, shown);
+    QFETCH(int, pages);
+    CAppFixture app(CAppFixture::Presets{{"Settings/PhaseSummary", stored}});
+    CKestraneDoc* doc = app.NewGame();
+    QPrinter& printer = app.App().Printer();
+    ToPdf(printer, app.Path("summary.pdf"));
+    CKesTextView* view = app.Frame().ActiveFrame()->TextView();
+    // With its two headings the orders leave one line of the page free.
+    AddOrders(*doc, view->LinesPerPage(printer) - 3, 0, true);
+    QCOMPARE(view->ScreenLines().contains(kSummaryHeading), shown);
+    QCOMPARE(view->PageCount(printer), pages);
+    app.Run(Cmd::TogglePhaseSummary);
+    QCOMPARE(view->ScreenLines().contains(kSummaryHeading), !shown);
 }
 
 void PrintTest::printCommandUsesTheActivePane()

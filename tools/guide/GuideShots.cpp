@@ -128,11 +128,15 @@ bool SavePhaseSummary(CMainFrame& frame, CKestraneDoc& doc, const QString& path)
     CChildFrame* game = frame.ActiveFrame();
     if (!game || game->Document() != &doc || !doc.ShowSeason("F1902R"))
         return false;
+    // The summary is off until the player turns it on, and off it stays.
+    frame.Execute(Cmd::TogglePhaseSummary);
     frame.UpdateActions();
     game->Splitter()->setSizes({200, 420});
     QApplication::processEvents();
     QWidget* viewport = game->TextView()->viewport();
-    return viewport->grab(QRect(0, 0, viewport->width(), std::min(viewport->height(), 300))).save(path);
+    const bool saved = viewport->grab(QRect(0, 0, viewport->width(), std::min(viewport->height(), 300))).save(path);
+    frame.Execute(Cmd::TogglePhaseSummary);
+    return saved;
 }
 
 // The map and the orders printed to PDF files, as the print dialog's
