@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QStatusBar>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QToolButton>
@@ -40,6 +42,7 @@ private slots:
     void guideOpensInTheHelpWindow_data();
     void guideOpensInTheHelpWindow();
     void guidePicturesLoadAndFit();
+    void contentsLinksReachTheirSections();
     void missingGuideNamesWhereItLooked();
     void contextHelpExplainsTheNextCommand_data();
     void contextHelpExplainsTheNextCommand();
@@ -102,6 +105,32 @@ void HelpTest::guidePicturesLoadAndFit()
         const QImage image = picture.value<QImage>();
         QVERIFY2(!image.isNull(), qPrintable(name));
         QVERIFY2(image.width() <= help->Browser()->viewport()->width(), qPrintable(name));
+    }
+}
+
+// The guide opens on using the program, with the build steps further down,
+// and every link of its list of sections scrolls the window further down.
+void HelpTest::contentsLinksReachTheirSections()
+{
+    CAppFixture app;
+    app.Run(Cmd::HelpTopics);
+    CHelpWindow* help = app.Frame().HelpWindow();
+    QVERIFY(help);
+    QTextBrowser* browser = help->Browser();
+    const QString text = browser->toPlainText();
+    QVERIFY(text.indexOf(QStringLiteral("Starting a game")) < text.indexOf(QStringLiteral("scripts/run.sh")));
+    QStringList links;
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().anchorHref().startsWith(QLatin1Char('#')))
+                links << it.fragment().charFormat().anchorHref();
+    QVERIFY(links.size() > 10);
+    int previous = -1;
+    for (const QString& link : links) {
+        browser->setSource(browser->source().resolved(QUrl(link)));
+        const int at = browser->verticalScrollBar()->value();
+        QVERIFY2(at > previous || at == browser->verticalScrollBar()->maximum(), qPrintable(link));
+        previous = at;
     }
 }
 

@@ -2,7 +2,8 @@
 """Turns the user guide's Markdown into the plain HTML page the program opens.
 
 Handles what the guide uses: headings, paragraphs, numbered and bulleted
-lists, indented code blocks, images, `code`, **bold** and *emphasis*.
+lists, indented code blocks, images, `code`, **bold** and *emphasis*, and
+puts a list of the sections, each a link, before the first one.
 
     MarkdownToHtml.py docs/user-guide.md docs/index.html
 """
@@ -18,6 +19,17 @@ def inline(text):
     text = re.sub(r"\*\*([^*]+)\*\*", r"<b>\1</b>", text)
     text = re.sub(r"\*([^*]+)\*", r"<i>\1</i>", text)
     return text
+
+
+def anchor(heading):
+    """The name a section's heading is linked by: its words in lower case."""
+    return re.sub(r"[^a-z0-9]+", "-", heading.lower()).strip("-")
+
+
+def contents(sections):
+    """The list of sections put before the first one, each a link to it."""
+    links = "".join('<li><a href="#%s">%s</a></li>' % (anchor(h), inline(h)) for h in sections)
+    return '<h2>Contents</h2>\n<ul class="contents">%s</ul>' % links
 
 
 def convert(lines):
@@ -38,6 +50,7 @@ def convert(lines):
         para, items, kind, code = [], [], None, []
 
     title = "Kestrane"
+    sections = []
     for raw in lines:
         line = raw.rstrip("\n")
         if line.startswith("    ") and not items:
@@ -53,7 +66,14 @@ def convert(lines):
             level = len(m.group(1))
             if level == 1:
                 title = m.group(2)
-            out.append("<h%d>%s</h%d>" % (level, inline(m.group(2)), level))
+            if level == 2:
+                # The help window's text browser finds a section by an
+                # <a name>, a web browser by either.
+                sections.append((len(out), m.group(2)))
+                out.append('<h2 id="%s"><a name="%s"></a>%s</h2>'
+                           % (anchor(m.group(2)), anchor(m.group(2)), inline(m.group(2))))
+            else:
+                out.append("<h%d>%s</h%d>" % (level, inline(m.group(2)), level))
         elif re.match(r"^(\d+\.|\*) ", line):
             if para:
                 flush()
@@ -67,6 +87,8 @@ def convert(lines):
         else:
             para.append(line.strip())
     flush()
+    if sections:
+        out.insert(sections[0][0], contents([h for _, h in sections]))
     style = ("body{font-family:sans-serif;max-width:60em;margin:1em auto;padding:0 1em;line-height:1.4}"
              "img{max-width:100%;border:1px solid #888}pre{background:#f4f4f0;padding:.5em}"
              "code{background:#f4f4f0}")
