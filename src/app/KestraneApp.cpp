@@ -35,8 +35,8 @@ bool CKestraneApp::InitInstance(const StartOptions& options)
     CSplashWnd::ShowSplashScreen(m_mainFrame.get());
 
     const CWindowRect& rect = m_context->Settings().m_rectStored;
-    // The client area's rectangle, as the window stored it when it closed.
-    m_mainFrame->setGeometry(rect.left, rect.top, std::max(1, rect.right - rect.left), std::max(1, rect.bottom - rect.top));
+    m_mainFrame->move(rect.left, rect.top);
+    m_mainFrame->resize(std::max(1, rect.right - rect.left), std::max(1, rect.bottom - rect.top));
     m_mainFrame->show();
 
     m_context->Printer().setPageOrientation(QPageLayout::Landscape);

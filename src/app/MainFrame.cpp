@@ -298,16 +298,12 @@ void CMainFrame::Execute(Cmd id)
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // The rectangle is kept whatever the window's state; the next start
-    // shows a normal window with it. It is the client area's, the one
-    // start-up restores: the frame's position is only known once a window
-    // manager has framed the window, and mixing the two moves the window by
-    // the title bar on every start.
-    const QRect client = geometry();
+    // shows a normal window with it.
     CWindowRect& rect = m_context.Settings().m_rectWindow;
-    rect.left = client.left();
-    rect.top = client.top();
-    rect.right = client.left() + client.width();
-    rect.bottom = client.top() + client.height();
+    rect.left = x();
+    rect.top = y();
+    rect.right = x() + width();
+    rect.bottom = y() + height();
 
     if (!m_docs->SaveAllModified()) {
         event->ignore();
