@@ -28,7 +28,7 @@ TEST(Settings, FirstStartGivesTheDefaults)
     EXPECT_EQ(settings.m_strInstallDir, "/home/player");
 }
 
-TEST(Settings, SaveWritesTenValuesAndNeverTheInstallDir)
+TEST(Settings, SaveWritesElevenValuesAndNeverTheInstallDir)
 {
     CMemorySettingsStore store;
     CAppSettings settings;
@@ -38,8 +38,9 @@ TEST(Settings, SaveWritesTenValuesAndNeverTheInstallDir)
     settings.m_rectWindow = {10, 20, 300, 400};
     settings.m_bSmoothZoom = 1;
     settings.Save(store);
-    // The window's four sides and six display settings.
-    EXPECT_EQ(store.values.size(), 10u);
+    // The window's four sides, six display settings and the phase summary.
+    EXPECT_EQ(store.values.size(), 11u);
+    EXPECT_EQ(store.values.count("Settings/PhaseSummary"), 1u);
     EXPECT_EQ(store.values.count("Settings/InstallDir"), 0u);
 
     CAppSettings again;
