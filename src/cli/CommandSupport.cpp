@@ -40,6 +40,15 @@ bool TakeCountryOption(CKestraneDoc& doc, const CCliArgs& args, const CCliEnviro
     return true;
 }
 
+bool TakeSignOnOptions(CKestraneDoc& doc, const CCliArgs& args, const CCliEnvironment& env)
+{
+    if (!TakeCountryOption(doc, args, env))
+        return false;
+    if (args.Has("--password"))
+        doc.m_strPassword = args.Value("--password");
+    return true;
+}
+
 bool TakeSecurityOption(const CCliArgs& args, const CCliEnvironment& env, std::optional<MailSecurity>& security)
 {
     security.reset();

@@ -55,6 +55,10 @@ std::optional<std::string> CountryNamed(const CKestraneDoc& doc, const std::stri
 /// after telling the user when the game has no such country.
 bool TakeCountryOption(CKestraneDoc& doc, const CCliArgs& args, const CCliEnvironment& env);
 
+/// TakeCountryOption, then --password PW, when given, as the game's password:
+/// what the orders mail signs on with.
+bool TakeSignOnOptions(CKestraneDoc& doc, const CCliArgs& args, const CCliEnvironment& env);
+
 /// The one of --tls, --starttls and --plain given (nullopt for none); false
 /// after telling the user when more than one is given.
 bool TakeSecurityOption(const CCliArgs& args, const CCliEnvironment& env, std::optional<MailSecurity>& security);

@@ -32,10 +32,8 @@ int CommandMail(const CCliArgs& args, const CCliEnvironment& env)
     if (!OpenForReading(session, args, env))
         return kExitFailed;
     CKestraneDoc& doc = session.Doc();
-    if (!TakeCountryOption(doc, args, env))
+    if (!TakeSignOnOptions(doc, args, env))
         return kExitFailed;
-    if (args.Has("--password"))
-        doc.m_strPassword = args.Value("--password");
     if (!ComposeOrdersMail(doc, StoredDrafts(env, doc)) || session.Services().CloseRequested())
         return kExitFailed;
     env.out << doc.m_strMail;

@@ -120,10 +120,8 @@ int CommandSend(const CCliArgs& args, const CCliEnvironment& env)
     if (!session.Open(gamePath))
         return kExitFailed;
     CKestraneDoc& doc = session.Doc();
-    if (!TakeCountryOption(doc, args, env))
+    if (!TakeSignOnOptions(doc, args, env))
         return kExitFailed;
-    if (args.Has("--password"))
-        doc.m_strPassword = args.Value("--password");
 
     CGameOrdersState state = CurrentOrdersState(env, doc);
     const auto lines = OrdersToSend(args, env, state);
