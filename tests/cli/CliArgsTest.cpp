@@ -1,4 +1,5 @@
 #include "cli/CliArgs.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                  std::string("/opt/k")},
         ValidRow{"DoubleDashEndsOptions", {"import", "g.kes", "--", "--odd-name.txt"}, "import",
                  {"g.kes", "--odd-name.txt"}, {}, std::nullopt}),
-    [](const testing::TestParamInfo<ValidRow>& info) { return info.param.name; });
+    RowName());
 
 struct BadRow {
     const char* name;
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadRow{"CsvAndSvg", {"history", "g.kes", "--csv", "--svg", "c.svg"}, "not both"},
                     BadRow{"InstallDirTwice", {"--install-dir", "/a", "seasons", "g.kes", "--install-dir", "/b"},
                            "given twice"}),
-    [](const testing::TestParamInfo<BadRow>& info) { return info.param.name; });
+    RowName());
 
 TEST(CliArgsHelp, HelpIsNotAnError)
 {
@@ -110,6 +111,6 @@ INSTANTIATE_TEST_SUITE_P(
                     SizeRow{"SideTooLong", "16385x1", std::nullopt},
                     SizeRow{"Zero", "0x10", std::nullopt},
                     SizeRow{"TrailingText", "800x600px", std::nullopt}),
-    [](const testing::TestParamInfo<SizeRow>& info) { return info.param.name; });
+    RowName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "CliFixture.h"
+#include "support/RowName.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -49,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectRow{"RemovalOfNoUnitClosesTheGame",
                   cligame::Header("S1901B", "Mon") + "Adjustment orders\nGermany: Removes the army in Berlin.\n",
                   "kestrane: exclamation: Could not find position\n"}),
-    [](const testing::TestParamInfo<RejectRow>& info) { return info.param.name; });
+    RowName());
 
 TEST_F(CliBinary, ReportWithoutHeaderFilesNothing)
 {

@@ -1,6 +1,7 @@
 // kestrane-cli orders on the sample year of the standard board (the phase
 // due is Spring 1902 Movement), and on a board without a geography.
 #include "CliFixture.h"
+#include "support/RowName.h"
 
 #include <filesystem>
 
@@ -66,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrdersRow{"ReachableByConvoy", {"--reachable", "Nwy"}, "", 0, "Sweden\nEdinburgh\nYorkshire\nLondon\nDenmark\nHolland\nBelgium\n"},
         OrdersRow{"ReachableEmptyProvince", {"--reachable", "Bohemia"}, "", 1, "no unit in Bohemia"},
         OrdersRow{"NoCountry", {}, "A Vie H\n", 1, "give --country NAME"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(CliBinary, OrdersOnABoardWithoutGeographySayWhy)
 {

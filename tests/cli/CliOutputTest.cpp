@@ -1,4 +1,5 @@
 #include "CliFixture.h"
+#include "support/RowName.h"
 #include "views/MapRenderer.h"
 
 #include <QByteArray>
@@ -169,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RenderRow{"NamedSeasonCentres", {"--centres"}, "S1901M", CDisplaySettings{0, 0, 1}},
                     RenderRow{"NoMaskedCopy", {"--no-maskblt"}, "F1901M", CDisplaySettings{0, 0, 0}, false},
                     RenderRow{"Zoomed", {"--size", "160x100", "--centres"}, "", CDisplaySettings{1, 0, 1}}),
-    [](const testing::TestParamInfo<RenderRow>& info) { return info.param.name; });
+    RowName());
 
 TEST_F(CliBinary, RenderToAnUnwritablePlaceFails)
 {

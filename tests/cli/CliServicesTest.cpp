@@ -1,4 +1,5 @@
 #include "cli/CliServices.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "kestrane: information: Could not recognise province XYZ, province data discarded."},
         MessageRow{"CrLfIsOneBreak", "a\r\nb", MessageIcon::None, "kestrane: a b"},
         MessageRow{"TwoBreaks", "a\n\nb", MessageIcon::None, "kestrane: a  b"}),
-    [](const testing::TestParamInfo<MessageRow>& info) { return info.param.name; });
+    RowName());
 
 } // namespace

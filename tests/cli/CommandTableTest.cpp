@@ -1,5 +1,6 @@
 #include "cli/CliArgs.h"
 #include "cli/CommandTable.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "animate GAME.kes -o OUT.gif [--delay S] [--size WxH] [--orders] [--smooth] "
                                 "[--initials] [--centres]"},
                     SynopsisRow{"ExclusivePair", "history", "history GAME.kes [--csv | --svg OUT.svg]"}),
-    [](const testing::TestParamInfo<SynopsisRow>& info) { return info.param.name; });
+    RowName());
 
 // The README's command list is the table's: a command or option added to
 // one and not the other fails here.
@@ -130,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
         HelpRow{"CommandAfterOperands", {"mail", "g.kes", "-h"}, {"--country NAME", "--password PW"}},
         HelpRow{"HelpWord", {"help", "import"}, {"usage: kestrane-cli import GAME.kes REPORT...", "--batch"}},
         HelpRow{"HelpWordAlone", {"help"}, {"Commands:"}}),
-    [](const testing::TestParamInfo<HelpRow>& info) { return info.param.name; });
+    RowName());
 
 TEST(CliHelp, VersionIsAskedBeforeAnyCommand)
 {
@@ -176,7 +177,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"-o", "out.png"}}},
         EdgeRow{"ValueWithSpacesAndEquals", {"mail", "g.kes", "--password", "a b=c"}, {"g.kes"},
                 {{"--password", "a b=c"}}}),
-    [](const testing::TestParamInfo<EdgeRow>& info) { return info.param.name; });
+    RowName());
 
 struct UsageRow {
     const char* name;
@@ -210,6 +211,6 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"SeasonAndOneMore", {"show", "g.kes", "F1901M", "extra"}, "too many operands for show",
                  "show GAME.kes [SEASON]"},
         UsageRow{"NewWithoutFile", {"new", "Standard"}, "too few operands for new", "new MAPNAME GAME.kes"}),
-    [](const testing::TestParamInfo<UsageRow>& info) { return info.param.name; });
+    RowName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "cli/Json.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // One byte that is not UTF-8 makes the whole text Latin-1.
                     QuoteRow{"MixedIsLatin1", "\xc3\xa9\xe9", "\"\xc3\x83\xc2\xa9\xc3\xa9\""},
                     QuoteRow{"Solidus", "a/b", "\"a/b\""}),
-    [](const testing::TestParamInfo<QuoteRow>& info) { return info.param.name; });
+    RowName());
 
 TEST(JsonWriter, KeepsKeysInOrderOnOneCompactLine)
 {

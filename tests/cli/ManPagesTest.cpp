@@ -1,6 +1,7 @@
 #include "app/StartOptions.h"
 #include "cli/CommandTable.h"
 #include "cli/ManPages.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                              ".B \\-\\-size \\fIWxH\\fR", ".B \\-\\-version", ".SH EXIT STATUS"}},
                     PageRow{"Desktop", DesktopManPage,
                             {".TH KESTRANE 1", ".B \\-nosplash\n", ".B \\-screenshot \\fIFILE\\fR"}}),
-    [](const testing::TestParamInfo<PageRow>& info) { return info.param.name; });
+    RowName());
 
 // Every command and every option of the table reaches the page and the
 // completion, so neither can fall behind a command added later.
@@ -79,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(ValueRow{"PngFile", "-o", "compgen -f -X '!*.png'"},
                     ValueRow{"SvgFile", "--svg", "compgen -f -X '!*.svg'"},
                     ValueRow{"NoGuessForAName", "--country", "))"}),
-    [](const testing::TestParamInfo<ValueRow>& info) { return info.param.name; });
+    RowName());
 
 TEST(DesktopHelp, ListsEveryStartOption)
 {

@@ -1,4 +1,5 @@
 #include "SectionParserFixture.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +76,7 @@ const AdjustmentCase kAdjustmentCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, AdjustmentLine, ::testing::ValuesIn(kAdjustmentCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(AdjustmentOrders, RetreatSeasonIsTheBaseEvenWhenMovementExists)
 {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 // One game year on the standard board, as five Judge mails imported one after
 // the other from files: the game start, both movement phases, the autumn
 // retreats with the supply-centre ownership, and the winter builds.
@@ -97,6 +99,15 @@ const std::string kFall = kHeader + ":: Deadline: F1901M Mon Jan 12 2004 23:30:0
                                     "The next phase of 'kestrel' will be Retreats for Fall of 1901.\n"
                                     "The deadline for orders will be Fri Jan 16 2004 23:30:00 -0500.\n";
 
+// The supply-centre counts of the autumn, the same in the mail and on disk
+// but for the blank the joiner leaves after the last line.
+const std::string kCountsToRussia = "Austria:   5 Supply centers,  3 Units:  Builds   2 units.\n"
+                                    "England:   4 Supply centers,  3 Units:  Builds   1 unit.\n"
+                                    "France:    5 Supply centers,  3 Units:  Builds   2 units.\n"
+                                    "Germany:   4 Supply centers,  3 Units:  Builds   1 unit.\n"
+                                    "Italy:     3 Supply centers,  2 Units:  Builds   1 unit.\n"
+                                    "Russia:    6 Supply centers,  4 Units:  Builds   2 units.\n";
+
 const std::string kRetreats = kHeader + ":: Deadline: F1901R Fri Jan 16 2004 23:30:00 -0500\n"
                                         "\n"
                                         "Retreat orders for Fall of 1901.  (kestrel.003)\n"
@@ -116,12 +127,7 @@ const std::string kRetreats = kHeader + ":: Deadline: F1901R Fri Jan 16 2004 23:
                                         "Turkey:    Ankara, Constantinople, Greece, Smyrna.\n"
                                         "Unowned:   Belgium, Bulgaria, Holland.\n"
                                         "\n"
-                                        "Austria:   5 Supply centers,  3 Units:  Builds   2 units.\n"
-                                        "England:   4 Supply centers,  3 Units:  Builds   1 unit.\n"
-                                        "France:    5 Supply centers,  3 Units:  Builds   2 units.\n"
-                                        "Germany:   4 Supply centers,  3 Units:  Builds   1 unit.\n"
-                                        "Italy:     3 Supply centers,  2 Units:  Builds   1 unit.\n"
-                                        "Russia:    6 Supply centers,  4 Units:  Builds   2 units.\n"
+                                        + kCountsToRussia +
                                         "Turkey:    4 Supply centers,  3 Units:  Builds   1 unit.\n"
                                         "\n"
                                         "The next phase of 'kestrel' will be Adjustments for Winter of 1901.\n"
@@ -143,12 +149,7 @@ const std::string kRetreatsJoined = kHeader + ":: Deadline: F1901R Fri Jan 16 20
                                               "Russia:    Moscow, Rumania, Sevastopol, St Petersburg, Sweden, Warsaw.\n"
                                               "Turkey:    Ankara, Constantinople, Greece, Smyrna.\n"
                                               "Unowned:   Belgium, Bulgaria, Holland. \n"
-                                              "Austria:   5 Supply centers,  3 Units:  Builds   2 units.\n"
-                                              "England:   4 Supply centers,  3 Units:  Builds   1 unit.\n"
-                                              "France:    5 Supply centers,  3 Units:  Builds   2 units.\n"
-                                              "Germany:   4 Supply centers,  3 Units:  Builds   1 unit.\n"
-                                              "Italy:     3 Supply centers,  2 Units:  Builds   1 unit.\n"
-                                              "Russia:    6 Supply centers,  4 Units:  Builds   2 units.\n"
+                                              + kCountsToRussia +
                                               "Turkey:    4 Supply centers,  3 Units:  Builds   1 unit. \n"
                                               "The next phase of 'kestrel' will be Adjustments for Winter of 1901.\n"
                                               "\n"
@@ -188,23 +189,25 @@ const Strings kFallUnits{
     "ITALY ARMY TUNIS",         "RUSSIA ARMY GALICIA",        "RUSSIA FLEET SWEDEN",  "RUSSIA FLEET SEVASTOPOL",
     "RUSSIA ARMY RUMANIA",      "TURKEY FLEET BLACK SEA",     "TURKEY ARMY ARMENIA",  "TURKEY ARMY GREECE"};
 
-const Strings kRetreatUnits{
-    "AUSTRIA ARMY SERBIA",      "AUSTRIA FLEET TRIESTE",      "AUSTRIA ARMY VENICE",  "ENGLAND FLEET NORTH SEA",
-    "ENGLAND FLEET NORWEGIAN SEA", "ENGLAND ARMY NORWAY",     "FRANCE FLEET PORTUGAL", "FRANCE ARMY SPAIN",
-    "FRANCE ARMY PICARDY",      "GERMANY FLEET DENMARK",      "GERMANY ARMY MUNICH",  "GERMANY ARMY BURGUNDY",
-    "ITALY FLEET IONIAN SEA",   "ITALY ARMY TUNIS",           "RUSSIA ARMY GALICIA",  "RUSSIA FLEET SWEDEN",
-    "RUSSIA FLEET SEVASTOPOL",  "RUSSIA ARMY RUMANIA",        "TURKEY FLEET BLACK SEA", "TURKEY ARMY ARMENIA",
-    "TURKEY ARMY GREECE"};
+// A later season's units: the earlier season's, each new unit after the last
+// of its power's, as the report lists them.
+Strings WithNewUnits(Strings units, const Strings& added)
+{
+    for (const std::string& unit : added) {
+        const std::string power = unit.substr(0, unit.find(' ') + 1);
+        const auto last = std::find_if(units.rbegin(), units.rend(),
+                                       [&](const std::string& u) { return u.rfind(power, 0) == 0; });
+        units.insert(last.base(), unit);
+    }
+    return units;
+}
 
-const Strings kWinterUnits{
-    "AUSTRIA ARMY SERBIA",      "AUSTRIA FLEET TRIESTE",      "AUSTRIA ARMY VENICE",   "AUSTRIA ARMY BUDAPEST",
-    "AUSTRIA ARMY VIENNA",      "ENGLAND FLEET NORTH SEA",    "ENGLAND FLEET NORWEGIAN SEA", "ENGLAND ARMY NORWAY",
-    "ENGLAND FLEET LONDON",     "FRANCE FLEET PORTUGAL",      "FRANCE ARMY SPAIN",     "FRANCE ARMY PICARDY",
-    "FRANCE FLEET BREST",       "FRANCE ARMY PARIS",          "GERMANY FLEET DENMARK", "GERMANY ARMY MUNICH",
-    "GERMANY ARMY BURGUNDY",    "GERMANY ARMY KIEL",          "ITALY FLEET IONIAN SEA", "ITALY ARMY TUNIS",
-    "RUSSIA ARMY GALICIA",      "RUSSIA FLEET SWEDEN",        "RUSSIA FLEET SEVASTOPOL", "RUSSIA ARMY RUMANIA",
-    "RUSSIA FLEET ST PETERSBURGNC", "RUSSIA ARMY MOSCOW",     "TURKEY FLEET BLACK SEA", "TURKEY ARMY ARMENIA",
-    "TURKEY ARMY GREECE",       "TURKEY FLEET SMYRNA"};
+const Strings kRetreatUnits = WithNewUnits(kFallUnits, {"FRANCE ARMY PICARDY"});
+
+const Strings kWinterUnits =
+    WithNewUnits(kRetreatUnits, {"AUSTRIA ARMY BUDAPEST", "AUSTRIA ARMY VIENNA", "ENGLAND FLEET LONDON",
+                                 "FRANCE FLEET BREST", "FRANCE ARMY PARIS", "GERMANY ARMY KIEL",
+                                 "RUSSIA FLEET ST PETERSBURGNC", "RUSSIA ARMY MOSCOW", "TURKEY FLEET SMYRNA"});
 
 const Strings kAutumnCentres{
     "AUSTRIA BUDAPEST",   "AUSTRIA SERBIA",       "AUSTRIA TRIESTE",    "AUSTRIA VENICE",       "AUSTRIA VIENNA",

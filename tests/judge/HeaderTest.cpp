@@ -3,6 +3,7 @@
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -104,7 +105,7 @@ const FieldCase kFieldCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Fields, HeaderFieldTest, ::testing::ValuesIn(kFieldCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST_F(HeaderTest, VariantIsTakenOnlyWhileEmpty)
 {
@@ -181,7 +182,7 @@ const ChainCase kChainCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Chain, SeasonChainTest, ::testing::ValuesIn(kChainCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // --- Judge and game of the document ------------------------------------
 
@@ -229,7 +230,7 @@ const IdentityCase kIdentityCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Identity, IdentityTest, ::testing::ValuesIn(kIdentityCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // --- Which line is a header --------------------------------------------
 
@@ -381,6 +382,6 @@ const BadSeasonCase kBadSeasons[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Seasons, BadSeasonTest, ::testing::ValuesIn(kBadSeasons),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

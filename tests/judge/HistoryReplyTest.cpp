@@ -4,6 +4,7 @@
 #include "support/ImportChecks.h"
 #include "support/JudgeGameFiles.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/SeasonSnapshot.h"
 #include "support/TempDir.h"
 
@@ -184,7 +185,7 @@ const PartCase kPartCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Replies, HistoryReplyPart, ::testing::ValuesIn(kPartCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // --- Small replies made here -------------------------------------------------
 
@@ -236,6 +237,6 @@ const EntryCase kEntryCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Entries, HistoryEntry, ::testing::ValuesIn(kEntryCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

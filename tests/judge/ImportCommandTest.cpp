@@ -5,6 +5,7 @@
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -281,6 +282,6 @@ const CachePathCase kCachePaths[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Environment, ClipboardPathTest, ::testing::ValuesIn(kCachePaths),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

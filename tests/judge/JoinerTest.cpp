@@ -4,6 +4,7 @@
 #include "support/ImmutableFile.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/StandardBoardGame.h"
 #include "support/TempDir.h"
 
@@ -166,7 +167,7 @@ const JoinCase kJoinCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, JoinTextTest, ::testing::ValuesIn(kJoinCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // Non-blank lines with their trailing white space removed.
 std::vector<std::string> Content(const std::string& text)

@@ -1,4 +1,5 @@
 #include "SectionParserFixture.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -26,18 +27,26 @@ void PrintTo(const MovementCase& c, std::ostream* os)
     *os << c.name;
 }
 
+// A spring movement season filled from the case's lines.
+class SpringMovement {
+protected:
+    CReportFile Parse(const std::vector<std::string>& lines, const std::string& lineEnd = "\n")
+    {
+        CReportFile file = Report(lines, lineEnd);
+        game.doc.ParseMovementResults(file, game.doc.Services());
+        return file;
+    }
 
-class MovementLine : public ::testing::TestWithParam<MovementCase> {};
+    CParserGame game;
+    CSeasonHdr& season = game.AddSeason("S1901M");
+};
+
+class MovementLine : public ::testing::TestWithParam<MovementCase>, protected SpringMovement {};
 
 TEST_P(MovementLine, PlacesUnitsAndListsOrders)
 {
     const MovementCase& c = GetParam();
-    CParserGame game;
-    CSeasonHdr& season = game.AddSeason("S1901M");
-    CReportFile file = Report(c.lines);
-
-    game.doc.ParseMovementResults(file, game.doc.Services());
-
+    Parse(c.lines);
     game.ExpectUnits(season, c.units);
     EXPECT_EQ(season.m_dislodged, c.dislodged);
     EXPECT_EQ(game.services.messages, c.messages);
@@ -116,7 +125,7 @@ const MovementCase kMovementCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, MovementLine, ::testing::ValuesIn(kMovementCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 struct EndCase {
     const char* name;
@@ -131,18 +140,12 @@ void PrintTo(const EndCase& c, std::ostream* os)
     *os << c.name;
 }
 
-
-class MovementEnd : public ::testing::TestWithParam<EndCase> {};
+class MovementEnd : public ::testing::TestWithParam<EndCase>, protected SpringMovement {};
 
 TEST_P(MovementEnd, StopsAtItsMarkerAndReadsNoFurther)
 {
     const EndCase& c = GetParam();
-    CParserGame game;
-    CSeasonHdr& season = game.AddSeason("S1901M");
-    CReportFile file = Report(c.lines, "\r\n");
-
-    game.doc.ParseMovementResults(file, game.doc.Services());
-
+    CReportFile file = Parse(c.lines, "\r\n");
     EXPECT_EQ(season.m_orders, c.orders);
     std::string next;
     file.ReadString(next);
@@ -171,7 +174,7 @@ const EndCase kEndCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Markers, MovementEnd, ::testing::ValuesIn(kEndCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(MovementResults, OwnershipBlockIsHandedOverWithTheRestOfTheFile)
 {

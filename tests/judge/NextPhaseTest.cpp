@@ -1,5 +1,6 @@
 #include "judge/NextPhase.h"
 #include "support/JudgeGameFiles.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"HistoryRange", Reply("history-range-reply.txt"),
                  "F1902M|Movement for Fall of 1902|Mon Jan 12 2004 23:30:00 +0000"},
         TextCase{"Summary", Reply("summary-reply.txt"), ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "support/ImportChecks.h"
 #include "support/JudgeGameFiles.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -109,6 +110,6 @@ INSTANTIATE_TEST_SUITE_P(Mails, NonResultMail,
                                            NonResultCase{"KestrelIntoWholeGame", "kestrel", true},
                                            NonResultCase{"Kestrel2003IntoNewGame", "kestrel-2003", false},
                                            NonResultCase{"Kestrel2003IntoWholeGame", "kestrel-2003", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

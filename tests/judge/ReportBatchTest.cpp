@@ -3,6 +3,7 @@
 #include "model/KestraneDoc.h"
 #include "support/ImportChecks.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/SeasonSnapshot.h"
 #include "support/TempDir.h"
 
@@ -196,7 +197,7 @@ TEST_P(ReportBatchOutcome, SaysWhyAndKeepsTheGame)
 }
 
 INSTANTIATE_TEST_SUITE_P(Batch, ReportBatchOutcome, ::testing::ValuesIn(kOutcomeCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 // --- Progress, cancelling and a fatal inconsistency --------------------------
 

@@ -1,6 +1,7 @@
 #include "judge/HeaderLine.h"
 #include "judge/ReportOrder.h"
 #include "judge/ReportSplit.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HeaderRow{"LowerCase", ":: judge: XXXX", false},
                     HeaderRow{"DeadlineLine", ":: Deadline: S1901M", false},
                     HeaderRow{"Empty", "", false}),
-    [](const testing::TestParamInfo<HeaderRow>& info) { return info.param.name; });
+    RowName());
 
 TEST(BatchSplitPieces, SplitsBeforeEachHeaderAndKeepsThePreambleWithTheFirst)
 {
@@ -102,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         NameRow{"DeadlineKeywordIsCaseSensitive", ":: Judge: T\n:: deadline: S1901M\n", ""},
         NameRow{"NoHeader", "Deadline: S1901M\n", ""},
         NameRow{"ShortNameGameStart", ":: Judge: T\nDeadline: S19\nYou have been selected\n", "S18"}),
-    [](const testing::TestParamInfo<NameRow>& info) { return info.param.name; });
+    RowName());
 
 TEST(BatchSplitOrder, PutsAShuffledYearInGameOrder)
 {

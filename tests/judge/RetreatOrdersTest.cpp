@@ -1,4 +1,5 @@
 #include "SectionParserFixture.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +51,7 @@ const RetreatCase kRetreatCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, RetreatLine, ::testing::ValuesIn(kRetreatCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(RetreatOrders, MovementSeasonIsCopiedAndLeftUnchanged)
 {

@@ -1,18 +1,14 @@
 #include "SectionParserFixture.h"
-#include "judge/ReportFile.h"
-#include "model/KestraneDoc.h"
-#include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
-#include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/StandardBoardGame.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using Message = CRecordingServices::Message;
+using namespace parsertest;
 using Strings = std::vector<std::string>;
-using parsertest::UnknownProvince;
 
 struct StartCase {
     const char* name;
@@ -79,7 +75,7 @@ const StartCase kStartCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Lines, StartingPositionTest, ::testing::ValuesIn(kStartCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(StartingPositionGuards, NoSeasonOnShowReadsNothing)
 {

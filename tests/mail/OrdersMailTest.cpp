@@ -1,6 +1,7 @@
 #include "mail/OrdersMail.h"
 #include "model/KestraneDoc.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -78,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         // The country match is exact: a lower-case name signs on but lists nothing.
         MailCase{"CaseSensitiveCountry", "england", "pw", {{{0, 1, "LON"}}}, "signon ealpha pw\nsignoff\n"},
         MailCase{"UnknownCountry", "ITALY", "pw", {{{0, 1, "LON"}}}, "signon Ialpha pw\nsignoff\n"}),
-    [](const testing::TestParamInfo<MailCase>& info) { return info.param.name; });
+    RowName());
 
 struct DraftCase {
     const char* name;
@@ -104,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DraftCase{"LineBreaksSplit", {"A Lvp - Yor\r\nF Lon S A Lvp - Yor"}, "A Lvp - Yor\nF Lon S A Lvp - Yor\n"},
                     DraftCase{"Windows1252KeptAsBytes", {"Build A M\xFCnchen"}, "Build A M\xFCnchen\n"},
                     DraftCase{"OnlyBlankMeansUnits", {"", "  "}, "F LON\nA LVP\n"}),
-    [](const testing::TestParamInfo<DraftCase>& info) { return info.param.name; });
+    RowName());
 
 TEST(OrdersMail, RefusesWithoutCountry)
 {

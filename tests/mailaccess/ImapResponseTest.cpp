@@ -1,4 +1,5 @@
 #include "mailaccess/ImapResponse.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TaggedEndCase{"TagInsideLiteral", kLiteralWithTag, kLiteralWithTag.size()},
                     TaggedEndCase{"LiteralNotComplete", "* 1 FETCH (BODY[] {50}\r\nK1 OK short\r\n", npos},
                     TaggedEndCase{"NonSynchronisingLiteral", kNonSync, kNonSync.size()}),
-    [](const testing::TestParamInfo<TaggedEndCase>& info) { return info.param.name; });
+    RowName());
 
 TEST(ImapStatusTest, ReadsTheTaggedLine)
 {

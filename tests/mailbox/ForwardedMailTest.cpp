@@ -1,4 +1,5 @@
 #include "mailbox/ForwardedMail.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,6 @@ const ForwardCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ForwardedMail, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

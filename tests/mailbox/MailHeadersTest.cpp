@@ -1,4 +1,5 @@
 #include "mailbox/MailHeaders.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ const HeaderCase kHeaderCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MailHeaders, ::testing::ValuesIn(kHeaderCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 struct MboxCase {
     const char* name;
@@ -63,6 +64,6 @@ const MboxCase kMboxCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MboxStart, ::testing::ValuesIn(kMboxCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

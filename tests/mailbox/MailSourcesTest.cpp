@@ -2,6 +2,7 @@
 
 #include "mailbox/MailMessage.h"
 #include "mailbox/MailSources.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -126,7 +127,7 @@ const SourceCase kSourceCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MailSources, ::testing::ValuesIn(kSourceCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 struct CharsetCase {
     const char* name;
@@ -158,7 +159,7 @@ const CharsetCase kCharsets[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MailCharsets, ::testing::ValuesIn(kCharsets),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(MailMessage, PlainBytesPassThroughUnchanged)
 {

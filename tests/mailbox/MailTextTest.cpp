@@ -1,4 +1,5 @@
 #include "mailbox/MailText.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +36,7 @@ const CharsetCase kCharsetCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, EightBitText, ::testing::ValuesIn(kCharsetCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 struct LineCase {
     const char* name;
@@ -63,7 +64,7 @@ const LineCase kLineCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, MailLines, ::testing::ValuesIn(kLineCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace
 
@@ -99,6 +100,6 @@ const FlowedCase kFlowedCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, FlowedText, ::testing::ValuesIn(kFlowedCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         RowName());
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "model/InstallPath.h"
 #include "model/Settings.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UserDirRow{"DataHomeEmpty", "", "/home/me", "/home/me/.local/share/kestrane"},
                     UserDirRow{"DataHomeRelativeIsIgnored", "data", "/home/me", "/home/me/.local/share/kestrane"},
                     UserDirRow{"NeitherSet", std::nullopt, std::nullopt, ""}),
-    [](const testing::TestParamInfo<UserDirRow>& info) { return info.param.name; });
+    RowName());
 
 // --- maps found in the installation or the user's folder --------------------------------
 

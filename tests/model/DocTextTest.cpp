@@ -1,4 +1,5 @@
 #include "model/DocText.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"StrayByte", "p?", "p\xE4", false},
                     TextCase{"Overlong", "??", "\xC0\xAF", false},
                     TextCase{"Truncated", "x??", "x\xE2\x82", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(DocTextBytes, EveryByteComesBack)
 {

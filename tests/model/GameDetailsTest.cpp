@@ -1,6 +1,7 @@
 #include "model/GameDetails.h"
 #include "model/KestraneDoc.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PrefixCase{"EmptyPrefix", {"AUSTRIA"}, "", std::nullopt},
                     PrefixCase{"EmptyList", {}, "A", std::nullopt},
                     PrefixCase{"SingleEntry", {"ITALY"}, "it", 0}),
-    [](const testing::TestParamInfo<PrefixCase>& info) { return info.param.name; });
+    RowName());
 
 // A game of two countries, listed in the map's order.
 class GameDetailsOpen : public testing::Test {

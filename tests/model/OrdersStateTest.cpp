@@ -1,6 +1,7 @@
 #include "model/KestraneDoc.h"
 #include "model/OrdersStateFile.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StateCase{"BadPhase", kHead + "due S19O4M\n", "line 2: no phase: S19O4M"},
                     StateCase{"BadTime", kHead + "\nsent yesterday\n", "line 3: no time: yesterday"},
                     StateCase{"ZeroByte", kHead + std::string("draft A\0B\n", 10), "line 2: holds a zero byte"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(OrdersStateFile, OneFilePerGameWhateverItsPathSays)
 {

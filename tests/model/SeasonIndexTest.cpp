@@ -2,6 +2,7 @@
 #include "model/SeasonIndex.h"
 #include "support/KestrelGameTest.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {{"S1901M", {"England: Fleet London, No Order Processed."}}, {"S1902M", kMoves}}, 0,
                               false},
                     StartCase{"NoSeasons", {}, 0, false}),
-    [](const testing::TestParamInfo<StartCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(SeasonIndexEntries, WordsDeadlinesAndTheSeasonOnShow)
 {

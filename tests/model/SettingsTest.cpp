@@ -18,14 +18,20 @@ DisplayValues Display(const CAppSettings& s)
     return {s.m_bZoomToFit, s.m_bInitials, s.m_bSCDisplay, s.m_bSeasonsPanel, s.m_bOrdersOnMap, s.m_bSmoothZoom};
 }
 
+// Loads settings from store with installDir as the folder found at start.
+void ExpectLoads(CMemorySettingsStore& store, const std::string& installDir, DisplayValues display, CWindowRect rect)
+{
+    CAppSettings settings;
+    settings.Load(store, installDir);
+    EXPECT_EQ(Display(settings), display);
+    EXPECT_EQ(settings.m_rectStored, rect);
+    EXPECT_EQ(settings.m_strInstallDir, installDir);
+}
+
 TEST(Settings, FirstStartGivesTheDefaults)
 {
     CMemorySettingsStore store;
-    CAppSettings settings;
-    settings.Load(store, "/home/player");
-    EXPECT_EQ(Display(settings), (DisplayValues{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(settings.m_rectStored, (CWindowRect{100, 100, 400, 400}));
-    EXPECT_EQ(settings.m_strInstallDir, "/home/player");
+    ExpectLoads(store, "/home/player", {0, 0, 0, 0, 0, 0}, {100, 100, 400, 400});
 }
 
 TEST(Settings, SaveWritesElevenValuesAndNeverTheInstallDir)
@@ -43,11 +49,7 @@ TEST(Settings, SaveWritesElevenValuesAndNeverTheInstallDir)
     EXPECT_EQ(store.values.count("Settings/PhaseSummary"), 1u);
     EXPECT_EQ(store.values.count("Settings/InstallDir"), 0u);
 
-    CAppSettings again;
-    again.Load(store, "/y");
-    EXPECT_EQ(Display(again), (DisplayValues{0, 2, 0, 1, 0, 1}));
-    EXPECT_EQ(again.m_rectStored, (CWindowRect{10, 20, 300, 400}));
-    EXPECT_EQ(again.m_strInstallDir, "/y");
+    ExpectLoads(store, "/y", {0, 2, 0, 1, 0, 1}, {10, 20, 300, 400});
 }
 
 TEST(Settings, StoredInstallDirWins)

@@ -4,6 +4,7 @@
 #include "orders/BoardGeography.h"
 #include "orders/GameSteps.h"
 #include "orders/GeographyFile.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -48,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"OneCoast", "COAST: Lan/nc, 1, 2", "a single coast"},
                       BadLine{"CoastWithoutPlace", "COAST: Lan/nc, 1", "two whole numbers"},
                       BadLine{"UnknownCoast", "COAST: Lan/xc, 1, 2", "is not nc, sc, ec or wc"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(GeographyFile, ReadsWhatEditorsWrite)
 {

@@ -6,6 +6,7 @@
 #include "orders/DraftOverlay.h"
 #include "orders/GameSteps.h"
 #include "orders/OrderEntry.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         EntryRow{"BuildsWithACoast", "F1901B", "Russia", {"StP|Build a fleet (north coast)", "Mos"},
                  {"Build F StP/nc", "Build A Mos"}},
         EntryRow{"Removal", "F1902B", "Germany", {"Mun"}, {"Remove A Mun"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(KestrelPositions, EveryPlaceIsFoundWhereItsUnitStands)
 {

@@ -4,6 +4,7 @@
 #include "orders/GameSteps.h"
 #include "orders/OrderChecker.h"
 #include "support/JudgeGameFiles.h"
+#include "support/RowName.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         SetRow{"UnorderedUnitsHold", "F1901M", "England", {"F Eng H"},
                "Without an order the Judge holds: Army Yorkshire, Fleet North Sea."},
         SetRow{"UnorderedRetreatDisbands", "F1901R", "France", {}, "Without an order the Judge disbands: Army Burgundy."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST_F(KestrelPositions, BuildSitesAreEmptyOwnedHomeCentres)
 {

@@ -3,6 +3,7 @@
 // attacker's origin.
 #include "orders/GameSteps.h"
 #include "orders/ResultLines.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                     "England: Fleet English Channel CONVOY Army Picardy -> Brest."},
                    {"Brest", "English Channel"},
                    {"Gascony", "Paris"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "orders/GameSteps.h"
 #include "orders/JudgeWords.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CountRow{"SplitCoasts", 3, [](const Province& p) { return !p.coasts.empty(); }},
                       CountRow{"TwoCoastsEach", 3, [](const Province& p) { return p.coasts.size() == 2; }},
                       CountRow{"Impassable", 1, [](const Province& p) { return p.army.empty() && p.fleet.empty(); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(StandardGeography, ArmyMovesGoBothWays)
 {

@@ -1,3 +1,4 @@
+#include "support/RowName.h"
 #include "views/LineChartSvg.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
                  1, 4},
         ChartRow{"NoLabels", {"t", {}, {{"X", {1, 2, 3}, {}}}}, 0, 0},
         ChartRow{"NoSeries", {"t", {"a", "b"}, {}}, 0, 0}),
-    [](const testing::TestParamInfo<ChartRow>& info) { return info.param.name; });
+    RowName());
 
 TEST(LineChartValues, HigherValuesStandHigherAndNegativesSitOnTheAxis)
 {

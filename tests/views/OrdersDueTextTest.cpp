@@ -1,4 +1,5 @@
 #include "model/PhaseDue.h"
+#include "support/RowName.h"
 #include "views/OrdersDueText.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
         DueCase{"NoZone", "S1904M", "Thu Jan 29 2004 23:30:00", kNow, hours(0), nullptr},
         DueCase{"BadZone", "S1904M", "Thu Jan 29 2004 23:30:00 +2400", kNow, hours(0), nullptr},
         DueCase{"TwoDigitYear", "S1904M", "Thu Jan 29 04 23:30:00 +0000", kNow, hours(0), nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "model/SeasonHdr.h"
+#include "support/RowName.h"
 #include "support/TextsOf.h"
 #include "views/OrdersLayout.h"
 
@@ -93,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LinesCase{"TruncatesTwice", 999, 10, 84}, LinesCase{"ExactFit", 1000, 17, 50},
                     LinesCase{"TinyPageStillOneLine", 10, 50, 1}, LinesCase{"ZeroLineHeight", 1000, 0, 1},
                     LinesCase{"NegativeLineHeight", 1000, -20, 1}),
-    [](const testing::TestParamInfo<LinesCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(OrdersLayoutLinesPerPage, FallbackPageIsA4At300Dpi)
 {

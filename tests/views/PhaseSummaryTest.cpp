@@ -1,6 +1,7 @@
 #include "model/KestraneDoc.h"
 #include "support/KestrelGameTest.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/TempDir.h"
 #include "views/OrdersLayout.h"
 #include "views/PhaseSummary.h"
@@ -83,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Seasons, PhaseSummaryKinds,
                                          KindCase{"SpringRetreats", "S1902R", false},
                                          KindCase{"Adjustments", "F1902B", false},
                                          KindCase{"Damaged", "F19", false}),
-                         [](const testing::TestParamInfo<KindCase>& info) { return std::string(info.param.name); });
+                         RowName());
 
 class PhaseSummaryRealGame : public CKestrelGameTest {};
 

@@ -1,3 +1,4 @@
+#include "support/RowName.h"
 #include "views/MapPlacement.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         PaperCase{"OriginShiftsBoth", 100, 50, {1000, 1000, {100, 200}}, 80, 90, 640, 720, 720, 360},
         // Truncation towards zero everywhere: 4 * 999 / 5 = 799, 799 * 0.333... = 266.
         PaperCase{"Truncation", 3, 1, {999, 999, {0, 0}}, 99, 99, 799, 799, 799, 266}),
-    [](const testing::TestParamInfo<PaperCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(PlacementPaperCopy, RasterCapabilitiesChooseTheCopy)
 {

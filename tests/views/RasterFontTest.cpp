@@ -1,3 +1,4 @@
+#include "support/RowName.h"
 #include "views/BitmapFont.h"
 #include "views/Raster.h"
 
@@ -41,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Resolutions, RasterFontCell,
                          testing::Values(HeightCase{"Screen96", 96, 8, 6}, HeightCase{"Screen120", 120, 10, 8},
                                          HeightCase{"Screen72", 72, 6, 5}, HeightCase{"Printer300", 300, 25, 19},
                                          HeightCase{"Printer600", 600, 50, 38}, HeightCase{"Zero", 0, 1, 1}),
-                         [](const testing::TestParamInfo<HeightCase>& info) { return std::string(info.param.name); });
+                         RowName());
 
 TEST(RasterFont, LetterIsBlackOnOpaqueWhiteCellAtLeftTop)
 {

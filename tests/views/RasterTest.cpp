@@ -1,4 +1,5 @@
 #include "support/ImageRows.h"
+#include "support/RowName.h"
 #include "views/Raster.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         FloodCase{"StartOnBoundary", {"...", ".#.", "..."}, {1, 1}, {"...", ".#.", "..."}},
         FloodCase{"StartOutside", {"...", "..."}, {5, 0}, {"...", "..."}},
         FloodCase{"LeaksThroughGap", {"#.###", "#...#", "#####"}, {2, 1}, {"#r###", "#rrr#", "#####"}}),
-    [](const testing::TestParamInfo<FloodCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(RasterMaskedCopy, SourceWhereMaskSetAndSourceAndDestElsewhere)
 {

@@ -3,6 +3,7 @@
 #include "support/ImportChecks.h"
 #include "support/PixelSet.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "views/BitmapFont.h"
 #include "views/MapRenderer.h"
 #include "views/Raster.h"
@@ -55,6 +56,15 @@ public:
     bool loaded = false;
 };
 
+// The default board with one spring season to draw units in.
+class RenderSpring : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(board.loaded); }
+
+    RenderBoard board;
+    CSeasonHdr& season = board.AddSeason("S1901M");
+};
+
 void AddArmy(CSeasonHdr& season, int country, int x, int y)
 {
     season.m_units[size_t(country)].push_back(CSeasonData(CSeasonData::kArmy, {x, y}, "P"));
@@ -87,22 +97,16 @@ void StampExpected(CRgbImage& board, int left, int top, std::span<const char* co
         }
 }
 
-TEST(RenderCompose, NoSeasonShowsTheBareBoard)
+TEST_F(RenderSpring, NoSeasonShowsTheBareBoard)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
-    CSeasonHdr& season = board.AddSeason("S1901M");
     AddArmy(season, 0, 20, 20);
     season.m_centres[0].push_back({40, 40});
     board.doc.m_posCurrent = board.doc.m_seasons.end();
     EXPECT_EQ(board.Compose({0, 1, 1}), board.Bare());
 }
 
-TEST(RenderCompose, UnitsAreFilledWithTheCountryColourThroughTheirMasks)
+TEST_F(RenderSpring, UnitsAreFilledWithTheCountryColourThroughTheirMasks)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
-    CSeasonHdr& season = board.AddSeason("S1901M");
     AddArmy(season, 0, 20, 20);
     AddFleet(season, 1, 55, 35);
     CRgbImage expected = board.Bare();
@@ -125,11 +129,8 @@ TEST(RenderCompose, UnitsAtTheEdgeAreClipped)
     EXPECT_EQ(board.Compose(), expected);
 }
 
-TEST(RenderCompose, FallbackShapesWhenTheMaskedCopyIsUnavailable)
+TEST_F(RenderSpring, FallbackShapesWhenTheMaskedCopyIsUnavailable)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
-    CSeasonHdr& season = board.AddSeason("S1901M");
     AddArmy(season, 0, 20, 20);
     AddFleet(season, 1, 50, 30);
     const CRgbImage bare = board.Bare();
@@ -170,12 +171,9 @@ TEST(RenderCompose, TopDownBoardComposesLikeBottomUp)
     EXPECT_EQ(compose(-20), bottomUp);
 }
 
-TEST(RenderCompose, CirclesUseTheRadiusAndTheOwnersColour)
+TEST_F(RenderSpring, CirclesUseTheRadiusAndTheOwnersColour)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
     board.doc.m_nSCRadius = 5;
-    CSeasonHdr& season = board.AddSeason("S1901M");
     season.m_centres[1].push_back({30, 25});
     season.m_centres[1].push_back({60, 40});
     const CRgbImage bare = board.Bare();
@@ -210,13 +208,10 @@ struct SettingsCase {
     bool letters;
 };
 
-class RenderSettings : public testing::TestWithParam<SettingsCase> {};
+class RenderSettings : public RenderSpring, public testing::WithParamInterface<SettingsCase> {};
 
 TEST_P(RenderSettings, CirclesOnlyForExactlyOneLettersForAnyNonZero)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
-    CSeasonHdr& season = board.AddSeason("S1901M");
     AddArmy(season, 0, 20, 20);
     season.m_centres[1].push_back({60, 40});
     const CRgbImage plain = board.Compose();
@@ -237,13 +232,10 @@ INSTANTIATE_TEST_SUITE_P(
                     SettingsCase{"InitialsOne", {0, 1, 0}, false, true},
                     SettingsCase{"InitialsTwo", {0, 2, 0}, false, true},
                     SettingsCase{"BothWithZoom", {1, 1, 1}, true, true}),
-    [](const testing::TestParamInfo<SettingsCase>& info) { return std::string(info.param.name); });
+    RowName());
 
-TEST(RenderCompose, InitialsSitBesideEachKindOfUnit)
+TEST_F(RenderSpring, InitialsSitBesideEachKindOfUnit)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
-    CSeasonHdr& season = board.AddSeason("S1901M");
     AddArmy(season, 0, 20, 20);
     AddFleet(season, 1, 50, 30);
     const CRgbImage image = board.Compose({0, 1, 0});
@@ -263,22 +255,16 @@ TEST(RenderCompose, InitialsSitBesideEachKindOfUnit)
                                                       "#.....", "......"}));
 }
 
-TEST(RenderCompose, EmptyCountryNameDrawsNoLetter)
+TEST_F(RenderSpring, EmptyCountryNameDrawsNoLetter)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
     board.doc.m_countries[0].m_strName.clear();
-    CSeasonHdr& season = board.AddSeason("S1901M");
     AddArmy(season, 0, 20, 20);
     EXPECT_EQ(board.Compose({0, 1, 0}), board.Compose({0, 0, 0}));
 }
 
-TEST(RenderCompose, LaterCountriesAreDrawnOverEarlierOnes)
+TEST_F(RenderSpring, LaterCountriesAreDrawnOverEarlierOnes)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
     board.doc.m_nSCRadius = 8;
-    CSeasonHdr& season = board.AddSeason("S1901M");
     // A: England's army under France's circle. B: England's circle under
     // France's army. C: England's circle over England's own army.
     AddArmy(season, 0, 20, 20);
@@ -335,13 +321,10 @@ INSTANTIATE_TEST_SUITE_P(
                     OwnershipCase{"EarlierSeason", true, false, "second", true, kRed},
                     OwnershipCase{"LaterSeasonIgnored", false, true, "first", false, 0},
                     OwnershipCase{"NoneAnywhere", false, false, "second", false, 0}),
-    [](const testing::TestParamInfo<OwnershipCase>& info) { return std::string(info.param.name); });
+    RowName());
 
-TEST(RenderCompose, CountryCountBeyondTheCountriesReadIsSafe)
+TEST_F(RenderSpring, CountryCountBeyondTheCountriesReadIsSafe)
 {
-    RenderBoard board;
-    ASSERT_TRUE(board.loaded);
-    CSeasonHdr& season = board.AddSeason("S1901M");
     AddArmy(season, 0, 20, 20);
     AddArmy(season, 3, 60, 40);
     season.m_centres[4].push_back({10, 50});

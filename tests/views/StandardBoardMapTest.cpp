@@ -1,6 +1,7 @@
 #include "model/KestraneDoc.h"
 #include "model/WordSplitter.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -173,6 +174,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ReportText{"GulfOfLyon", "France: Fleet Gulf of Lyon."},
                       ReportText{"TwoBlanksBeforeTheProvince", "Austria: Army  Vienna."},
                       ReportText{"LowerCaseReport", "italy: army tyrolia."}),
-    [](const ::testing::TestParamInfo<ReportText>& info) { return std::string(info.param.name); });
+    RowName());
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "support/PixelSet.h"
+#include "support/RowName.h"
 #include "views/Raster.h"
 #include "views/UnitPictures.h"
 
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Spans({{5, 9, 16}, {6, 9, 15}, {8, 5, 18}, {9, 5, 18}})},
         PictureCase{"Fleet", &FleetPicture, &kFleetMask, {-12, -7}, {{11, 12}},
                     Spans({{11, 2, 21}, {12, 2, 20}, {13, 3, 19}})}),
-    [](const testing::TestParamInfo<PictureCase>& info) { return std::string(info.param.name); });
+    RowName());
 
 TEST(UnitPictureArt, TextRowsAreTheDrawnPictures)
 {
