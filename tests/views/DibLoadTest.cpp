@@ -26,6 +26,25 @@ std::vector<uint8_t> Bytes(const std::string& s)
     return std::vector<uint8_t>(s.begin(), s.end());
 }
 
+// The 40-byte Windows header a picture holds.
+std::vector<uint8_t> HeaderOf(const CDIB& dib)
+{
+    return {dib.Info().begin(), dib.Info().begin() + 40};
+}
+
+// A 40-byte header of one plane with no compression and every later field zero.
+std::vector<uint8_t> PlainHeader(uint32_t width, uint32_t height, uint16_t bitsPerPixel)
+{
+    std::string header;
+    bmp::AppendU32(header, 40);
+    bmp::AppendU32(header, width);
+    bmp::AppendU32(header, height);
+    bmp::AppendU16(header, 1);
+    bmp::AppendU16(header, bitsPerPixel);
+    header += std::string(24, '\0');
+    return Bytes(header);
+}
+
 uint32_t U32At(const std::vector<uint8_t>& block, size_t at)
 {
     return uint32_t(block[at]) | uint32_t(block[at + 1]) << 8 | uint32_t(block[at + 2]) << 16 |
@@ -113,7 +132,7 @@ TEST(DibLoad, WindowsHeaderAndPixelsAreKeptAsStored)
     EXPECT_EQ(dib.Height(), 2);
     EXPECT_EQ(dib.BitsPerPixel(), 8);
     // The 40 header bytes exactly as in the file.
-    EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin(), dib.Info().begin() + 40), Bytes(file.substr(14, 40)));
+    EXPECT_EQ(HeaderOf(dib), Bytes(file.substr(14, 40)));
     // The table is the 1024 bytes after the header: three entries, then the pixel bytes.
     EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin() + 40, dib.Info().begin() + 52),
               (std::vector<uint8_t>{0x30, 0x20, 0x10, 0, 0x60, 0x50, 0x40, 0, 0x90, 0x80, 0x70, 0}));
@@ -137,14 +156,7 @@ TEST(DibLoad, CoreHeaderBecomesTheWindowsForm)
     CRecordingServices services;
     ASSERT_TRUE(LoadBytes(dib, bmp::Build(desc), services));
 
-    std::string expected;
-    bmp::AppendU32(expected, 40);
-    bmp::AppendU32(expected, 40000);
-    bmp::AppendU32(expected, 1);
-    bmp::AppendU16(expected, 1);
-    bmp::AppendU16(expected, 4);
-    expected += std::string(24, '\0');
-    EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin(), dib.Info().begin() + 40), Bytes(expected));
+    EXPECT_EQ(HeaderOf(dib), PlainHeader(40000, 1, 4));
     EXPECT_EQ(std::vector<uint8_t>(dib.ColourEntry(1), dib.ColourEntry(1) + 4), (std::vector<uint8_t>{0xC3, 0xB2, 0xA1, 0}));
     EXPECT_EQ(std::vector<uint8_t>(dib.ColourEntry(15), dib.ColourEntry(15) + 4), (std::vector<uint8_t>{3, 2, 1, 0}));
     EXPECT_EQ(dib.ColourCount(), 16);
@@ -315,14 +327,7 @@ TEST(DibCreate, MakesAGreyRampEightBitPicture)
     EXPECT_EQ(dib.Width(), 16);
     EXPECT_EQ(dib.Height(), 16);
     ASSERT_TRUE(dib.Create(5, 3));
-    std::string header;
-    bmp::AppendU32(header, 40);
-    bmp::AppendU32(header, 5);
-    bmp::AppendU32(header, 3);
-    bmp::AppendU16(header, 1);
-    bmp::AppendU16(header, 8);
-    header += std::string(24, '\0');
-    EXPECT_EQ(std::vector<uint8_t>(dib.Info().begin(), dib.Info().begin() + 40), Bytes(header));
+    EXPECT_EQ(HeaderOf(dib), PlainHeader(5, 3, 8));
     for (int i : {0, 1, 127, 255})
         EXPECT_EQ(std::vector<uint8_t>(dib.ColourEntry(i), dib.ColourEntry(i) + 4),
                   (std::vector<uint8_t>{uint8_t(i), uint8_t(i), uint8_t(i), 0}));
