@@ -12,6 +12,8 @@
 #include "model/DocText.h"
 #include "mail/OrdersMail.h"
 #include "model/KestraneDoc.h"
+#include "model/OrdersStateFile.h"
+#include "orders/MailDrafts.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -67,7 +69,7 @@ void CGameCommands::OnSendOrders(CKestraneDoc& doc)
         m_context.Services().ShowMessage(CMailSystem::kNoMailSystem, MessageIcon::None);
         return;
     }
-    if (!ComposeOrdersMail(doc))
+    if (!ComposeMail(doc))
         return;
     switch (m_context.Mail().Send(doc.m_strMail, &m_window)) {
     case CMailSystem::Result::Sent: break;
@@ -93,8 +95,28 @@ void CGameCommands::PutOrdersMailOnClipboard(const CKestraneDoc& doc)
 
 void CGameCommands::OnCopyOrdersMail(CKestraneDoc& doc)
 {
-    if (ComposeOrdersMail(doc))
+    if (ComposeMail(doc))
         PutOrdersMailOnClipboard(doc);
+}
+
+bool CGameCommands::ComposeMail(CKestraneDoc& doc)
+{
+    // The orders drafted for the phase due go in the mail in the Judge's own
+    // form, once the player has heard what the Judge will refuse or hold.
+    std::vector<std::string> drafts;
+    if (!doc.GetPathName().empty()) {
+        std::string message;
+        drafts = LoadCurrentOrdersState(m_context.OrdersStateFile(doc.GetPathName()), doc, doc.GetPathName(), message)
+                     .drafts;
+        if (!message.empty())
+            m_context.Services().ShowMessage(message, MessageIcon::Exclamation);
+    }
+    const orders::MailDrafts mail = orders::CheckDraftsForMail(doc, m_context.Services().GetInstallDir(), drafts);
+    if (!mail.warning.empty() &&
+        !m_context.Prompts().AskToContinue(&m_window, QString::fromLatin1(mail.warning),
+                                           QString::fromLatin1(kSendAnywayQuestion), QString::fromLatin1(kSendAnyway)))
+        return false;
+    return ComposeOrdersMail(doc, mail.lines);
 }
 
 void CGameCommands::OnPrint(CChildFrame& frame, bool preview)

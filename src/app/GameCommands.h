@@ -24,7 +24,8 @@ public:
     void OnImportClipboard(CKestraneDoc& doc);
     void OnGameDetails(CKestraneDoc& doc);
     /// File, Send: the orders mail through the mail system, with the
-    /// clipboard offered when it fails.
+    /// clipboard offered when it fails. The mail and Copy Orders Mail carry
+    /// the orders drafted for the phase due, checked first.
     void OnSendOrders(CKestraneDoc& doc);
     void OnCopyOrdersMail(CKestraneDoc& doc);
     /// Print or Print Preview of the pane last focused in frame.
@@ -41,8 +42,14 @@ public:
         "Copy the orders mail to the clipboard instead, to paste it into your mail program?";
     static constexpr const char* kCopyButton = "Copy to Clipboard";
     static constexpr const char* kMailOnClipboard = "The orders mail is on the clipboard";
+    static constexpr const char* kSendAnywayQuestion = "Put these orders in the mail all the same?";
+    static constexpr const char* kSendAnyway = "Use These Orders";
 
 private:
+    /// The orders mail into doc.m_strMail with the drafts for the phase due
+    /// (the unit lines without them); false when there is no country or the
+    /// player would rather mend the orders the Judge would refuse or miss.
+    bool ComposeMail(CKestraneDoc& doc);
     void OfferOrdersMailCopy(const char* failure, CKestraneDoc& doc);
     void PutOrdersMailOnClipboard(const CKestraneDoc& doc);
 

@@ -5,6 +5,7 @@
 #include "model/OrdersState.h"
 #include "orders/BoardGeography.h"
 #include "orders/GamePosition.h"
+#include "orders/MailDrafts.h"
 #include "orders/OrderChecker.h"
 
 #include <iostream>
@@ -22,22 +23,6 @@ void PrintLine(const Geography& geography, const std::string& line, const LineVe
             out << (finding.order ? WriteOrder(*finding.order, geography) : line) << "\tvalid"
                 << (finding.note.empty() ? "" : ": ") << finding.note << '\n';
     }
-}
-
-// The mail's order lines: each line's orders in force in the Judge's own
-// form, a line that put none in force as it was written.
-std::vector<std::string> MailLines(const Geography& geography, const std::vector<std::string>& lines,
-                                   const SetVerdict& verdict)
-{
-    std::vector<std::string> mail;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::vector<Order> orders = verdict.lines[i].OrdersInForce();
-        if (orders.empty())
-            mail.push_back(lines[i]);
-        for (const Order& order : orders)
-            mail.push_back(WriteOrder(order, geography));
-    }
-    return mail;
 }
 
 int PrintReachable(const OrderChecker& checker, const std::string& provinceText, const CCliEnvironment& env)
@@ -115,7 +100,7 @@ int CommandOrders(const CCliArgs& args, const CCliEnvironment& env)
         CKestraneDoc& game = session.Doc();
         if (args.Has("--password"))
             game.m_strPassword = args.Value("--password");
-        if (!ComposeOrdersMail(game, MailLines(*board.geography, lines, verdict)) ||
+        if (!ComposeOrdersMail(game, LinesForMail(*board.geography, lines, verdict)) ||
             session.Services().CloseRequested())
             return kExitFailed;
         env.out << game.m_strMail;

@@ -1,8 +1,10 @@
 #include "AppFixture.h"
+#include "SampleGame.h"
 
 #include "app/GameCommands.h"
 #include "app/GameDetailsDlg.h"
 #include "model/KestraneDoc.h"
+#include "model/OrdersStateFile.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -57,6 +59,7 @@ private slots:
     void copyWorksWithoutMailSystem();
     void accentedMailArrivesAsComposed_data();
     void accentedMailArrivesAsComposed();
+    void draftsGoInAfterTheCheck();
 };
 
 void MailTest::sendHandsTheTextToTheMailTool()
@@ -225,6 +228,32 @@ void MailTest::accentedMailArrivesAsComposed()
     QFile sent(app.MailOutputPath());
     QVERIFY(sent.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(sent.readAll()), expected);
+
+void MailTest::draftsGoInAfterTheCheck()
+{
+    CAppFixture app(SampleSettings(0, 0));
+    CKestraneDoc* doc = OpenSampleGame(app);
+    if (!doc)
+        QSKIP("no sample game");
+    doc->m_strMyCountry = "Austria";
+    doc->m_strPassword = "pw";
+    CGameOrdersState state;
+    state.after = doc->m_seasons.back()->m_strSeason;
+    state.drafts = {"A Vie-Bud", "A Ser-War"};
+    std::string message;
+    QVERIFY(SaveOrdersState(app.App().OrdersStateFile(doc->GetPathName()), state, message));
+
+    // Told what the Judge refuses and holds, the player may keep the clipboard as it was.
+    QGuiApplication::clipboard()->setText("kept");
+    app.Run(Cmd::CopyOrdersMail);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    QCOMPARE(app.Prompts().questions.size(), size_t(1));
+    QCOMPARE(app.Prompts().questions[0].text, QStringLiteral("A Ser-War: The army in Serbia can't reach Warsaw.\n"
+                                                             "Without an order the Judge holds: Army Serbia, Fleet Albania.\n"));
+    app.Prompts().continueAnswers = {true};
+    app.Run(Cmd::CopyOrdersMail);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("signon Akestrel pw\nArmy Vienna -> Budapest\nA Ser-War\nsignoff\n"));
 }
 
 QTEST_MAIN(MailTest)
