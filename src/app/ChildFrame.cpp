@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/KesTextView.h"
 #include "app/KestraneView.h"
+#include "app/OrdersPane.h"
 #include "app/TextConv.h"
 #include "model/KestraneDoc.h"
 
@@ -15,8 +16,12 @@ CChildFrame::CChildFrame(CKestraneDoc& doc, CAppContext& context, QSize client) 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pMapView = new CKestraneView(doc, context, m_pSplitter);
     m_pTextView = new CKesTextView(doc, m_pSplitter);
+    m_pOrdersPane = new COrdersPane(doc, context, m_pSplitter);
     m_pSplitter->addWidget(m_pMapView);
     m_pSplitter->addWidget(m_pTextView);
+    m_pSplitter->addWidget(m_pOrdersPane);
+    m_pMapView->SetOrdersPane(m_pOrdersPane);
+    connect(m_pOrdersPane, &COrdersPane::changed, m_pMapView->viewport(), qOverload<>(&QWidget::update));
     m_pSplitter->setChildrenCollapsible(false);
     setWidget(m_pSplitter);
 
@@ -95,8 +100,22 @@ void CChildFrame::UpdateCaption()
     setWindowTitle(caption);
 }
 
+void CChildFrame::ToggleOrdersMode()
+{
+    const bool on = !m_pOrdersPane->IsOn();
+    m_pOrdersPane->SetOn(on);
+    if (on) {
+        // The pane takes a third of the map's width; the map keeps the rest.
+        QList<int> sizes = m_pSplitter->sizes();
+        sizes[2] = std::max(sizes[0] / 3, m_pOrdersPane->sizeHint().width());
+        sizes[0] = std::max(1, sizes[0] - sizes[2]);
+        m_pSplitter->setSizes(sizes);
+    }
+}
+
 void CChildFrame::OnDocumentUpdate()
 {
+    m_pOrdersPane->OnDocumentUpdate();
     emit documentChanged();
 }
 

@@ -9,6 +9,7 @@ class CAppContext;
 class CKestraneDoc;
 class CKestraneView;
 class CKesTextView;
+class COrdersPane;
 class QSplitter;
 
 /// One game window: a splitter with the map pane on the left and the orders
@@ -29,6 +30,10 @@ public:
     CKestraneView* MapView() const { return m_pMapView; }
     CKesTextView* TextView() const { return m_pTextView; }
     QSplitter* Splitter() const { return m_pSplitter; }
+    /// The Orders mode of this window, its pane beside the orders pane.
+    COrdersPane* OrdersPane() const { return m_pOrdersPane; }
+    /// Edit, Orders Mode: on or off for this window.
+    void ToggleOrdersMode();
     /// The pane that commands such as Print go to: the one last focused,
     /// the map pane at first.
     QWidget* ActiveView() const;
@@ -59,6 +64,7 @@ private:
     QSplitter* m_pSplitter = nullptr;
     CKestraneView* m_pMapView = nullptr;
     CKesTextView* m_pTextView = nullptr;
+    COrdersPane* m_pOrdersPane = nullptr;
     QWidget* m_pActiveView = nullptr;
     int m_nWindow = 0;
 };

@@ -41,6 +41,8 @@ enum class Cmd : int {
     ActualSize = 32822,
     /// Shows or hides the centres and units of each power under the orders.
     TogglePhaseSummary = 32823,
+    /// Orders for the phase due written by clicks on the map, checked as typed.
+    OrdersMode = 32824,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

@@ -2,16 +2,23 @@
 
 #include "app/DeferredMessages.h"
 #include "app/AppContext.h"
+#include "app/OrdersPane.h"
 #include "app/TextConv.h"
 #include "model/KestraneDoc.h"
 #include "qtdraw/MapDrawing.h"
 #include "views/MapRenderer.h"
+#include "orders/DraftOverlay.h"
+#include "orders/OrdersDesk.h"
+#include "qtdraw/OverlayPainter.h"
 #include "views/ZoomSteps.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QWheelEvent>
+
+#include <cmath>
 
 namespace {
 
@@ -135,8 +142,83 @@ void CKestraneView::paintEvent(QPaintEvent*)
         const QRect to = ToQRect(result.blit->to).translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
         DrawComposedMap(painter, to, result.picture, ToQRect(result.blit->from), *Doc(), m_context.MapDraw(),
                         &m_smoothZoom);
+        if (m_orders && m_orders->Desk() && m_orders->ShowsLatest())
+            PaintOrders(painter, to);
     }
     messages.FlushLater(m_context.Services());
+}
+
+std::optional<COverlayTransform> CKestraneView::PictureTransform() const
+{
+    if (!Doc())
+        return std::nullopt;
+    const CBlit blit = PlaceOnScreen(Doc()->m_dib.Width(), Doc()->m_dib.Height(), m_context.Display(), ScreenTarget()).blit;
+    if (blit.from.width <= 0 || blit.from.height <= 0)
+        return std::nullopt;
+    COverlayTransform transform;
+    transform.scaleX = double(blit.to.width) / blit.from.width;
+    transform.scaleY = double(blit.to.height) / blit.from.height;
+    transform.offsetX = blit.to.x - horizontalScrollBar()->value() - blit.from.x * transform.scaleX;
+    transform.offsetY = blit.to.y - verticalScrollBar()->value() - blit.from.y * transform.scaleY;
+    return transform;
+}
+
+QPoint CKestraneView::ViewPointOf(MapPos point) const
+{
+    const COverlayTransform t = PictureTransform().value_or(COverlayTransform{});
+    return QPointF(point.x * t.scaleX + t.offsetX, point.y * t.scaleY + t.offsetY).toPoint();
+}
+
+std::optional<MapPos> CKestraneView::PicturePointOf(QPoint viewPoint) const
+{
+    const std::optional<COverlayTransform> t = PictureTransform();
+    if (!t)
+        return std::nullopt;
+    return MapPos{int32_t(std::lround((viewPoint.x() - t->offsetX) / t->scaleX)),
+                  int32_t(std::lround((viewPoint.y() - t->offsetY) / t->scaleY))};
+}
+
+void CKestraneView::mousePressEvent(QMouseEvent* event)
+{
+    const std::optional<MapPos> point = PicturePointOf(event->position().toPoint());
+    if (!m_orders || !m_orders->IsOn() || !point) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    // Orders are for the phase after the latest season: a click on another
+    // season first brings the latest back.
+    if (!m_orders->ShowsLatest() && Doc())
+        Doc()->OnLatestSeason();
+    if (event->button() == Qt::LeftButton)
+        m_orders->ClickAt(*point);
+    else if (event->button() == Qt::RightButton)
+        m_orders->MenuAt(*point, event->globalPosition().toPoint());
+    event->accept();
+}
+
+void CKestraneView::PaintOrders(QPainter& painter, const QRect& to)
+{
+    const std::optional<COverlayTransform> transform = PictureTransform();
+    if (!transform)
+        return;
+    const orders::OrdersDesk& desk = *m_orders->Desk();
+    painter.save();
+    painter.setClipRect(to, Qt::IntersectClip);
+    PaintOverlayShapes(painter, orders::LayOutDrafts(desk.Overlay(), CountryColours(*Doc()), *transform));
+    // The places the next click may pick: a bright ring with a dark edge, so
+    // it shows on land, sea and every country's colour.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    const double radius = 11 * OverlayStrokeScale(*transform);
+    for (const MapPos& point : desk.LitPoints()) {
+        const QPointF centre(point.x * transform->scaleX + transform->offsetX,
+                             point.y * transform->scaleY + transform->offsetY);
+        painter.setPen(QPen(QColor(0, 0, 0), 5 * OverlayStrokeScale(*transform) / 2));
+        painter.drawEllipse(centre, radius, radius);
+        painter.setPen(QPen(QColor(255, 230, 0), 3 * OverlayStrokeScale(*transform) / 2));
+        painter.drawEllipse(centre, radius, radius);
+    }
+    painter.restore();
 }
 
 QImage CKestraneView::RenderedPicture() const

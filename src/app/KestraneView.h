@@ -2,14 +2,19 @@
 
 #include "app/DocumentObservation.h"
 #include "model/DocumentObserver.h"
+#include "model/MapPos.h"
 #include "views/MapPlacement.h"
+#include "views/OverlayGeometry.h"
 #include "views/SmoothScale.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
 
+#include <optional>
+
 class CAppContext;
 class CKestraneDoc;
+class COrdersPane;
 class IUserMessages;
 class QPrinter;
 
@@ -62,16 +67,29 @@ public:
     QImage RenderedPicture() const;
     QSize ScrollSize() const { return {m_cache.Cx(), m_cache.Cy()}; }
 
+    /// The Orders mode whose clicks the view passes on and whose drafts and
+    /// lit places it draws while the mode is on.
+    void SetOrdersPane(COrdersPane* pane) { m_orders = pane; }
+    /// Where the board picture is shown in the viewport now (zoom, fit and scrolling).
+    std::optional<COverlayTransform> PictureTransform() const;
+    /// A point of the board picture in viewport coordinates, and back.
+    QPoint ViewPointOf(MapPos point) const;
+    std::optional<MapPos> PicturePointOf(QPoint viewPoint) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     /// Ctrl and the wheel zoom in and out; the wheel alone scrolls.
     void wheelEvent(QWheelEvent* event) override;
+    /// In Orders mode a click on the map is a step of order entry, a right
+    /// click opens the menu on the place.
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void UpdateScrollSizes(int cx, int cy);
     CScreenTarget ScreenTarget() const;
+    void PaintOrders(QPainter& painter, const QRect& to);
     CPrinterTarget PrinterTarget(const QRect& page, CRasterPoint windowOrigin, int printerDpiY) const;
 
     CKestraneDoc* Doc() const { return m_observation.Document(); }
@@ -81,4 +99,5 @@ private:
     CScrollSizeCache m_cache;
     // The scaled bare board that smooth zoom reuses from season to season.
     CSmoothZoomCache m_smoothZoom;
+    COrdersPane* m_orders = nullptr;
 };

@@ -12,6 +12,7 @@
 #include "app/MailImportRunner.h"
 #include "app/MailboxFetcher.h"
 #include "app/MainMenus.h"
+#include "app/OrdersPane.h"
 #include "app/SeasonsPanel.h"
 #include "app/SplashWnd.h"
 #include "app/TextConv.h"
@@ -43,7 +44,8 @@ constexpr Cmd kGameCommands[] = {
 bool NeedsGame(Cmd id)
 {
     constexpr Cmd kAlsoNeedGame[] = {Cmd::FirstSeason, Cmd::PreviousSeason, Cmd::NextSeason,
-                                     Cmd::LatestSeason, Cmd::RemoveSeason,   Cmd::SendMail};
+                                     Cmd::LatestSeason, Cmd::RemoveSeason,   Cmd::SendMail,
+                                     Cmd::OrdersMode};
     return std::find(std::begin(kGameCommands), std::end(kGameCommands), id) != std::end(kGameCommands) ||
            std::find(std::begin(kAlsoNeedGame), std::end(kAlsoNeedGame), id) != std::end(kAlsoNeedGame);
 }
@@ -187,6 +189,7 @@ void CMainFrame::UpdateActions()
     Action(Cmd::LatestSeason)->setEnabled(game && doc->OnUpdateLatestSeason());
     Action(Cmd::RemoveSeason)->setEnabled(game && doc->OnUpdateRemoveSeason());
     Action(Cmd::SendMail)->setEnabled(game && m_context.Mail().IsAvailable());
+    UpdateOrdersModeAction();
 
     // Check marks show only the value 1; a stored 2 stays unchecked.
     const CAppSettings& settings = m_context.Settings();
@@ -210,6 +213,20 @@ void CMainFrame::UpdateActions()
     }
     m_seasonsPanel->setVisible(showPanel);
     UpdateTitle();
+}
+
+void CMainFrame::UpdateOrdersModeAction()
+{
+    // Disabled with the reason as its prompt: the board has no geography,
+    // no country is set, or the game has no position to order from.
+    CChildFrame* frame = ActiveFrame();
+    const QString why = frame ? frame->OrdersPane()->Unavailable() : QString();
+    QAction* action = Action(Cmd::OrdersMode);
+    const QString prompt = QString::fromLatin1(ActionSpec(Cmd::OrdersMode).prompt);
+    action->setEnabled(frame && why.isEmpty());
+    action->setChecked(frame && frame->OrdersPane()->IsOn());
+    action->setStatusTip(why.isEmpty() ? prompt.left(prompt.indexOf(QLatin1Char('\n'))) : why);
+    action->setToolTip(why.isEmpty() ? prompt.mid(prompt.indexOf(QLatin1Char('\n')) + 1) : why);
 }
 
 void CMainFrame::UpdateTitle()
@@ -259,6 +276,7 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::NextSeason: doc->OnNextSeason(); break;
     case Cmd::LatestSeason: doc->OnLatestSeason(); break;
     case Cmd::GameDetails: m_gameCommands->OnGameDetails(*doc); break;
+    case Cmd::OrdersMode: frame->ToggleOrdersMode(); break;
     case Cmd::FetchMailbox: m_fetcher->OnFetchMailbox(*doc); break;
     case Cmd::MailboxSettings: m_fetcher->OnMailboxSettings(*doc); break;
     case Cmd::ViewToolbar: ToolBar()->setVisible(ToolBar()->isHidden()); break;

@@ -72,6 +72,7 @@ private:
     void CreateSeasonsPanel();
     void BuildMenus(bool gameOpen);
     void UpdateTitle();
+    void UpdateOrdersModeAction();
     void ShowSeason(CKestraneDoc& doc, const QByteArray& name);
     void OnArrangeIcons();
 

@@ -69,6 +69,8 @@ void CMainMenus::CreateToolBar()
     m_toolBar->addSeparator();
     for (Cmd id : {Cmd::Print, Cmd::AppAbout, Cmd::ContextHelp})
         m_toolBar->addAction(Action(id));
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(Action(Cmd::OrdersMode));
     m_window.addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
@@ -190,6 +192,7 @@ void CMainMenus::BuildMenus(bool gameOpen, const QStringList& recentFiles, bool 
             edit->addAction(Action(id));
         edit->addSeparator();
         edit->addAction(Action(Cmd::GameDetails));
+        edit->addAction(Action(Cmd::OrdersMode));
     }
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->addAction(Action(Cmd::ViewToolbar));

@@ -130,6 +130,20 @@ void DrawContextHelp(QPainter& p)
     DrawQuestionMark(p, 10, 3, kNavy);
 }
 
+void DrawOrdersMode(QPainter& p)
+{
+    // A red move arrow with a pencil writing it.
+    p.setPen(QPen(QColor(192, 0, 0), 2));
+    p.drawLine(1, 13, 8, 6);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(192, 0, 0));
+    p.drawPolygon(QPolygon({{10, 4}, {5, 5}, {9, 9}}));
+    p.setPen(kInk);
+    p.setBrush(kYellow);
+    p.drawPolygon(QPolygon({{9, 9}, {14, 2}, {15, 3}, {10, 10}}));
+    p.drawLine(9, 9, 8, 11);
+}
+
 } // namespace
 
 QPixmap ToolbarPixmap(Cmd id)
@@ -148,6 +162,7 @@ QPixmap ToolbarPixmap(Cmd id)
     case Cmd::Print: DrawPrint(p); break;
     case Cmd::AppAbout: DrawAbout(p); break;
     case Cmd::ContextHelp: DrawContextHelp(p); break;
+    case Cmd::OrdersMode: DrawOrdersMode(p); break;
     default:
         p.end();
         return QPixmap();

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
 
 std::optional<QString> CUiPrompts::ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
@@ -69,6 +70,15 @@ bool CUiPrompts::AskToContinue(QWidget* parent, const QString& text, const QStri
     box.setDefaultButton(accept);
     box.exec();
     return box.clickedButton() == accept;
+}
+
+std::optional<int> CUiPrompts::ChooseFromMenu(QWidget* parent, QPoint globalPos, const QStringList& items)
+{
+    QMenu menu(parent);
+    for (int i = 0; i < items.size(); ++i)
+        menu.addAction(items[i])->setData(i);
+    const QAction* chosen = menu.exec(globalPos);
+    return chosen ? std::optional<int>(chosen->data().toInt()) : std::nullopt;
 }
 
 bool CUiPrompts::RunDialog(QDialog& dialog)

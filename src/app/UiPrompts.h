@@ -3,6 +3,7 @@
 #include "model/Services.h"
 
 #include <QMessageBox>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +38,9 @@ public:
     /// acceptLabel and "Cancel"; true when acceptLabel was chosen.
     virtual bool AskToContinue(QWidget* parent, const QString& text, const QString& question,
                                const QString& acceptLabel);
+    /// A pop-up menu of items at globalPos; the index chosen, nullopt when
+    /// the menu was closed without a choice.
+    virtual std::optional<int> ChooseFromMenu(QWidget* parent, QPoint globalPos, const QStringList& items);
     /// Runs a modal dialog; true when it was accepted.
     virtual bool RunDialog(QDialog& dialog);
 };

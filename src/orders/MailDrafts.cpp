@@ -44,7 +44,6 @@ MailDrafts CheckDraftsForMail(const CKestraneDoc& doc, const std::string& instal
     for (size_t i = 0; i < drafts.size(); ++i)
         if (const Finding* fault = verdict.lines[i].FirstFault())
             mail.warning += drafts[i] + ": " + fault->reason + "\n";
-    }
     for (const std::string& note : verdict.notes)
         mail.warning += note + "\n";
     return mail;

@@ -66,7 +66,7 @@ CKestraneDoc* CAppFixture::NewGame()
 CKestraneDoc* CAppFixture::NewStandardGame()
 {
     const QString maps = QStringLiteral(KESTRANE_SOURCE_DIR "/data/Maps/");
-    for (const char* file : {"Standard.map", "STANDARD.BMP"}) {
+    for (const char* file : {"Standard.map", "STANDARD.BMP", "Standard.geo"}) {
         QFile::remove(Path(QStringLiteral("Maps/") + file));
         if (!QFile::copy(maps + file, Path(QStringLiteral("Maps/") + file)))
             return nullptr;

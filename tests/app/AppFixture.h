@@ -37,7 +37,7 @@ public:
 
     /// File New on Maps/Test.map through the menu command.
     CKestraneDoc* NewGame();
-    /// File New on a copy of the shipped standard board (data/Maps).
+    /// File New on a copy of the shipped standard board (data/Maps), with its geography.
     CKestraneDoc* NewStandardGame();
     /// Edit Import of a copy of the report file, as the menu command does.
     void ImportReport(const QString& report);

@@ -228,6 +228,7 @@ void MailTest::accentedMailArrivesAsComposed()
     QFile sent(app.MailOutputPath());
     QVERIFY(sent.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(sent.readAll()), expected);
+}
 
 void MailTest::draftsGoInAfterTheCheck()
 {
@@ -237,6 +238,12 @@ void MailTest::draftsGoInAfterTheCheck()
         QSKIP("no sample game");
     doc->m_strMyCountry = "Austria";
     doc->m_strPassword = "pw";
+    // Without drafts the mail holds the unit lines, and nothing is asked.
+    app.Run(Cmd::CopyOrdersMail);
+    QVERIFY(app.Prompts().questions.empty());
+    const QString unitLines = QGuiApplication::clipboard()->text();
+    QVERIFY2(unitLines.startsWith("signon Akestrel pw\n") && !unitLines.contains("->"), qPrintable(unitLines));
+
     CGameOrdersState state;
     state.after = doc->m_seasons.back()->m_strSeason;
     state.drafts = {"A Vie-Bud", "A Ser-War"};

@@ -27,6 +27,13 @@ CKestraneDoc* OpenSampleGame(CAppFixture& app)
     return app.Frame().Docs().OpenDocumentFile(SampleGamePath());
 }
 
+bool CKestrelSession::SaveAs(const QString& name)
+{
+    app.Prompts().saveAnswers.push_back(app.Path(name));
+    app.Run(Cmd::FileSaveAs);
+    return doc && QFileInfo(app.Path(name)).isFile() && !doc->IsModified();
+}
+
 QString Current(const CKestraneDoc& doc)
 {
     return doc.GetCurrentSeason() ? QString::fromStdString(doc.GetCurrentSeason()->m_strSeason) : QString();

@@ -33,6 +33,9 @@ struct CKestrelSession {
                              size_t count = std::numeric_limits<size_t>::max());
     CAppFixture app;
     CKestraneDoc* doc;
+
+    /// File Save As into the test folder as name; false when it did not save.
+    bool SaveAs(const QString& name);
 };
 
 /// Skips the test function when the real games are not beside the repository.

@@ -69,6 +69,16 @@ public:
         return answer;
     }
 
+    std::optional<int> ChooseFromMenu(QWidget*, QPoint, const QStringList& items) override
+    {
+        menus.push_back(items);
+        if (menuAnswers.empty())
+            return std::nullopt;
+        const qsizetype chosen = items.indexOf(menuAnswers.front());
+        menuAnswers.pop_front();
+        return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
+    }
+
     bool RunDialog(QDialog& dialog) override
     {
         dialogTitles.push_back(dialog.windowTitle());
@@ -100,6 +110,9 @@ public:
     std::deque<QMessageBox::StandardButton> saveChangesAnswers;
     /// Answers to AskToContinue in turn; none left means Cancel.
     std::deque<bool> continueAnswers;
+    /// Menu items chosen in turn, by their text; one not offered, or none
+    /// left, closes the menu without a choice.
+    std::deque<QString> menuAnswers;
     /// Called with each modal dialog; its result is whether it was accepted.
     std::function<bool(QDialog&)> dialogHook;
 
@@ -110,6 +123,7 @@ public:
     std::vector<Message> messages;
     std::vector<Question> questions;
     std::vector<QString> dialogTitles;
+    std::vector<QStringList> menus;
 
 private:
     // The next file answer in turn; none left, or a null one, cancels.
