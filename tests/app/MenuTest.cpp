@@ -89,7 +89,8 @@ void MenuTest::gameMenus()
     QCOMPARE(MenuItems(*FindMenu(frame, "&Edit")),
              (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Import &Mailbox...",
                           "Fe&tch from Mailbox\tCtrl+F5", "Mailbox &Settings...", "Remove\tCtrl+R",
-                          "-", "&First", "&Previous", "&Next", "&Latest", "-", "&Game Details"}));
+                          "-", "&First", "&Previous", "&Next", "&Latest", "-", "&Game Details",
+                          "&Orders Mode\tCtrl+E"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&View")),
              (QStringList{"&Toolbar", "&Status Bar", "&Zoom to Fit", "Zoom I&n\tCtrl++", "Zoom O&ut\tCtrl+-",
                           "&Actual Size\tCtrl+0", "&Initials", "Supply &Centres", "&Orders on Map",
@@ -124,6 +125,7 @@ void MenuTest::shortcuts_data()
     QTest::newRow("Fetch") << int(Cmd::FetchMailbox) << "Ctrl+F5";
     QTest::newRow("Remove") << int(Cmd::RemoveSeason) << "Ctrl+R";
     QTest::newRow("Save") << int(Cmd::FileSave) << "Ctrl+S";
+    QTest::newRow("OrdersMode") << int(Cmd::OrdersMode) << "Ctrl+E";
     QTest::newRow("Help") << int(Cmd::Help) << "F1";
     QTest::newRow("ContextHelp") << int(Cmd::ContextHelp) << "Shift+F1";
     QTest::newRow("NextPane") << int(Cmd::NextPane) << "F6";
@@ -205,15 +207,16 @@ void MenuTest::toolbarOrder()
     for (QAction* action : app.Frame().ToolBar()->actions())
         order << (action->isSeparator() ? QStringLiteral("-") : QString::number(action->data().toInt()));
     QCOMPARE(order, (QStringList{"57600", "57601", "57603", "-", "32778", "32773", "32774", "32776", "-", "57607",
-                                 "57664", "57669"}));
+                                 "57664", "57669", "-", "32824"}));
     QCOMPARE(app.Frame().ToolBar()->iconSize(), QSize(16, 15));
 }
 
 void MenuTest::toolbarIcons()
 {
-    // Ten pictures of 16 x 15, no two alike.
+    // Eleven pictures of 16 x 15, no two alike.
     const Cmd buttons[] = {Cmd::FileNew,    Cmd::FileOpen,     Cmd::FileSave, Cmd::FirstSeason, Cmd::PreviousSeason,
-                           Cmd::NextSeason, Cmd::LatestSeason, Cmd::Print,    Cmd::AppAbout,    Cmd::ContextHelp};
+                           Cmd::NextSeason, Cmd::LatestSeason, Cmd::Print,    Cmd::AppAbout,    Cmd::ContextHelp,
+                           Cmd::OrdersMode};
     QList<QImage> images;
     for (Cmd id : buttons) {
         const QImage image = ToolbarPixmap(id).toImage();

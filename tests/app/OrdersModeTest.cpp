@@ -110,8 +110,9 @@ void OrdersModeTest::clicksDraftWhatTheMailCarries_data()
         << 1 << "Austria" << QStringList{"Vie", "Gal", "Bud|Support...", "Vie", "Gal"}
         << QStringList{"Army Vienna -> Galicia", "Army Budapest SUPPORT Army Vienna -> Galicia"} << "";
     QTest::newRow("TypedLineRefused")
-        << 1 << "Austria" << QStringList{"Vie", "Tri", ">A Ser-War"}
-        << QStringList{"Army Vienna -> Trieste", "A Ser-War"} << "refused  A Ser-War: The army in Serbia can't reach Warsaw.";
+        << 1 << "Austria" << QStringList{"Vie", "Tri", ">A Bud-War"}
+        << QStringList{"Army Vienna -> Trieste", "A Bud-War"}
+        << "refused  A Bud-War: The army in Budapest can't reach Warsaw.";
     QTest::newRow("ConvoyAndTheConvoyedArmy")
         << 2 << "England" << QStringList{"Nth|Convoy...", "Yor", "Nwy", "Yor", "Nwy"}
         << QStringList{"Fleet North Sea CONVOY Army Yorkshire -> Norway", "Army Yorkshire -> North Sea -> Norway"}
@@ -131,7 +132,8 @@ void OrdersModeTest::clicksDraftWhatTheMailCarries()
     QFETCH(QStringList, mail);
     QFETCH(QString, refused);
     SKIP_WITHOUT_KESTREL();
-    CKestrelSession session({}, size_t(mails));
+    // Zoomed to fit: the board stretched, every place in view.
+    CKestrelSession session({{"Settings/ZoomToFit", 1}}, size_t(mails));
     auto& [app, doc] = session;
     QVERIFY(doc);
     doc->m_strMyCountry = country.toStdString();
