@@ -10,6 +10,8 @@
 #include <QEvent>
 #include <QSplitter>
 
+#include <algorithm>
+
 CChildFrame::CChildFrame(CKestraneDoc& doc, CAppContext& context, QSize client) : m_observation(doc, *this)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -100,15 +102,24 @@ void CChildFrame::UpdateCaption()
     setWindowTitle(caption);
 }
 
+namespace {
+// The width the orders pane keeps beside the Orders mode's pane.
+constexpr int kNarrowText = 220;
+} // namespace
+
 void CChildFrame::ToggleOrdersMode()
 {
     const bool on = !m_pOrdersPane->IsOn();
     m_pOrdersPane->SetOn(on);
     if (on) {
-        // The pane takes a third of the map's width; the map keeps the rest.
+        // The pane's width comes from the orders pane first, down to a
+        // narrow column, then from the map.
         QList<int> sizes = m_pSplitter->sizes();
-        sizes[2] = std::max(sizes[0] / 3, m_pOrdersPane->sizeHint().width());
-        sizes[0] = std::max(1, sizes[0] - sizes[2]);
+        const int width = std::max(m_pOrdersPane->sizeHint().width(), (sizes[0] + sizes[1]) / 4);
+        const int fromText = std::clamp(sizes[1] - kNarrowText, 0, width);
+        sizes[1] -= fromText;
+        sizes[0] = std::max(1, sizes[0] - (width - fromText));
+        sizes[2] = width;
         m_pSplitter->setSizes(sizes);
     }
 }

@@ -223,7 +223,8 @@ void CMainFrame::UpdateOrdersModeAction()
     const QString why = frame ? frame->OrdersPane()->Unavailable() : QString();
     QAction* action = Action(Cmd::OrdersMode);
     const QString prompt = QString::fromLatin1(ActionSpec(Cmd::OrdersMode).prompt);
-    action->setEnabled(frame && why.isEmpty());
+    // A mode left on stays there to be turned off.
+    action->setEnabled(frame && (why.isEmpty() || frame->OrdersPane()->IsOn()));
     action->setChecked(frame && frame->OrdersPane()->IsOn());
     action->setStatusTip(why.isEmpty() ? prompt.left(prompt.indexOf(QLatin1Char('\n'))) : why);
     action->setToolTip(why.isEmpty() ? prompt.mid(prompt.indexOf(QLatin1Char('\n')) + 1) : why);
