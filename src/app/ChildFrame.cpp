@@ -18,10 +18,11 @@ CChildFrame::CChildFrame(CKestraneDoc& doc, CAppContext& context, QSize client) 
     m_pSplitter = new QSplitter(Qt::Horizontal, this);
     m_pMapView = new CKestraneView(doc, context, m_pSplitter);
     m_pTextView = new CKesTextView(doc, m_pSplitter);
-    m_pOrdersPane = new COrdersPane(doc, context, m_pSplitter);
     m_pSplitter->addWidget(m_pMapView);
     m_pSplitter->addWidget(m_pTextView);
-    m_pSplitter->addWidget(m_pOrdersPane);
+    // The Orders mode's pane joins the splitter when the mode is first
+    // turned on; until then the window has its two panes only.
+    m_pOrdersPane = new COrdersPane(doc, context, this);
     m_pMapView->SetOrdersPane(m_pOrdersPane);
     connect(m_pOrdersPane, &COrdersPane::changed, m_pMapView->viewport(), qOverload<>(&QWidget::update));
     m_pSplitter->setChildrenCollapsible(false);
@@ -110,6 +111,8 @@ constexpr int kNarrowText = 220;
 void CChildFrame::ToggleOrdersMode()
 {
     const bool on = !m_pOrdersPane->IsOn();
+    if (m_pSplitter->indexOf(m_pOrdersPane) < 0)
+        m_pSplitter->addWidget(m_pOrdersPane);
     m_pOrdersPane->SetOn(on);
     if (on) {
         // The pane's width comes from the orders pane first, down to a
