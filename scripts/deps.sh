@@ -9,7 +9,7 @@ packages=(
   libgmime-3.0-dev libgif-dev libcurl4-openssl-dev
   libcli11-dev nlohmann-json3-dev
   dovecot-imapd postfix dbus-daemon
-  xvfb xauth xdg-utils python3
+  xvfb xauth xdg-utils python3 openbox x11-utils
   desktop-file-utils appstream dpkg-dev file fakeroot
   clang-14 libclang-rt-14-dev
 )

@@ -32,11 +32,15 @@ bool CKestraneApp::InitInstance(const StartOptions& options)
     m_mainFrame->setWindowIcon(ProgramIcon());
     m_context->Services().SetWindow(m_mainFrame.get());
     m_mainFrame->Docs().SetRecentFiles(m_context->Store().RecentFiles());
-    CSplashWnd::ShowSplashScreen(m_mainFrame.get());
 
+    // Placed before the start-up picture: the picture is owned by the window
+    // and gives it a native window, and a window placed after that has its
+    // client area put at the stored corner, where close stores the frame's.
+    // Under a window manager it then crept up by the title bar every start.
     const CWindowRect& rect = m_context->Settings().m_rectStored;
     m_mainFrame->move(rect.left, rect.top);
     m_mainFrame->resize(std::max(1, rect.right - rect.left), std::max(1, rect.bottom - rect.top));
+    CSplashWnd::ShowSplashScreen(m_mainFrame.get());
     m_mainFrame->show();
 
     m_context->Printer().setPageOrientation(QPageLayout::Landscape);

@@ -12,7 +12,7 @@
 #include <QSettings>
 #include <QtTest>
 
-CAppFixture::CAppFixture(const Presets& presets, const testgame::TestGameSpec& game)
+CAppFixture::CAppFixture(const Presets& presets, const testgame::TestGameSpec& game, bool showSplash)
     : m_mapName(QString::fromStdString(game.mapName))
 {
     testgame::WriteTestInstall(m_dir, game);
@@ -33,7 +33,7 @@ CAppFixture::CAppFixture(const Presets& presets, const testgame::TestGameSpec& g
     m_prompts = prompts.get();
     m_app = std::make_unique<CKestraneApp>(std::move(prompts));
     CKestraneApp::StartOptions options;
-    options.showSplash = false;
+    options.showSplash = showSplash;
     m_app->InitInstance(options);
 }
 

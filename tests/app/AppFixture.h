@@ -23,7 +23,9 @@ public:
     /// Settings to store before start-up, as "group/name" = value.
     using Presets = QList<QPair<QString, QVariant>>;
 
-    explicit CAppFixture(const Presets& presets = {}, const testgame::TestGameSpec& game = testgame::StandardTestGame());
+    /// showSplash: start with the start-up picture, as the program does.
+    explicit CAppFixture(const Presets& presets = {}, const testgame::TestGameSpec& game = testgame::StandardTestGame(),
+                         bool showSplash = false);
     ~CAppFixture();
 
     /// What the windows share: settings, printer, mail system, keyring.
