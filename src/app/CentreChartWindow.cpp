@@ -4,13 +4,16 @@
 #include "app/UiPrompts.h"
 #include "model/KestraneDoc.h"
 #include "model/SeasonWords.h"
+#include "orders/BoardGeography.h"
+#include "orders/StartingCentres.h"
+#include "views/LineSpread.h"
 #include "views/PhaseSummary.h"
 
 #include <QAction>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QCursor>
+#include <QMouseEvent>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
@@ -43,6 +46,10 @@ QColor CountryColour(const CCentreHistory::Country& country)
     return QColor(country.colour[0], country.colour[1], country.colour[2]);
 }
 
+// How far apart lines with equal counts are drawn, in centres: far enough to
+// see each colour at the chart's usual height, near enough to read the count.
+constexpr double kSpreadStep = 0.12;
+
 } // namespace
 
 CCentreChartWindow::CCentreChartWindow(CKestraneDoc& doc, CUiPrompts& prompts, QWidget* parent)
@@ -64,6 +71,13 @@ CCentreChartWindow::CCentreChartWindow(CKestraneDoc& doc, CUiPrompts& prompts, Q
     m_pChart->legend()->setAlignment(Qt::AlignRight);
     m_pView = new QChartView(m_pChart, this);
     m_pView->setRenderHint(QPainter::Antialiasing);
+    // The values show on hover from the pointer's moves over the view: the
+    // series' own hover signal did not come over a line's points.
+    m_pView->viewport()->setMouseTracking(true);
+    m_pView->viewport()->installEventFilter(this);
+
+    // Read once: a game keeps its board.
+    m_geography = orders::LoadBoardGeography(doc.Services().GetInstallDir(), doc.m_strMapName).geography;
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -82,6 +96,10 @@ void CCentreChartWindow::OnDocumentUpdate()
     if (!Document())
         return;
     CCentreHistory history = BuildCentreHistory(*Document());
+    const auto start = orders::GameStartCentres(*Document(), m_geography ? &*m_geography : nullptr);
+    m_bStart = start && start->centres.size() == history.countries.size();
+    if (m_bStart)
+        history.rows.insert(history.rows.begin(), CCentreHistory::Row{start->season, start->centres});
     // Stepping through the game changes no figure: only the mark moves.
     if (!m_bBuilt || !SameFigures(history, m_history)) {
         m_history = std::move(history);
@@ -118,7 +136,7 @@ void CCentreChartWindow::Rebuild()
     seasons->setLabelsAngle(-60);
     seasons->setTitleText(QStringLiteral("Season"));
     for (size_t i = 0; i < m_history.rows.size(); ++i)
-        seasons->append(FromDocText(SeasonInWords(m_history.rows[i].season)), double(i));
+        seasons->append(RowWords(i), double(i));
     seasons->setRange(-0.5, std::max(0.5, double(m_history.rows.size()) - 0.5));
 
     int most = 0;
@@ -135,34 +153,15 @@ void CCentreChartWindow::Rebuild()
     m_pChart->addAxis(seasons, Qt::AlignBottom);
     m_pChart->addAxis(centres, Qt::AlignLeft);
 
-    for (size_t c = 0; c < m_history.countries.size(); ++c) {
-        auto* line = new QLineSeries();
-        line->setName(FromDocText(PowerName(m_history.countries[c].name)));
-        QPen pen(CountryColour(m_history.countries[c]));
-        pen.setWidth(3);
-        line->setPen(pen);
-        line->setPointsVisible(true);
-        for (size_t i = 0; i < m_history.rows.size(); ++i)
-            line->append(double(i), m_history.rows[i].centres[c]);
-        m_pChart->addSeries(line);
-        line->attachAxis(seasons);
-        line->attachAxis(centres);
-        connect(line, &QLineSeries::hovered, this, [this](const QPointF& point, bool state) {
-            const std::optional<size_t> row = RowAt(point.x());
-            if (state && row)
-                QToolTip::showText(QCursor::pos(), PointText(*row), m_pView);
-            else
-                QToolTip::hideText();
-        });
-        connect(line, &QLineSeries::clicked, this, [this](const QPointF& point) {
-            if (const std::optional<size_t> row = RowAt(point.x()))
-                ChooseRow(*row);
-        });
-        m_lines.push_back(line);
-    }
+    std::vector<std::vector<int>> counts(m_history.countries.size());
+    for (const auto& row : m_history.rows)
+        for (size_t c = 0; c < counts.size() && c < row.centres.size(); ++c)
+            counts[c].push_back(row.centres[c]);
+    m_drawn = SpreadEqualValues(counts, kSpreadStep);
 
     // Rings around the points of the season on show; not a country, so
-    // the legend leaves it out.
+    // the legend leaves it out. Added before the lines, so it lies under
+    // them and a click on a ringed point is the line's.
     m_pOnShow = new QScatterSeries();
     m_pOnShow->setName(QStringLiteral("On show"));
     m_pOnShow->setMarkerShape(QScatterSeries::MarkerShapeCircle);
@@ -178,17 +177,39 @@ void CCentreChartWindow::Rebuild()
     });
     for (QLegendMarker* marker : m_pChart->legend()->markers(m_pOnShow))
         marker->setVisible(false);
+
+    for (size_t c = 0; c < m_history.countries.size(); ++c) {
+        auto* line = new QLineSeries();
+        line->setName(FromDocText(PowerName(m_history.countries[c].name)));
+        QPen pen(CountryColour(m_history.countries[c]));
+        pen.setWidth(3);
+        line->setPen(pen);
+        line->setPointsVisible(true);
+        for (size_t i = 0; i < m_drawn[c].size(); ++i)
+            line->append(double(i), m_drawn[c][i]);
+        m_pChart->addSeries(line);
+        line->attachAxis(seasons);
+        line->attachAxis(centres);
+        connect(line, &QLineSeries::clicked, this, [this](const QPointF& point) {
+            if (const std::optional<size_t> row = RowAt(point.x()))
+                ChooseRow(*row);
+        });
+        m_lines.push_back(line);
+    }
 }
 
 void CCentreChartWindow::MarkOnShow()
 {
     m_onShowRow = Document() ? CentreHistoryRowOnShow(m_history, *Document()) : std::nullopt;
+    // Before the first ownership list the home centres are in force.
+    if (!m_onShowRow && m_bStart && Document() && Document()->HasCurrentSeason())
+        m_onShowRow = 0;
     if (!m_pOnShow)
         return;
     QList<QPointF> points;
     if (m_onShowRow)
-        for (int count : m_history.rows[*m_onShowRow].centres)
-            points.append(QPointF(double(*m_onShowRow), count));
+        for (const auto& drawn : m_drawn)
+            points.append(QPointF(double(*m_onShowRow), drawn[*m_onShowRow]));
     m_pOnShow->replace(points);
 }
 
@@ -200,12 +221,54 @@ std::optional<size_t> CCentreChartWindow::RowAt(double x) const
     return size_t(row);
 }
 
+bool CCentreChartWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pView->viewport()) {
+        if (event->type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            if (const std::optional<size_t> row = RowNear(at))
+                QToolTip::showText(m_pView->viewport()->mapToGlobal(at), PointText(*row), m_pView->viewport());
+            else
+                QToolTip::hideText();
+        } else if (event->type() == QEvent::Leave) {
+            QToolTip::hideText();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::optional<size_t> CCentreChartWindow::RowNear(const QPoint& at) const
+{
+    constexpr int kReach = 8; // pixels from a point's centre
+    std::optional<size_t> nearest;
+    int best = kReach + 1;
+    for (size_t c = 0; c < m_lines.size() && c < m_drawn.size(); ++c)
+        for (size_t row = 0; row < m_drawn[c].size(); ++row) {
+            const QPointF inChart = m_pChart->mapToPosition(QPointF(double(row), m_drawn[c][row]), m_lines[c]);
+            const QPoint point = m_pView->mapFromScene(m_pChart->mapToScene(inChart));
+            const int distance = (point - at).manhattanLength();
+            if (distance < best) {
+                best = distance;
+                nearest = row;
+            }
+        }
+    return nearest;
+}
+
+QString CCentreChartWindow::RowWords(size_t row) const
+{
+    const std::string& season = m_history.rows[row].season;
+    if (row == 0 && m_bStart)
+        return season.empty() ? QStringLiteral("Game start") : FromDocText(StartingPositionInWords(season));
+    return FromDocText(SeasonInWords(season));
+}
+
 QString CCentreChartWindow::PointText(size_t row) const
 {
     if (row >= m_history.rows.size())
         return {};
     const CCentreHistory::Row& r = m_history.rows[row];
-    QString text = FromDocText(SeasonInWords(r.season));
+    QString text = RowWords(row);
     for (size_t c = 0; c < m_history.countries.size() && c < r.centres.size(); ++c)
         text += QStringLiteral("\n%1: %2").arg(FromDocText(PowerName(m_history.countries[c].name))).arg(r.centres[c]);
     return text;
@@ -213,7 +276,8 @@ QString CCentreChartWindow::PointText(size_t row) const
 
 void CCentreChartWindow::ChooseRow(size_t row)
 {
-    if (row < m_history.rows.size())
+    // A start with no season filed has nothing to show.
+    if (row < m_history.rows.size() && !m_history.rows[row].season.empty())
         emit seasonChosen(QByteArray::fromStdString(m_history.rows[row].season));
 }
 

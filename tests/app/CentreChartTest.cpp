@@ -10,11 +10,16 @@
 #include <QChartView>
 #include <QFile>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QScatterSeries>
 #include <QToolBar>
+#include <QToolTip>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -40,24 +45,34 @@ OpenedChart WithChart(CKestrelSession& opened)
 }
 
 // The chart's figures read back from its series: season row by row, a
-// count per country.
+// count per country. The game's start, when first, is left out.
 struct Figures {
     QStringList countries;
     QList<QList<int>> rows; // [row][country]
 };
 
+// The count a point stands for: lines sharing a count are drawn beside it,
+// never halfway to the next.
+std::optional<int> CountAt(QPointF point)
+{
+    const long count = std::lround(point.y());
+    return std::abs(point.y() - double(count)) <= 0.4 ? std::optional<int>(int(count)) : std::nullopt;
+}
+
 Figures FromSeries(const CCentreChartWindow& chart)
 {
     Figures figures;
+    const qsizetype first = chart.StartsWithGameStart() ? 1 : 0;
     for (QLineSeries* line : chart.Lines()) {
         figures.countries << line->name();
         const QList<QPointF> points = line->points();
-        for (qsizetype i = 0; i < points.size(); ++i) {
-            if (figures.rows.size() <= i)
+        for (qsizetype i = first; i < points.size(); ++i) {
+            if (figures.rows.size() <= i - first)
                 figures.rows.append(QList<int>());
-            if (points[i].x() != double(i))
+            const std::optional<int> count = CountAt(points[i]);
+            if (points[i].x() != double(i) || !count)
                 return {};
-            figures.rows[i] << int(points[i].y());
+            figures.rows[i - first] << *count;
         }
     }
     return figures;
@@ -100,6 +115,8 @@ private slots:
     void markFollowsTheSeasonOnShow();
     void clickingAPointShowsItsSeason();
     void hoverTextListsTheSeasonsFigures();
+    void hoverShowsThePointsFigures_data();
+    void hoverShowsThePointsFigures();
     void exportsPngAndSvg();
     void exportFailureIsTold();
     void oneWindowPerGameClosingWithIt();
@@ -134,7 +151,8 @@ void CentreChartTest::seriesEqualTheCommandLineAndTheJudge()
     // as a name.
     QCOMPARE(shown.countries.join(',').toUpper(), history.countries.join(',').toUpper());
     QCOMPARE(shown.rows, history.rows);
-    QCOMPARE(seasons.size(), chart->History().rows.size());
+    QVERIFY(chart->StartsWithGameStart());
+    QCOMPARE(seasons.size() + 1, chart->History().rows.size());
 
     // And the Judge's own record after each of those seasons.
     QVERIFY(!seasons.isEmpty());
@@ -151,8 +169,29 @@ void CentreChartTest::seriesEqualTheCommandLineAndTheJudge()
     const auto axes = chart->Chart()->axes(Qt::Horizontal);
     QCOMPARE(axes.size(), 1);
     const QStringList labels = static_cast<QCategoryAxis*>(axes[0])->categoriesLabels();
-    QCOMPARE(labels.size(), seasons.size());
-    QCOMPARE(labels.first(), QStringLiteral("Fall 1901 Retreats"));
+    QCOMPARE(labels.size(), seasons.size() + 1);
+    QCOMPARE(labels.first(), QStringLiteral("Starting position 1901"));
+    QCOMPARE(labels[1], QStringLiteral("Fall 1901 Retreats"));
+
+    // The start: the owners the Judge began with, which its record of the
+    // fall movement still holds (it changes owners after the retreats).
+    const CCentreHistory::Row& start = chart->History().rows.front();
+    QCOMPARE(start.season, std::string("S1900M"));
+    const auto owners = kestrel::Truth("F1901M");
+    for (qsizetype c = 0; c < shown.countries.size(); ++c) {
+        QCOMPARE(start.centres[size_t(c)], owners.at(shown.countries[c].toUpper().toStdString()).centres);
+        QCOMPARE(CountAt(chart->Lines()[size_t(c)]->points().front()), std::optional<int>(start.centres[size_t(c)]));
+    }
+
+    // Every line can be followed: no two are drawn at one place.
+    for (size_t row = 0; row < chart->History().rows.size(); ++row) {
+        QList<double> heights;
+        for (QLineSeries* line : chart->Lines())
+            heights << line->points()[qsizetype(row)].y();
+        for (qsizetype a = 0; a < heights.size(); ++a)
+            for (qsizetype b = a + 1; b < heights.size(); ++b)
+                QVERIFY2(std::abs(heights[a] - heights[b]) >= 0.1, qPrintable(labels[qsizetype(row)]));
+    }
 }
 
 void CentreChartTest::markFollowsTheSeasonOnShow()
@@ -167,10 +206,11 @@ void CentreChartTest::markFollowsTheSeasonOnShow()
         Cmd command;
         const char* marked; // the row's season, or "" for none
     };
+    // Before the first list of owners the game's start is in force.
     const Step steps[] = {{Cmd::LatestSeason, "F1903R"}, // adjustments: the ownership before them
-                          {Cmd::FirstSeason, ""},
-                          {Cmd::NextSeason, ""},
-                          {Cmd::NextSeason, ""},
+                          {Cmd::FirstSeason, "S1900M"},
+                          {Cmd::NextSeason, "S1900M"},
+                          {Cmd::NextSeason, "S1900M"},
                           {Cmd::NextSeason, "F1901R"},
                           {Cmd::NextSeason, "F1901R"}};
     for (const Step& step : steps) {
@@ -185,8 +225,11 @@ void CentreChartTest::markFollowsTheSeasonOnShow()
         const size_t row = *chart->OnShowRow();
         QCOMPARE(QString::fromStdString(rows[row].season), QString::fromLatin1(step.marked));
         QCOMPARE(size_t(marks.size()), chart->Lines().size());
-        for (size_t c = 0; c < chart->Lines().size(); ++c)
-            QCOMPARE(marks[c], QPointF(double(row), rows[row].centres[c]));
+        for (size_t c = 0; c < chart->Lines().size(); ++c) {
+            // On the line's own point, which stands for the row's count.
+            QCOMPARE(marks[c], chart->Lines()[c]->points()[qsizetype(row)]);
+            QCOMPARE(CountAt(marks[c]), std::optional<int>(rows[row].centres[c]));
+        }
     }
 }
 
@@ -228,8 +271,47 @@ void CentreChartTest::hoverTextListsTheSeasonsFigures()
     QString expected = QStringLiteral("Fall 1902 Retreats");
     for (const char* power : {"Austria", "England", "France", "Germany", "Italy", "Russia", "Turkey"})
         expected += QStringLiteral("\n%1: %2").arg(power).arg(table.at(QString(power).toUpper().toStdString()).centres);
-    QCOMPARE(chart->PointText(1), expected);
-    QVERIFY(chart->PointText(3).isEmpty());
+    QCOMPARE(chart->PointText(2), expected);
+    QVERIFY(chart->PointText(4).isEmpty());
+    QCOMPARE(chart->PointText(0), QStringLiteral("Starting position 1901\nAustria: 3\nEngland: 3\nFrance: 3\n"
+                                                 "Germany: 3\nItaly: 3\nRussia: 4\nTurkey: 3"));
+}
+
+void CentreChartTest::hoverShowsThePointsFigures_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("country");
+    QTest::newRow("start, Russia") << 0 << 5;
+    QTest::newRow("season on show, under its ring") << 3 << 0;
+    QTest::newRow("another season") << 1 << 2;
+}
+
+void CentreChartTest::hoverShowsThePointsFigures()
+{
+    SKIP_WITHOUT_KESTREL();
+    QFETCH(int, row);
+    QFETCH(int, country);
+    CKestrelSession opened;
+    auto [app, doc, chart] = WithChart(opened);
+    QVERIFY(chart);
+    app.Run(Cmd::LatestSeason);
+    QCOMPARE(chart->OnShowRow(), std::optional<size_t>(3));
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    QLineSeries* line = chart->Lines()[size_t(country)];
+    const QPoint at = PointOnView(*chart, line, line->points()[row]);
+    // The pointer's moves as the view gets them (the offscreen platform
+    // hands a moved cursor to whichever window lies there).
+    QWidget* viewport = chart->View()->viewport();
+    const auto moveTo = [viewport](QPoint to) {
+        QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, Qt::NoButton, {});
+        QApplication::sendEvent(viewport, &move);
+    };
+    moveTo(at + QPoint(20, 20));
+    moveTo(at);
+    QTRY_COMPARE(QToolTip::text(), chart->PointText(size_t(row)));
+    // Away from every point it goes.
+    moveTo(QPoint(2, 2));
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void CentreChartTest::exportsPngAndSvg()
