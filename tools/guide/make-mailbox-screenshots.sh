@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Remakes the user guide's pictures of Edit, Mailbox Settings and the summary
-# of Edit, Fetch from Mailbox: the real program under a virtual X server,
-# driven with xdotool, fetching the real game kestrel from a throw-away
-# Dovecot (guide-mail-server) on 127.0.0.1.
+# Remakes the user guide's pictures of Edit, Import Mailbox (the file dialog
+# and the summary), Edit, Mailbox Settings and the summary of Edit, Fetch
+# from Mailbox: the real program under a virtual X server with openbox,
+# driven with xdotool, importing the real game kestrel from an mbox file and
+# fetching it from a throw-away Dovecot (guide-mail-server) on 127.0.0.1.
 #
 #   bash tools/guide/make-mailbox-screenshots.sh BUILD-FOLDER
+#
+# The player's folders are /home/player (the game in ~/Games, the mail in
+# ~/Mail), seen by the program alone (player-home.sh), so the pictures show
+# no scratch path.
 #
 # GUIDE_DISPLAY picks the X display number (57 when not set). The build
 # folder must hold kestrane, kestrane-cli and guide-mail-server; the real
@@ -17,13 +22,17 @@ app="$build/src/app/kestrane"
 images="$root/docs/images"
 shared="$root/../shared"
 display=":${GUIDE_DISPLAY:-57}"
+source "$root/tools/guide/player-home.sh"
+player_home_check "$root" "$build"
 work="$(mktemp -d)"
 # The mail server's own users (under root) read its password file below.
 chmod 755 "$work"
 xvfb_pid=""
+wm_pid=""
 app_pid=""
 cleanup() {
   [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
+  [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
   # Without the X server a waiting xdotool ends too.
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
   # Closing the server's standard input stops it.
@@ -34,15 +43,25 @@ cleanup() {
 trap cleanup EXIT
 cd "$work"
 
+# homes/ is /home for the program: the player's home is /home/player.
+home="$work/homes/player"
+mkdir -p "$home/Games" "$home/Mail/Maildir/cur" "$home/Mail/Maildir/new" "$home/Mail/Maildir/tmp"
 # The game knows its Judge and name from the game-start mail, so the filter
-# shown is the game's own; the fetch brings the rest.
-"$cli" --install-dir "$root/data" new Standard kestrel.kes
+# shown is the game's own; the import and the fetch bring the rest.
+"$cli" --install-dir "$root/data" new Standard "$home/Games/kestrel.kes"
 cp "$shared/judge-games/kestrel/00-S1901M-start.txt" report.txt
-"$cli" --install-dir "$root/data" import kestrel.kes report.txt
+"$cli" --install-dir "$root/data" import "$home/Games/kestrel.kes" report.txt
+cp "$home/Games/kestrel.kes" fetched.kes
+# The mail folder: the game among other mail, as a mail program keeps it,
+# and one result saved on its own.
+"$build/guide-mail-server" --mbox "$home/Mail/Inbox" "$shared"
+printf 'From: judge@example.org\nTo: austria@example.org\nSubject: XXXX:kestrel - F1901M Results\n\n' \
+  > "$home/Mail/F1901M Results.eml"
+cat "$shared/judge-games/kestrel/02-F1901M-movement.txt" >> "$home/Mail/F1901M Results.eml"
 
-mkdir -p home/.config/Morvellan
+mkdir -p "$home/.config/Morvellan"
 printf '[Settings]\nSCDisplay=1\nInitials=1\nZoomToFit=1\nWinLeft=0\nWinTop=0\nWinRight=1280\nWinBottom=900\nInstallDir=%s\n' \
-  "$root/data" > home/.config/Morvellan/Kestrane.conf
+  "$root/data" > "$home/.config/Morvellan/Kestrane.conf"
 
 mkfifo server-in
 "$build/guide-mail-server" "$work/server" "$shared" < server-in > server-port &
@@ -58,12 +77,19 @@ Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp {server_in}>&- &
 xvfb_pid=$!
 export DISPLAY="$display"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.2; done
+openbox --sm-disable {server_in}>&- >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.2; done
 
-# No keyring on this display's session: the password is asked for and
-# never stored anywhere.
-HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" \
-  "$app" -nosplash "$work/kestrel.kes" {server_in}>&- &
-app_pid=$!
+# start GAME: the program as the player starts it, from ~/Mail, with
+# /home/player as its home. No keyring on this display's session: the
+# password is asked for and never stored anywhere.
+start() {
+  [ -z "$app_pid" ] || { kill "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true; }
+  as_player "$work/homes" "$app" -nosplash "$1"
+  PLAYER_CWD=/home/player/Mail DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" "${PLAYER_COMMAND[@]}" {server_in}>&- &
+  app_pid=$!
+}
 
 # window TITLE: waits for the window, gives it the keyboard and prints its id.
 window() {
@@ -89,6 +115,30 @@ command_keys() {
   xdotool keyup ctrl alt
 }
 
+start /home/player/Games/kestrel.kes
+main="$(window "Kestrane - .*")"
+# Edit, Import Mailbox: the mbox and the result saved on its own, whose
+# season the mbox brings too.
+command_keys alt+e m
+dialog="$(window "Import Mailbox")"
+# Into ~/Mail first: the dialog opens on the home folder.
+type_text "/home/player/Mail/"
+sleep 0.5
+keys Return
+sleep 1
+type_text '"Inbox" "F1901M Results.eml"'
+sleep 1
+import -window "$dialog" "$images/mailbox-dialog.png"
+keys Return
+summary="$(window "Import Mailbox")"
+sleep 0.5
+import -window "$summary" "$images/mailbox-summary.png"
+keys Return
+sleep 0.5
+
+# The fetch starts again from the game-start alone.
+cp fetched.kes "$home/Games/kestrel.kes"
+start /home/player/Games/kestrel.kes
 main="$(window "Kestrane - .*")"
 # Edit, Mailbox Settings with the account of a player on Gmail.
 command_keys alt+e s

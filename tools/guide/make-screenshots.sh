@@ -19,6 +19,9 @@ cd "$work"
 
 # game NAME N: a game holding the first N mails of the sample game.
 source "$root/tools/guide/sample-game.sh"
+# as_player: the program with /home/player as its home.
+source "$root/tools/guide/player-home.sh"
+player_home_check "$root" "$build"
 
 # The program's settings: supply centres, initials, zoom to fit, and the
 # seasons list (off when not given).
@@ -60,8 +63,20 @@ if [ -d "$kestrel" ]; then
   window kestrel13 1 1 1 window-seasons.png 1
   chart_game=("$work/kestrel14.kes")
 fi
+# The menus list the game among the recent files: it is the player's own,
+# in ~/Games.
 settings 1 1 0
-HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=offscreen "$shots" "$work/builds.kes" "$images" "${chart_game[@]}"
+player="$work/homes/player"
+mkdir -p "$player/Games"
+cp -r home/.config "$player/"
+cp builds.kes "$player/Games/kestrel.kes"
+player_games=(/home/player/Games/kestrel.kes)
+if [ ${#chart_game[@]} -gt 0 ]; then
+  cp "${chart_game[0]}" "$player/Games/kestrel-1903.kes"
+  player_games+=(/home/player/Games/kestrel-1903.kes)
+fi
+as_player "$work/homes" "$shots" "${player_games[0]}" "$images" "${player_games[@]:1}"
+QT_QPA_PLATFORM=offscreen "${PLAYER_COMMAND[@]}"
 "$cli" render retreats.kes F1901R -o "$images/board-f1901r.png" --initials --centres
 python3 "$root/tools/guide/MarkdownToHtml.py" "$root/docs/user-guide.md" "$root/docs/index.html"
 echo "Pictures written to $images"
