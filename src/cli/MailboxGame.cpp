@@ -20,14 +20,6 @@ bool AnyFailed(const CMailboxImport& import)
            });
 }
 
-std::vector<std::string> SeasonsFiled(const CMailboxImport& import)
-{
-    std::vector<std::string> seasons;
-    for (const CReportResult& report : import.summary.reports)
-        seasons.insert(seasons.end(), report.seasons.begin(), report.seasons.end());
-    return seasons;
-}
-
 } // namespace
 
 void PrintImport(const CCliEnvironment& env, const CMailboxImport& import, const std::string& headline, bool verbose)
@@ -124,7 +116,7 @@ CFetchImport ImportFetch(const CCliEnvironment& env, const CMailboxGame& game, c
     const bool recorded = RecordImportedPhase(env, doc, texts);
     if (MarkMayAdvance(import) && !StoreMark(env, game, next))
         return result;
-    result.notice = ResultsNotice(doc, SeasonsFiled(import));
+    result.notice = ResultsNotice(doc, FiledSeasons(import));
     if (const auto due = StoredPhaseDue(env, doc))
         result.due = DueInWords(*due);
     result.ok = !AnyFailed(import) && recorded;

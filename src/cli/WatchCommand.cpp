@@ -22,6 +22,7 @@ struct CWatchedGame {
     CMailboxGame game;
     std::string name;
     int pollMinutes = CWatchSettings::kDefaultPollMinutes;
+    bool useIdle = true;
 };
 
 void Say(const CCliEnvironment& env, const CWatchedGame& watched, const std::string& text)
@@ -77,6 +78,7 @@ CWatchOptions Options(const CWatchedGame& watched)
     CWatchOptions options;
     options.minPollPeriod = CWatchSettings::kMinPollMinutes * minute;
     options.pollPeriod = std::max(watched.pollMinutes, CWatchSettings::kMinPollMinutes) * minute;
+    options.useIdle = watched.useIdle;
     options.minRetryPause = minute;
     options.maxRetryPause = 15 * minute;
     options.imap = CliImapOptions();
@@ -187,10 +189,13 @@ int CommandWatch(const CCliArgs& args, const CCliEnvironment& env)
         if (!game)
             return kExitFailed;
         CWatchedGame watched{std::move(*game), std::filesystem::path(file).filename().string()};
+        if (env.storedWatch) {
+            const CWatchSettings stored = env.storedWatch(watched.game.path);
+            watched.pollMinutes = stored.m_nPollMinutes;
+            watched.useIdle = stored.m_bUseIdle;
+        }
         if (args.Has("--poll"))
             watched.pollMinutes = std::stoi(args.Value("--poll"));
-        else if (env.storedWatch)
-            watched.pollMinutes = env.storedWatch(watched.game.path).m_nPollMinutes;
         games.push_back(std::move(watched));
     }
     return args.Has("--once") ? WatchOnce(env, games) : WatchUntilStopped(env, games);

@@ -43,3 +43,11 @@ CMailboxImport ImportMailTexts(CKestraneDoc& doc, const std::vector<CReportText>
         result.summary = ImportReportBatch(doc, texts, progress);
     return result;
 }
+
+std::vector<std::string> FiledSeasons(const CMailboxImport& import)
+{
+    std::vector<std::string> seasons;
+    for (const CReportResult& report : import.summary.reports)
+        seasons.insert(seasons.end(), report.seasons.begin(), report.seasons.end());
+    return seasons;
+}

@@ -31,6 +31,9 @@ struct CMailboxImport {
     bool Succeeded() const;
 };
 
+/// The seasons the import filed, report by report.
+std::vector<std::string> FiledSeasons(const CMailboxImport& import);
+
 /// Reads paths as ReadMailSources does and imports every report text into
 /// doc through the core's batch import (in game order, the inputs never
 /// rewritten). progress(done, total) returning false cancels between mails.
