@@ -4,6 +4,7 @@
 #include "app/MailImportRunner.h"
 #include "app/MailboxSettingsDlg.h"
 #include "app/PendingFetchMark.h"
+#include "app/WatchSettingsBox.h"
 #include "app/WindowPlacement.h"
 #include "mailaccess/FetchedMail.h"
 #include "model/KestraneDoc.h"
@@ -66,10 +67,12 @@ bool CMailboxFetcher::OnMailboxSettings(CKestraneDoc& doc)
             password = QString::fromStdString(kept->second);
     }
     CMailboxSettingsDlg dialog(stored, DefaultMailFilter(doc.m_strJudge, doc.m_strGame), password, &m_window);
+    dialog.WatchBox()->SetSettings(CWatchSettings::Load(m_context.Store(), path));
     if (!m_context.Prompts().RunDialog(dialog))
         return false;
     const CMailAccount account = dialog.Account();
     account.Save(m_context.Store(), path);
+    dialog.WatchBox()->Settings().Save(m_context.Store(), path);
     m_context.Store().Flush();
 
     // The password follows the account into the keyring, or leaves it.
@@ -87,6 +90,7 @@ bool CMailboxFetcher::OnMailboxSettings(CKestraneDoc& doc)
             QStringLiteral("Keep it until Kestrane ends? Otherwise Kestrane asks for it at the first fetch."),
             QStringLiteral("Keep for This Session")))
         m_sessionPasswords[account.KeyringKey()] = newPassword;
+    emit settingsAccepted(&doc);
     return true;
 }
 

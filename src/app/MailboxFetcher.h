@@ -33,6 +33,9 @@ public:
     /// Edit, Fetch from Mailbox: asks for what is missing, starts the fetch
     /// and returns; the import and finished() follow when the mails are in.
     void OnFetchMailbox(CKestraneDoc& doc);
+    /// The account's password: from the keyring, else as given earlier this
+    /// session, else asked for; nullopt when the user cancelled.
+    std::optional<std::string> MailboxPassword(const CMailAccount& account);
     /// True from the start of a fetch until its finished().
     bool IsBusy() const { return m_run != nullptr; }
 
@@ -45,11 +48,12 @@ signals:
     void progressed(int done, int total);
     /// A fetch that started is over, imported or not.
     void finished();
+    /// Mailbox Settings of doc were accepted (the password may be new).
+    void settingsAccepted(CKestraneDoc* doc);
 
 private:
     struct CRun;
 
-    std::optional<std::string> MailboxPassword(const CMailAccount& account);
     void Start(std::unique_ptr<CRun> run, const std::string& password);
     void OnFetched();
     void Conclude(CRun& run, const CMailboxFetch& fetch);

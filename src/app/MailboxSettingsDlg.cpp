@@ -1,5 +1,7 @@
 #include "app/MailboxSettingsDlg.h"
 
+#include "app/WatchSettingsBox.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -29,7 +31,7 @@ CMailboxSettingsDlg::CMailboxSettingsDlg(const CMailAccount& account, const std:
     : QDialog(parent), m_strDefaultFilter(defaultFilter), m_lastSecurity(account.m_security),
       m_pServer(new QLineEdit(this)), m_pPort(new QSpinBox(this)), m_pSecurity(new QComboBox(this)),
       m_pUser(new QLineEdit(this)), m_pPassword(new QLineEdit(this)), m_pFolder(new QLineEdit(this)),
-      m_pFilter(new QLineEdit(this)), m_pProblem(new QLabel(this))
+      m_pFilter(new QLineEdit(this)), m_pWatch(new CWatchSettingsBox(this)), m_pProblem(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Mailbox Settings"));
     m_pServer->setObjectName(QStringLiteral("Server"));
@@ -88,6 +90,7 @@ CMailboxSettingsDlg::CMailboxSettingsDlg(const CMailAccount& account, const std:
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(m_pWatch);
     layout->addWidget(m_pProblem);
     layout->addWidget(buttons);
 
@@ -134,7 +137,9 @@ QString CMailboxSettingsDlg::Password() const
 void CMailboxSettingsDlg::accept()
 {
     // A mistake is shown in the dialog, so nothing typed is lost.
-    const std::string problem = Account().Problem();
+    std::string problem = Account().Problem();
+    if (problem.empty())
+        problem = m_pWatch->Problem();
     if (!problem.empty()) {
         m_pProblem->setText(QString::fromStdString(problem));
         m_pProblem->show();

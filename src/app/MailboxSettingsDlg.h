@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class CWatchSettingsBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -32,6 +33,8 @@ public:
     QLineEdit* PasswordEdit() const { return m_pPassword; }
     QLineEdit* FolderEdit() const { return m_pFolder; }
     QLineEdit* FilterEdit() const { return m_pFilter; }
+    /// Watch this game: filled and read by the caller.
+    CWatchSettingsBox* WatchBox() const { return m_pWatch; }
 
     void accept() override;
 
@@ -47,5 +50,6 @@ private:
     QLineEdit* m_pPassword;
     QLineEdit* m_pFolder;
     QLineEdit* m_pFilter;
+    CWatchSettingsBox* m_pWatch;
     QLabel* m_pProblem;
 };

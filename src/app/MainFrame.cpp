@@ -9,6 +9,7 @@
 #include "app/DocManager.h"
 #include "app/ExportCommands.h"
 #include "app/GameCommands.h"
+#include "app/GameWatchers.h"
 #include "app/MailImportRunner.h"
 #include "app/MailboxFetcher.h"
 #include "app/MainMenus.h"
@@ -70,6 +71,7 @@ CMainFrame::CMainFrame(CAppContext& context) : m_context(context)
     m_exportCommands = std::make_unique<CExportCommands>(context, *this);
     m_mailImport = std::make_unique<CMailImportRunner>(context, *this);
     m_fetcher = std::make_unique<CMailboxFetcher>(context, *this, *m_mailImport);
+    m_watchers = std::make_unique<CGameWatchers>(context, *this, *m_fetcher);
     m_charts = std::make_unique<CChartWindows>(*this, context.Prompts());
     CreateSeasonsPanel();
     ConnectCommands();
@@ -82,6 +84,7 @@ CMainFrame::~CMainFrame()
     // go of them while these still live. Then the chart windows and the
     // game windows go (they let go of their games as they go), and last the
     // document manager that owns the games.
+    m_watchers.reset();
     m_fetcher.reset();
     m_charts.reset();
     m_mdi->disconnect(this);
@@ -99,7 +102,8 @@ void CMainFrame::ConnectCommands()
         UpdateActions();
     });
     for (CCommandGroup* group : std::initializer_list<CCommandGroup*>{m_gameCommands.get(), m_exportCommands.get(),
-                                                                      m_mailImport.get(), m_fetcher.get()})
+                                                                      m_mailImport.get(), m_fetcher.get(),
+                                                                      m_watchers.get()})
         connect(group, &CCommandGroup::notice, this, &CMainFrame::ShowNotice);
     connect(m_contextHelp, &CContextHelp::notice, this, &CMainFrame::ShowNotice);
     connect(m_mailImport.get(), &CMailImportRunner::finished, this, &CMainFrame::UpdateActions);
@@ -107,13 +111,20 @@ void CMainFrame::ConnectCommands()
     connect(&m_context, &CAppContext::displayChanged, this, &CMainFrame::UpdateActions);
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { UpdateActions(); });
-    connect(m_docs.get(), &CDocManager::framesChanged, this, &CMainFrame::UpdateActions);
+    connect(m_docs.get(), &CDocManager::framesChanged, this, [this] {
+        m_watchers->Follow(m_docs->Documents());
+        UpdateActions();
+    });
     connect(m_docs.get(), &CDocManager::recentFilesChanged, this, [this] { BuildMenus(m_menus->ShowsGameMenus()); });
     connect(m_docs.get(), &CDocManager::documentClosing, this, [this](CKestraneDoc* doc) {
         m_fetcher->OnDocumentClosing(doc);
+        m_watchers->OnDocumentClosing(doc);
         m_charts->Close(doc);
     });
     connect(m_charts.get(), &CChartWindows::seasonChosen, this, &CMainFrame::ShowSeason);
+    connect(m_watchers.get(), &CGameWatchers::changed, this, &CMainFrame::UpdateActions);
+    connect(m_fetcher.get(), &CMailboxFetcher::settingsAccepted, m_watchers.get(), &CGameWatchers::OnSettingsAccepted);
+    connect(m_watchers.get(), &CGameWatchers::showGame, this, &CMainFrame::BringForward);
 }
 
 QAction* CMainFrame::Action(Cmd id) const
@@ -239,8 +250,11 @@ void CMainFrame::UpdateTitle()
         setWindowTitle(QStringLiteral("Kestrane"));
         return;
     }
-    setWindowTitle(frame ? QStringLiteral("Kestrane - ") + FromDocText(frame->Document()->GetTitle())
-                         : QStringLiteral("Kestrane"));
+    // A notice no desktop service took stays in the title until looked at.
+    const QString words = m_watchers->TitleWords();
+    setWindowTitle((frame ? QStringLiteral("Kestrane - ") + FromDocText(frame->Document()->GetTitle())
+                          : QStringLiteral("Kestrane")) +
+                   (words.isEmpty() ? QString() : QStringLiteral(" - ") + words));
 }
 
 void CMainFrame::Execute(Cmd id)
@@ -309,6 +323,9 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::NextPane:
     case Cmd::PreviousPane: frame->NextPane(); break;
     }
+    // A command may have saved a game under a name, changed its watch or
+    // sent its orders: the watches and reminders follow.
+    m_watchers->Follow(m_docs->Documents());
     // The window may be closing (Exit); it then has nothing left to update.
     if (isVisible() || !m_mdi->subWindowList().isEmpty())
         UpdateActions();
@@ -386,6 +403,22 @@ void CMainFrame::ShowSeason(CKestraneDoc& doc, const QByteArray& name)
 CCentreChartWindow* CMainFrame::ChartWindow(const CKestraneDoc& doc) const
 {
     return m_charts->Find(doc);
+}
+
+void CMainFrame::BringForward(CKestraneDoc* doc, const QByteArray& season)
+{
+    const auto frames = m_docs->Frames(*doc);
+    if (frames.empty())
+        return;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+    m_mdi->setActiveSubWindow(frames.front());
+    if (season.isEmpty())
+        UpdateActions();
+    else
+        ShowSeason(*doc, season);
 }
 
 void CMainFrame::OnArrangeIcons()

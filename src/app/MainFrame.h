@@ -13,6 +13,7 @@ class CContextHelp;
 class CDocManager;
 class CExportCommands;
 class CGameCommands;
+class CGameWatchers;
 class CHelpWindow;
 class CKestraneDoc;
 class CMailboxFetcher;
@@ -49,6 +50,8 @@ public:
     CContextHelp& ContextHelp() const { return *m_contextHelp; }
     /// Fetch from Mailbox, which goes on after its command has returned.
     CMailboxFetcher& Fetcher() const { return *m_fetcher; }
+    /// The watches over the games set to be watched.
+    CGameWatchers& Watchers() const { return *m_watchers; }
     /// The seasons list (hidden unless its setting is on and a game is open).
     CSeasonsPanel* SeasonsPanel() const { return m_seasonsPanel; }
     /// The chart window of doc, or nullptr when it has none open.
@@ -74,6 +77,8 @@ private:
     void UpdateTitle();
     void UpdateOrdersModeAction();
     void ShowSeason(CKestraneDoc& doc, const QByteArray& name);
+    /// Brings doc's window forward, on season when it is given.
+    void BringForward(CKestraneDoc* doc, const QByteArray& season);
     void OnArrangeIcons();
 
     CAppContext& m_context;
@@ -85,6 +90,7 @@ private:
     std::unique_ptr<CExportCommands> m_exportCommands;
     std::unique_ptr<CMailImportRunner> m_mailImport;
     std::unique_ptr<CMailboxFetcher> m_fetcher;
+    std::unique_ptr<CGameWatchers> m_watchers;
     CSeasonsPanel* m_seasonsPanel = nullptr;
     bool m_bPanelSized = false;
     std::unique_ptr<CChartWindows> m_charts;

@@ -8,6 +8,7 @@
 #include "support/DovecotServer.h"
 #include "support/JudgeMailbox.h"
 #include "support/JudgeRecord.h"
+#include "support/MemoryKeyring.h"
 #include "support/SeasonSnapshot.h"
 
 #include <QAction>
@@ -36,33 +37,6 @@ namespace {
 
 const fs::path kShared(KESTRANE_SHARED_DIR);
 const fs::path kKestrel = kShared / "judge-games" / "kestrel";
-
-// The keyring of the tests: a map, so no desktop service is needed.
-class CMemoryKeyring : public IPasswordKeyring {
-public:
-    std::optional<std::string> Read(const std::string& key, std::string&) override
-    {
-        const auto it = entries.find(key);
-        return it == entries.end() ? std::nullopt : std::optional<std::string>(it->second);
-    }
-    bool Write(const std::string& key, const std::string& password, std::string& error) override
-    {
-        // A keyring that is not there refuses with its reason.
-        if (!refusal.empty()) {
-            error = refusal;
-            return false;
-        }
-        entries[key] = password;
-        return true;
-    }
-    bool Remove(const std::string& key, std::string&) override
-    {
-        entries.erase(key);
-        return true;
-    }
-    std::map<std::string, std::string> entries;
-    std::string refusal;
-};
 
 QString Lines(const std::vector<std::string>& lines)
 {
