@@ -123,7 +123,16 @@ keys Return
 # The watch imports the game and says so in the status bar and the title.
 sleep 6
 main="$(window "Kestrane - .*")"
-import -window "$main" "$images/watch-window.png"
+# With its frame, for the title.
+import -frame -window "$main" "$images/watch-window.png"
+
+# The list of watched games, opened from its item at the right of the
+# status bar.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --sync $((X + WIDTH - 150)) $((Y + HEIGHT - 33)) click 1
+sleep 1
+import -window root -crop "$((1400 - X))x240+${X}+$((Y + HEIGHT - 200))" +repage "$images/watch-list.png"
+keys Escape
 
 python3 "$root/tools/guide/MarkdownToHtml.py" "$root/docs/user-guide.md" "$root/docs/index.html"
 echo "Pictures written to $images"
