@@ -11,13 +11,11 @@
 #include "model/OrdersStateFile.h"
 #include "notify/DesktopNotifier.h"
 #include "notify/ReminderTimer.h"
-#include "views/OrdersDueText.h"
 #include "watch/PhaseWords.h"
 #include "watch/ReminderRequest.h"
 #include "watch/ResultsNotice.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
@@ -32,12 +30,6 @@ namespace {
 // While a dialog is up or a fetch runs, the game may be mid-import: new
 // mail waits this long and tries again.
 constexpr int kRetryImportMs = 1000;
-
-// The player's distance east of UTC at that time, daylight saving included.
-seconds LocalOffsetAt(sys_seconds time)
-{
-    return seconds(QDateTime::fromSecsSinceEpoch(time.time_since_epoch().count()).offsetFromUtc());
-}
 
 QString FileName(const std::string& path)
 {
@@ -332,27 +324,8 @@ void CGameWatchers::UpdateStatus()
 {
     const sys_seconds now = m_clock();
     std::vector<CWatchLine> lines;
-    for (const auto& watched : m_watched) {
-        CWatchLine line;
-        line.path = QString::fromStdString(watched->path);
-        const QString game = FromDocText(watched->doc->m_strGame);
-        QString due = QStringLiteral("no phase due is known yet");
-        line.brief = game + QStringLiteral(": ") + due;
-        if (watched->due) {
-            const CPhaseDue& phase = *watched->due;
-            due = FromDocText(OrdersDueText(phase, now, LocalOffsetAt(phase.deadlineTime.value_or(now))));
-            QString left = FromDocText(phase.deadline);
-            if (phase.deadlineTime)
-                left = *phase.deadlineTime > now
-                           ? FromDocText(SpanInWords(*phase.deadlineTime - now)) + QStringLiteral(" left")
-                           : QStringLiteral("deadline passed");
-            line.brief = game + QStringLiteral(": ") + FromDocText(PhaseInWords(phase.phase)) + QStringLiteral(", ") +
-                         left;
-        }
-        line.full = FileName(watched->path) + QStringLiteral(": ") + due + QStringLiteral(" (") + watched->state +
-                    QStringLiteral(")");
-        lines.push_back(std::move(line));
-    }
+    for (const auto& watched : m_watched)
+        lines.push_back(WatchLine(watched->path, watched->doc->m_strGame, watched->due, watched->state, now));
     m_status->SetGames(lines);
 }
 

@@ -1,6 +1,45 @@
 #include "app/WatchStatusItem.h"
 
+#include "app/TextConv.h"
+#include "views/OrdersDueText.h"
+#include "watch/PhaseWords.h"
+
+#include <QDateTime>
+#include <QFileInfo>
 #include <QMenu>
+
+using namespace std::chrono;
+
+namespace {
+
+// The player's distance east of UTC at that time, daylight saving included.
+seconds LocalOffsetAt(sys_seconds time)
+{
+    return seconds(QDateTime::fromSecsSinceEpoch(time.time_since_epoch().count()).offsetFromUtc());
+}
+
+} // namespace
+
+CWatchLine WatchLine(const std::string& path, const std::string& game, const std::optional<CPhaseDue>& due,
+                     const QString& state, sys_seconds now)
+{
+    CWatchLine line;
+    line.path = QString::fromStdString(path);
+    const QString name = FromDocText(game);
+    QString dueText = QStringLiteral("no phase due is known yet");
+    line.brief = name + QStringLiteral(": ") + dueText;
+    if (due) {
+        dueText = FromDocText(OrdersDueText(*due, now, LocalOffsetAt(due->deadlineTime.value_or(now))));
+        QString left = FromDocText(due->deadline);
+        if (due->deadlineTime)
+            left = *due->deadlineTime > now ? FromDocText(SpanInWords(*due->deadlineTime - now)) + QStringLiteral(" left")
+                                            : QStringLiteral("deadline passed");
+        line.brief = name + QStringLiteral(": ") + FromDocText(PhaseInWords(due->phase)) + QStringLiteral(", ") + left;
+    }
+    line.full = QFileInfo(line.path).fileName() + QStringLiteral(": ") + dueText + QStringLiteral(" (") + state +
+                QStringLiteral(")");
+    return line;
+}
 
 CWatchStatusItem::CWatchStatusItem(QWidget* parent) : QToolButton(parent), m_menu(new QMenu(this))
 {

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "model/PhaseDue.h"
+
 #include <QString>
 #include <QToolButton>
 
+#include <chrono>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QMenu;
@@ -13,6 +18,12 @@ struct CWatchLine {
     QString brief; ///< "kestrel: Spring 1904, 2 days 5 h left"
     QString full;  ///< the phase due with the deadline in UTC and here, and how the watch stands
 };
+
+/// The line of the game file path, known at the Judge as game, whose phase
+/// due is due (nullopt: none known yet) and whose watch stands as state, at
+/// now; the deadline also in the player's own time.
+CWatchLine WatchLine(const std::string& path, const std::string& game, const std::optional<CPhaseDue>& due,
+                     const QString& state, std::chrono::sys_seconds now);
 
 /// The status bar's item for the watched games: the one game's phase due and
 /// time left, or how many are watched; its tooltip and its menu list each

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QtTest>
 
 #include <cstdlib>
@@ -52,8 +53,8 @@ void WatchGameTest::watchedMailIsImportedNoticedAndReminded()
     const auto mails = GameMails(shared / "judge-games" / "kestrel");
     if (!CDovecotServer::Unavailable().empty() || mails.size() != 15 || m_bus->Address().empty())
         QSKIP("no dovecot, no shared games, or no dbus-daemon");
-    CFakeNotificationService service(QString::fromStdString(m_bus->Address()));
-    QVERIFY(service.Registered());
+    auto service = std::make_unique<CFakeNotificationService>(QString::fromStdString(m_bus->Address()));
+    QVERIFY(service->Registered());
 
     const QString data = QString::fromStdString((fs::path(KESTRANE_SOURCE_DIR) / "data").string());
     CAppFixture app({{"Settings/InstallDir", data}});
@@ -87,21 +88,21 @@ void WatchGameTest::watchedMailIsImportedNoticedAndReminded()
     };
     app.Run(Cmd::MailboxSettings);
     QVERIFY(CWatchSettings::Load(app.App().Store(), gamePath.toStdString()).m_bWatch);
-    QVERIFY(QTest::qWaitFor([&] { return service.received.size() == 1; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return service->received.size() == 1; }, 5000));
     QCOMPARE(doc->m_seasons.size(), size_t(8));
 
     // The retreats arrive while the game is watched: in within 5 seconds,
     // with the notice of the change that matters most.
     server.Deliver(AsMessage(mails[8], 8));
-    QVERIFY(QTest::qWaitFor([&] { return service.received.size() == 2; }, 5000));
+    QVERIFY(QTest::qWaitFor([&] { return service->received.size() == 2; }, 5000));
     QCOMPARE(doc->m_seasons.size(), size_t(9));
-    QCOMPARE(service.received[1].summary, QStringLiteral("Kestrel: Fall 1902 retreat results are in"));
-    QCOMPARE(service.received[1].body, QStringLiteral("Austria gains Bulgaria and Constantinople."));
+    QCOMPARE(service->received[1].summary, QStringLiteral("Kestrel: Fall 1902 retreat results are in"));
+    QCOMPARE(service->received[1].body, QStringLiteral("Austria gains Bulgaria and Constantinople."));
     QVERIFY(doc->IsModified());
 
     // A click on it shows the new season in the game's window.
     QVERIFY(doc->ShowSeason("S1901M"));
-    service.Click(service.received[1].id);
+    service->Click(service->received[1].id);
     QVERIFY(QTest::qWaitFor([&] { return doc->GetCurrentSeason()->m_strSeason == "F1902R"; }, 5000));
     QCOMPARE(app.Frame().ActiveDocument(), doc);
 
@@ -118,10 +119,19 @@ void WatchGameTest::watchedMailIsImportedNoticedAndReminded()
     QVERIFY(watchers.StatusItem().toolTip().startsWith("kestrel.kes: "));
     now += minutes(61);
     watchers.CheckReminders();
-    QVERIFY(QTest::qWaitFor([&] { return service.received.size() == 3; }, 5000));
-    QCOMPARE(service.received[2].summary, QStringLiteral("Kestrel: Winter 1902 adjustment orders are due in 12 hours"));
-    QCOMPARE(service.received[2].body, QStringLiteral("Your orders have not been sent."));
+    QVERIFY(QTest::qWaitFor([&] { return service->received.size() == 3; }, 5000));
+    QCOMPARE(service->received[2].summary, QStringLiteral("Kestrel: Winter 1902 adjustment orders are due in 12 hours"));
+    QCOMPARE(service->received[2].body, QStringLiteral("Your orders have not been sent."));
     QCOMPARE(watchers.StatusItem().text(), QStringLiteral("Kestrel: Winter 1902 adjustment, 11 h 59 min left"));
+
+    // With no notification service, the status bar and the title say it.
+    service.reset();
+    now = *due->deadlineTime - minutes(59);
+    watchers.CheckReminders();
+    const QString words = QStringLiteral("Kestrel: Winter 1902 adjustment orders are due in 59 minutes");
+    QVERIFY2(app.Frame().windowTitle().endsWith(" - " + words), qPrintable(app.Frame().windowTitle()));
+    QCOMPARE(app.Frame().statusBar()->currentMessage(), words + " Your orders have not been sent.");
+    QCOMPARE(watchers.StatusItem().text(), words);
 }
 
 QTEST_MAIN(WatchGameTest)
