@@ -35,8 +35,9 @@ TEST(WatchSettingsTest, LeadsReadAsThePlayerTypesThem)
         const auto leads = CWatchSettings::ReadLeads(row.text, problem);
         EXPECT_EQ(leads, row.leads) << row.text;
         EXPECT_EQ(problem.empty(), row.leads.has_value()) << row.text << ": " << problem;
-        if (leads)
+        if (leads) {
             EXPECT_EQ(CWatchSettings::LeadsText(*leads), row.written) << row.text;
+        }
     }
 }
 
