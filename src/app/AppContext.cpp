@@ -11,6 +11,7 @@ CAppContext::CAppContext(std::unique_ptr<CUiPrompts> prompts)
     : m_prompts(prompts ? std::move(prompts) : std::make_unique<CUiPrompts>()), m_services(*m_prompts, m_settings),
       m_printer(QPrinter::HighResolution), m_keyring(std::make_unique<CQtKeyring>())
 {
+    m_services.SetOrdersStateFiles([this](const std::string& gamePath) { return OrdersStateFile(gamePath); });
 }
 
 CAppContext::~CAppContext() = default;

@@ -36,3 +36,8 @@ void CAppServices::ShowImportSummary(const CBatchSummary& summary)
     dialog.setWindowTitle(QStringLiteral("Import"));
     m_prompts.RunDialog(dialog);
 }
+
+std::string CAppServices::OrdersStateFileOf(const std::string& gamePath) const
+{
+    return m_stateFiles && !gamePath.empty() ? m_stateFiles(gamePath) : std::string();
+}

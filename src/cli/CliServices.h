@@ -1,7 +1,9 @@
 #pragma once
 
+#include "judge/OrdersStatusRecord.h"
 #include "model/Services.h"
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,7 +20,7 @@ void PrintImportSummary(std::ostream& out, std::ostream& err, const CBatchSummar
 /// program would show in a box becomes one line on the error stream,
 /// "kestrane: " + the kind + the text with its line breaks as blanks.
 /// A request to close the main window marks the command as failed.
-class CCliServices : public IAppServices {
+class CCliServices : public IAppServices, public IOrdersStateFiles {
 public:
     CCliServices(std::ostream& out, std::ostream& err, std::string installDir);
 
@@ -28,6 +30,15 @@ public:
     /// Prints the summary as import --batch does (PrintImportSummary); it
     /// counts as one message.
     void ShowImportSummary(const CBatchSummary& summary) override;
+    std::string OrdersStateFileOf(const std::string& gamePath) const override
+    {
+        return m_stateFiles && !gamePath.empty() ? m_stateFiles(gamePath) : std::string();
+    }
+    /// Where the games' orders states are kept (CCliEnvironment::ordersStateFile).
+    void SetOrdersStateFiles(std::function<std::string(const std::string&)> stateFiles)
+    {
+        m_stateFiles = std::move(stateFiles);
+    }
 
     /// Whether summaries list every mail and print every mail's messages.
     void SetVerbose(bool verbose) { m_bVerbose = verbose; }
@@ -45,6 +56,7 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
     std::string m_strInstallDir;
+    std::function<std::string(const std::string&)> m_stateFiles;
     bool m_bVerbose = false;
     bool m_bCloseRequested = false;
     int m_nExclamations = 0;

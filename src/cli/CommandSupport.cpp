@@ -84,6 +84,7 @@ std::string Absolute(const std::string& path)
 CGameSession::CGameSession(const CCliEnvironment& env, const std::string& installDir)
     : m_services(env.out, env.err, installDir), m_doc(m_services)
 {
+    m_services.SetOrdersStateFiles(env.ordersStateFile);
 }
 
 bool CGameSession::Open(const std::string& path)

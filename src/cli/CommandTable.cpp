@@ -191,7 +191,7 @@ const std::vector<CCliCommand>& CliCommands()
            "--port must be a number from 1 to 65535"},
           {"--user", "U", "the user name to log in with (none: no login)"},
           {"--from", "ADDR", "your own address, the mail's From"},
-          {"--to", "JUDGE", "the Judge's address"},
+          {"--to", "JUDGE", "the Judge's address (else the address the game's Judge mails came from)"},
           {"--tls", nullptr, "TLS from the start"},
           {"--starttls", nullptr, "a plain connection turned into TLS before the login (the default)"},
           {"--plain", nullptr, "no encryption, for a server on this computer only"},

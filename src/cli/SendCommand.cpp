@@ -133,7 +133,10 @@ int CommandSend(const CCliArgs& args, const CCliEnvironment& env)
     if (!ComposeOrdersMail(doc, *lines) || session.Services().CloseRequested())
         return kExitFailed;
 
-    const COutgoingAccount account = SendAccount(args, env, gamePath, security);
+    COutgoingAccount account = SendAccount(args, env, gamePath, security);
+    // The address the game's Judge mails came from, when none is set.
+    if (account.m_strJudgeAddress.empty())
+        account.m_strJudgeAddress = state.judgeAddress;
     if (const std::string problem = account.Problem(); !problem.empty()) {
         Complain(env, problem);
         return kExitFailed;

@@ -1,7 +1,9 @@
 #include "judge/OrdersStatus.h"
 
 #include "judge/LineMarks.h"
+#include "model/KestraneDoc.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
@@ -186,4 +188,21 @@ std::optional<COrdersStatus> ReadOrdersStatus(std::string_view text, std::string
         status.nothingDue = status.nothingDue || StartsWith(line, "Since you have no moves due");
     }
     return status;
+}
+
+std::string ReplyForAnotherGame(const CKestraneDoc& doc, const COrdersStatus& status)
+{
+    if (!doc.m_strJudge.empty() && !status.judge.empty() && !SameNameIgnoringCase(doc.m_strJudge, status.judge))
+        return "This reply comes from Judge " + status.judge + ", not from " + doc.m_strJudge + ", the Judge of this game.";
+    if (!doc.m_strGame.empty() && !SameNameIgnoringCase(doc.m_strGame, status.game))
+        return "This reply is about game " + (status.game.empty() ? std::string("(unnamed)") : status.game) +
+               ", not " + doc.m_strGame + ".";
+    return {};
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
 }

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+class CKestraneDoc;
+
 /// One order line the Judge refused: the line as the player sent it (as the
 /// Judge echoed it, without its "A: " prefix) and the Judge's message lines
 /// about it, verbatim ("Discarding junk: [...]" among them).
@@ -57,3 +59,12 @@ std::optional<COrdersStatus> ReadOrdersStatus(std::string_view text, std::string
 /// "France:                   Army  Burgundy -> Belgium." gives
 /// "Army Burgundy -> Belgium.".
 std::string StatusLineText(std::string_view line);
+
+/// Why a status reply is not about the game: another Judge or another game
+/// (names compared without regard to case, as the subject writes the game in
+/// lower case). Empty when it is about the game, or the game has no Judge
+/// mail yet to tell.
+std::string ReplyForAnotherGame(const CKestraneDoc& doc, const COrdersStatus& status);
+
+/// Names compared as the Judge compares them: without regard to case.
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);

@@ -1,5 +1,6 @@
 #include "judge/OrdersStatusRecord.h"
 
+#include "judge/PhaseDueRecord.h"
 #include "model/KestraneDoc.h"
 #include "model/OrdersStateFile.h"
 
@@ -9,13 +10,6 @@
 namespace {
 
 constexpr std::string_view kSubject = "Subject: ";
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 // Why the reply is not kept as the verdict of the phase due; empty when it is.
 std::string NotForPhaseDue(const COrdersStatus& status, const CGameOrdersState& state, const CKestraneDoc& doc)
@@ -28,23 +22,14 @@ std::string NotForPhaseDue(const COrdersStatus& status, const CGameOrdersState& 
     if (status.phase != state.due->phase)
         return "The Judge's reply about " + phase + " is not kept with your orders: the game waits for " +
                state.due->phase + ".";
-    if (!status.power.empty() && !doc.m_strMyCountry.empty() && !SameName(status.power, doc.m_strMyCountry))
+    if (!status.power.empty() && !doc.m_strMyCountry.empty() &&
+        !SameNameIgnoringCase(status.power, doc.m_strMyCountry))
         return "The Judge's reply about the orders of " + status.power + " is not kept with your orders: you play " +
                doc.m_strMyCountry + ".";
     return {};
 }
 
 } // namespace
-
-std::string ReplyForAnotherGame(const CKestraneDoc& doc, const COrdersStatus& status)
-{
-    if (!doc.m_strJudge.empty() && !status.judge.empty() && !SameName(doc.m_strJudge, status.judge))
-        return "This reply comes from Judge " + status.judge + ", not from " + doc.m_strJudge + ", the Judge of this game.";
-    if (!doc.m_strGame.empty() && !SameName(doc.m_strGame, status.game))
-        return "This reply is about game " + (status.game.empty() ? std::string("(unnamed)") : status.game) +
-               ", not " + doc.m_strGame + ".";
-    return {};
-}
 
 std::vector<std::string> VerdictLines(const CReportText& reply)
 {
@@ -116,4 +101,53 @@ COrdersStatusRecord RecordOrdersStatus(const std::string& stateFile, const CKest
         record.message += (record.message.empty() ? "" : "\n") + problem;
     }
     return record;
+}
+
+std::string OrdersStateFileOfGame(const CKestraneDoc& doc)
+{
+    const auto* files = dynamic_cast<const IOrdersStateFiles*>(&doc.Services());
+    return files && !doc.GetPathName().empty() ? files->OrdersStateFileOf(doc.GetPathName()) : std::string();
+}
+
+CImportRecord RecordImport(const std::string& stateFile, const CKestraneDoc& doc,
+                           const std::vector<CReportText>& texts, CBatchSummary& summary)
+{
+    CImportRecord result;
+    if (stateFile.empty() || doc.GetPathName().empty())
+        return result;
+    const auto tell = [&result](const std::string& message) {
+        if (!message.empty())
+            result.message += (result.message.empty() ? "" : "\n") + message;
+    };
+    // The phase first: a reply is kept only for the phase due, which the
+    // results among the same mails may have just announced.
+    const CPhaseDueRecord due = RecordPhaseDue(stateFile, doc, texts);
+    tell(due.message);
+    result.failed = due.failed;
+    if (!summary.judgeAddress.empty()) {
+        std::string message;
+        CGameOrdersState state = LoadCurrentOrdersState(stateFile, doc, doc.GetPathName(), message);
+        tell(message);
+        if (state.judgeAddress != summary.judgeAddress) {
+            state.judgeAddress = summary.judgeAddress;
+            if (!SaveOrdersState(stateFile, state, message)) {
+                result.failed = true;
+                tell(message);
+            }
+        }
+    }
+    const auto reply = std::find_if(summary.reports.rbegin(), summary.reports.rend(),
+                                    [](const CReportResult& r) { return !r.ordersStatus.empty(); });
+    if (reply == summary.reports.rend())
+        return result;
+    std::vector<CReportText> replies;
+    for (const CReportText& text : texts)
+        if (ReadOrdersStatus(text.text, text.subject))
+            replies.push_back(text);
+    const COrdersStatusRecord verdict = RecordOrdersStatus(stateFile, doc, replies);
+    if (verdict.status)
+        reply->ordersStatus = verdict.Headline();
+    reply->ordersStatusNote = verdict.message;
+    result.failed = result.failed || verdict.failed;
+    return result;
 }

@@ -9,12 +9,6 @@
 
 class CKestraneDoc;
 
-/// Why a status reply is not about the game: another Judge or another game
-/// (names compared without regard to case, as the subject writes the game in
-/// lower case). Empty when it is about the game, or the game has no Judge
-/// mail yet to tell.
-std::string ReplyForAnotherGame(const CKestraneDoc& doc, const COrdersStatus& status);
-
 /// The reply as the orders state keeps it for its verdict: a line
 /// "Subject: " with the mail's subject when it is known (older Judges flag
 /// errors there only), then the reply's lines as they came.
@@ -58,3 +52,39 @@ struct COrdersStatusRecord {
 /// nothing.
 COrdersStatusRecord RecordOrdersStatus(const std::string& stateFile, const CKestraneDoc& doc,
                                        const std::vector<CReportText>& texts);
+
+/// Where a front end keeps the games' orders states (OrdersStateFile.h). The
+/// services of a document that also offer this interface have every import
+/// keep in the game's orders state what its mails tell (RecordImport);
+/// others keep nothing.
+class IOrdersStateFiles {
+public:
+    virtual ~IOrdersStateFiles() = default;
+    /// The orders state of the game file at gamePath; empty keeps nothing.
+    virtual std::string OrdersStateFileOf(const std::string& gamePath) const = 0;
+};
+
+/// The orders state file of doc as its services name it; empty when they
+/// keep none or the game has no file yet.
+std::string OrdersStateFileOfGame(const CKestraneDoc& doc);
+
+/// What keeping an import in the game's orders state did.
+struct CImportRecord {
+    /// The state file could not be written.
+    bool failed = false;
+    /// For the user when not empty: the state file was damaged (and moved
+    /// aside) or could not be written.
+    std::string message;
+};
+
+/// After texts were imported into doc by a batch that gave summary, keeps
+/// in the orders state stateFile what they tell: the phase due
+/// (RecordPhaseDue), the address of the game's Judge, and the Judge's
+/// verdict (RecordOrdersStatus). The reply's line in the summary then gives
+/// the verdict laid beside the orders sent ("orders status for S1902M:
+/// 5 accepted, 1 refused") and, in its note, why it was not kept. The
+/// game itself is never changed. Every import path of the desktop program
+/// and the command line goes through it; stateFile or doc's path empty
+/// keeps nothing.
+CImportRecord RecordImport(const std::string& stateFile, const CKestraneDoc& doc,
+                           const std::vector<CReportText>& texts, CBatchSummary& summary);

@@ -1,5 +1,6 @@
 #include "judge/ReportBatch.h"
 
+#include "judge/OrdersVerdict.h"
 #include "judge/ReportImportText.h"
 #include "judge/ReportOrder.h"
 #include "judge/ReportSplit.h"
@@ -30,6 +31,7 @@ private:
 struct CBatchPiece {
     CReportPiece piece;
     std::string origin;
+    std::string from;
 };
 
 std::vector<CBatchPiece> PiecesInGameOrder(const std::vector<CReportText>& texts)
@@ -41,7 +43,7 @@ std::vector<CBatchPiece> PiecesInGameOrder(const std::vector<CReportText>& texts
             std::string origin = text.origin;
             if (split.size() > 1)
                 origin += ", report " + std::to_string(i + 1) + " of " + std::to_string(split.size());
-            pieces.push_back({std::move(split[i]), std::move(origin)});
+            pieces.push_back({std::move(split[i]), std::move(origin), text.from});
         }
     }
     SortInGameOrder(pieces, [](const CBatchPiece& piece) -> const std::string& { return piece.piece.text; });
@@ -81,6 +83,16 @@ CBatchSummary ImportReportBatch(CKestraneDoc& doc, const std::vector<CReportText
             result.seasons.push_back(doc.GetCurrentSeason()->m_strSeason);
         if (result.outcome == ReportOutcome::NotJudgeMail)
             messages.ShowMessage(NotJudgeMailText(piece.origin), MessageIcon::None);
+        if (result.outcome == ReportOutcome::NoResults)
+            if (const auto status = ReadOrdersStatus(piece.piece.text, piece.piece.subject);
+                status && ReplyForAnotherGame(doc, *status).empty()) {
+                // The summary gives its verdict rather than "no results".
+                result.ordersStatus = VerdictHeadline(*status);
+            }
+        const bool ofThisJudge = result.outcome == ReportOutcome::Filed ||
+                                 result.outcome == ReportOutcome::AlreadyImported || !result.ordersStatus.empty();
+        if (ofThisJudge && !piece.from.empty())
+            summary.judgeAddress = piece.from;
         summary.reports.push_back(std::move(result));
         if (summary.reports.back().outcome == ReportOutcome::Fatal)
             break;

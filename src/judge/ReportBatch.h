@@ -17,6 +17,7 @@ struct CReportText {
     std::string subject; ///< the mail's Subject, when known
     std::string date;    ///< the mail's Date, when known
     std::string origin;  ///< where it came from: a file name, or "box.mbox, mail 12"
+    std::string from = {}; ///< the sender's address ("judge@example.org"), when known
 };
 
 /// What the batch did with one report.
@@ -26,6 +27,12 @@ struct CReportResult {
     std::vector<std::string> seasons;  ///< the seasons it filed
     std::vector<std::string> messages; ///< every message the import gave for it, in order
     std::vector<MessageIcon> icons;    ///< the icon each of those messages would have shown
+    /// For the Judge's reply to an orders mail about this game (an outcome
+    /// without results): "orders status for S1902M: 1 refused"; the
+    /// orders state's record pairs it with the orders sent (RecordImport).
+    std::string ordersStatus = {};
+    /// Why the orders state did not keep that reply as the verdict, when it did not.
+    std::string ordersStatusNote = {};
 };
 
 /// What a whole batch did, report by report in the order they were imported.
@@ -33,6 +40,9 @@ struct CReportResult {
 struct CBatchSummary {
     std::vector<CReportResult> reports;
     bool cancelled = false;
+    /// The sender of the last mail of this game's Judge in the batch (one
+    /// it filed, had filed already, or an orders status about the game).
+    std::string judgeAddress = {};
 
     /// Seasons filed by the whole batch.
     int SeasonsFiled() const;

@@ -2,6 +2,7 @@
 #include "judge/HeaderLine.h"
 #include "judge/HistoryReply.h"
 #include "judge/ImportSnapshot.h"
+#include "judge/OrdersStatusRecord.h"
 #include "judge/ReportBatch.h"
 #include "judge/ReportFile.h"
 #include "judge/ReportImportText.h"
@@ -33,6 +34,15 @@ bool CanOpenForReadWrite(const fs::path& path)
     return file.is_open();
 }
 
+// Keeps what the imported texts tell in the game's orders state, when the
+// front end keeps one; a damaged or unwritable state is said at once.
+void RecordInOrdersState(CKestraneDoc& doc, const std::vector<CReportText>& texts, CBatchSummary& summary)
+{
+    const CImportRecord record = RecordImport(OrdersStateFileOfGame(doc), doc, texts, summary);
+    if (!record.message.empty())
+        doc.Services().ShowMessage(record.message, MessageIcon::Exclamation);
+}
+
 // The common steps of both commands once the file is known to be writable:
 // join the wrapped lines in memory and read the joined text. The file is
 // rewritten with the joined text only when a season was filed and joining
@@ -48,9 +58,15 @@ void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardFor
     }
     // A reply to a history request holds the whole game: its entries are
     // filed as their own mails would be, and one summary tells what came of
-    // them. The reply itself is never rewritten.
-    if (IsHistoryReply(*read.bytes)) {
-        doc.Services().ShowImportSummary(ImportReportBatch(doc, {{*read.bytes, "", "", source}}));
+    // them. The Judge's reply to an orders mail files nothing, and the same
+    // summary gives its verdict. Neither is ever rewritten.
+    const std::vector<CReportText> texts{{*read.bytes, "", "", source}};
+    // The verdict is read where the front end keeps an orders state to pair it with.
+    const auto status = OrdersStateFileOfGame(doc).empty() ? std::nullopt : ReadOrdersStatus(*read.bytes);
+    if (IsHistoryReply(*read.bytes) || (status && ReplyForAnotherGame(doc, *status).empty())) {
+        CBatchSummary summary = ImportReportBatch(doc, texts);
+        RecordInOrdersState(doc, texts, summary);
+        doc.Services().ShowImportSummary(summary);
         return;
     }
     CJoinedReport joined = JoinReport(doc, *read.bytes);
@@ -65,6 +81,11 @@ void ImportJoinedFile(CKestraneDoc& doc, const fs::path& path, bool clipboardFor
     if (outcome == ReportOutcome::Filed && rewrite && !WriteFileReplacing(path, file.Text())) {
         before.Restore(doc);
         doc.Services().ShowMessage(kCannotProcess, MessageIcon::None);
+        return;
+    }
+    if (outcome == ReportOutcome::Filed) {
+        CBatchSummary none;
+        RecordInOrdersState(doc, texts, none);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "mailbox/ImportSummaryText.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace {
 
@@ -111,9 +112,12 @@ std::string ImportSummaryText(const CBatchSummary& summary, const std::vector<st
     std::vector<std::string> seasons;
     std::vector<const CReportResult*> skipped;
     std::vector<const CReportResult*> filedWithMessages;
+    std::vector<const CReportResult*> statuses;
     for (const CReportResult& report : summary.reports) {
         seasons.insert(seasons.end(), report.seasons.begin(), report.seasons.end());
-        if (report.outcome != ReportOutcome::Filed)
+        if (!report.ordersStatus.empty())
+            statuses.push_back(&report);
+        else if (report.outcome != ReportOutcome::Filed)
             skipped.push_back(&report);
         else if (!report.messages.empty())
             filedWithMessages.push_back(&report);
@@ -125,6 +129,15 @@ std::string ImportSummaryText(const CBatchSummary& summary, const std::vector<st
     text += ".\n";
     if (summary.cancelled)
         text += "The import was cancelled; the mails after these were not read.\n";
+    // The Judge's replies to orders mails file nothing, yet are what the
+    // player most wants to read: each gets its own line.
+    for (const CReportResult* report : statuses) {
+        std::string line = report->ordersStatus;
+        line[0] = char(std::toupper(static_cast<unsigned char>(line[0])));
+        text += line + ".\n";
+        if (!report->ordersStatusNote.empty())
+            AppendMessages(text, {report->ordersStatusNote});
+    }
 
     if (!skipped.empty() && detail == SummaryDetail::Full) {
         text += "\n" + Counted(skipped.size(), "mail", "mails") + " skipped:\n";

@@ -110,6 +110,18 @@ Ptr<GMimeStream> MemoryStream(std::string_view bytes)
         g_mime_stream_mem_new_with_buffer(bytes.empty() ? "" : bytes.data(), bytes.size()));
 }
 
+// The first plain address of the From header; empty when there is none.
+std::string SenderAddress(GMimeMessage* message)
+{
+    InternetAddressList* from = g_mime_message_get_from(message);
+    const int count = from ? internet_address_list_length(from) : 0;
+    for (int i = 0; i < count; ++i)
+        if (InternetAddress* address = internet_address_list_get_address(from, i);
+            INTERNET_ADDRESS_IS_MAILBOX(address))
+            return OrEmpty(internet_address_mailbox_get_addr(INTERNET_ADDRESS_MAILBOX(address)));
+    return {};
+}
+
 std::optional<CReportText> ReportFromMessage(GMimeMessage* message, const std::string& origin, bool fromMbox,
                                              std::string& problem)
 {
@@ -138,7 +150,10 @@ std::optional<CReportText> ReportFromMessage(GMimeMessage* message, const std::s
     report.origin = origin;
     report.subject = OrEmpty(g_mime_message_get_subject(chosen.message));
     report.date = OrEmpty(g_mime_object_get_header(GMIME_OBJECT(chosen.message), "Date"));
+    // The sender of a forwarded mail is the forwarder, not the Judge.
+    report.from = SenderAddress(chosen.message);
     if (auto forwarded = FindForwardedMail(text)) {
+        report.from.clear();
         text = std::move(forwarded->body);
         if (!forwarded->subject.empty())
             report.subject = forwarded->subject;

@@ -1,6 +1,8 @@
 #include "mailbox/MailboxImport.h"
 
+#include "judge/OrdersStatusRecord.h"
 #include "mailbox/MailSources.h"
+#include "model/KestraneDoc.h"
 
 #include <algorithm>
 
@@ -22,7 +24,9 @@ bool CMailboxImport::Succeeded() const
     };
     if (!problems.empty() || summary.cancelled || any(ReportOutcome::Rejected) || any(ReportOutcome::Fatal))
         return false;
-    return summary.SeasonsFiled() > 0 || any(ReportOutcome::AlreadyImported);
+    const bool verdict = std::any_of(summary.reports.begin(), summary.reports.end(),
+                                     [](const CReportResult& r) { return !r.ordersStatus.empty(); });
+    return summary.SeasonsFiled() > 0 || any(ReportOutcome::AlreadyImported) || verdict;
 }
 
 CMailboxImport ImportMailSources(CKestraneDoc& doc, const std::vector<std::string>& paths,
@@ -39,8 +43,17 @@ CMailboxImport ImportMailTexts(CKestraneDoc& doc, const std::vector<CReportText>
     CMailboxImport result;
     result.mails = texts.size();
     result.problems = std::move(problems);
-    if (!texts.empty())
-        result.summary = ImportReportBatch(doc, texts, progress);
+    if (texts.empty())
+        return result;
+    result.summary = ImportReportBatch(doc, texts, progress);
+    // A fatal stop leaves a game not to be trusted: nothing is kept from it.
+    const bool fatal = !result.summary.reports.empty() && result.summary.reports.back().outcome == ReportOutcome::Fatal;
+    if (!fatal) {
+        const CImportRecord record =
+            RecordImport(OrdersStateFileOfGame(doc), doc, texts, result.summary);
+        if (!record.message.empty())
+            doc.Services().ShowMessage(record.message, MessageIcon::Exclamation);
+    }
     return result;
 }
 

@@ -25,7 +25,8 @@ struct CMailboxImport {
     std::string Text(SummaryDetail detail = SummaryDetail::Grouped) const;
     /// True when every source could be read, no mail was refused for a
     /// fault (a damaged header, a missing base season) or stopped the
-    /// import, and the mail filed a season or found seasons imported before.
+    /// import, and the mail filed a season, found seasons imported before or
+    /// held the Judge's reply to an orders mail.
     /// Mail of another game, mail without results and other mail are a
     /// mailbox's normal company and count against nothing.
     bool Succeeded() const;

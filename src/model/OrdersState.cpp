@@ -55,6 +55,7 @@ void CGameOrdersState::MoveOnTo(const std::string& latest)
     // drafts stay in sight, marked as such, in case the player wants them.
     CGameOrdersState fresh;
     fresh.game = game;
+    fresh.judgeAddress = judgeAddress;
     fresh.other = other;
     fresh.after = latest;
     fresh.earlierDrafts = drafts.empty() ? earlierDrafts : drafts;
@@ -112,6 +113,8 @@ std::string WriteOrdersState(const CGameOrdersState& state)
     out += '\n';
     Entry(out, "game", state.game);
     Entry(out, "after", state.after);
+    if (!state.judgeAddress.empty())
+        Entry(out, "judge", state.judgeAddress);
     if (state.due) {
         Entry(out, "due", state.due->phase);
         Entry(out, "words", state.due->words);
@@ -175,6 +178,8 @@ std::optional<CGameOrdersState> ReadOrdersState(std::string_view text, std::stri
             if (!IsSeasonName(value))
                 return fail("no phase: " + value);
             phase = value;
+        } else if (keyword == "judge") {
+            state.judgeAddress = value;
         } else if (keyword == "words") {
             words = value;
         } else if (keyword == "deadline") {

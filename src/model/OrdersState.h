@@ -38,6 +38,9 @@ struct CGameOrdersState {
     std::string earlierPhase;
     /// Entries of a later version of the file, written back as they were.
     std::vector<std::string> other;
+    /// The address the game's Judge mails come from, the To of the orders
+    /// mail unless the outgoing account names another; kept over phases.
+    std::string judgeAddress = {};
 
     friend bool operator==(const CGameOrdersState&, const CGameOrdersState&) = default;
 
@@ -75,6 +78,7 @@ std::vector<std::string> OrderLinesOfMail(std::string_view text);
 ///   # Kestrane orders state
 ///   game /home/me/kestrel.kes
 ///   after F1903B
+///   judge judge@example.org
 ///   due S1904M
 ///   words Movement for Spring of 1904
 ///   deadline Thu Jan 29 2004 23:30:00 +0000

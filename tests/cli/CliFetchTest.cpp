@@ -53,7 +53,10 @@ TEST_F(CliFetchTest, WholeGameThenNothingThenOnlyTheNewMail)
     // A new game knows no Judge or game yet: every Judge mail is fetched and
     // the import keeps kestrel's. Private mail is never fetched.
     EXPECT_NE(first.out.find("from 14 mails"), std::string::npos) << first.out;
-    EXPECT_NE(first.out.find("\"Re: XXXX:kestrel - S1901M\"): no results to import"), std::string::npos)
+    // The Judge's reply to an orders mail gives its verdict, not kept for a phase that is over.
+    EXPECT_NE(first.out.find("\nOrders status for S1901M: no order refused.\n    The Judge's reply about S1901M is "
+                             "not kept with your orders: the game waits for F1902B.\n"),
+              std::string::npos)
         << first.out;
     EXPECT_NE(first.out.find("\"XXXX:dt - S1901M Game Starting\"): from another Judge or game"), std::string::npos)
         << first.out;

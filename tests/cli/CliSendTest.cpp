@@ -104,8 +104,20 @@ TEST_F(CliSendTest, TheComposedMailArrivesAndIsKept)
     ASSERT_TRUE(state.sentAt);
     EXPECT_GE(*state.sentAt, before);
 
+    // Imported, the reply's verdict is the summary's and is kept; the game is as it was.
     const std::string gameBytes = CTempDir::Read(Game());
-    const CCliRun status = Cli({"status", Game(), (kOrders / "S1902M-austria-01-legal-mixed.reply.txt").string()});
+    const fs::path reply = kOrders / "S1902M-austria-01-legal-mixed.reply.txt";
+    const CCliRun imported = Cli({"import", "--batch", Game(), reply.string()});
+    EXPECT_EQ(imported.status, 0) << imported.err;
+    EXPECT_NE(imported.out.find("\nOrders status for S1902M: 5 accepted, 0 refused.\n"), std::string::npos)
+        << imported.out;
+    EXPECT_FALSE(State().verdict.empty());
+    EXPECT_EQ(CTempDir::Read(Game()), gameBytes);
+    state = State();
+    state.verdict.clear();
+    ASSERT_TRUE(SaveOrdersState(StateFile(), state, error)) << error;
+
+    const CCliRun status = Cli({"status", Game(), reply.string()});
     EXPECT_EQ(status.status, 0) << status.err;
     EXPECT_NE(status.out.find("accepted  SERBIA -> BUDAPEST\n"), std::string::npos) << status.out;
     EXPECT_NE(status.out.find("orders status for S1902M: 5 accepted, 0 refused\n"), std::string::npos) << status.out;
