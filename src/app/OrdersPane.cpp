@@ -1,14 +1,13 @@
 #include "app/OrdersPane.h"
 
 #include "app/AppContext.h"
+#include "app/DueTextHere.h"
 #include "app/TextConv.h"
 #include "model/DocText.h"
 #include "model/KestraneDoc.h"
 #include "model/OrdersStateFile.h"
 #include "orders/OrdersDesk.h"
-#include "views/OrdersDueText.h"
 
-#include <QDateTime>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -136,10 +135,7 @@ QString COrdersPane::DueText() const
     if (!m_phaseDue)
         return FromDocText(m_desk->GetPosition().phase.Words()) +
                tr(": no deadline known yet (it comes with the Judge's result mail).");
-    const auto now = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now());
-    const auto at = m_phaseDue->deadlineTime.value_or(now);
-    const int offset = QDateTime::fromSecsSinceEpoch(at.time_since_epoch().count()).offsetFromUtc();
-    return FromDocText(OrdersDueText(*m_phaseDue, now, std::chrono::seconds(offset)));
+    return DueTextHere(*m_phaseDue, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
 }
 
 void COrdersPane::ShowDrafts()

@@ -1,24 +1,14 @@
 #include "app/WatchStatusItem.h"
 
+#include "app/DueTextHere.h"
 #include "app/TextConv.h"
 #include "views/OrdersDueText.h"
 #include "watch/PhaseWords.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QMenu>
 
 using namespace std::chrono;
-
-namespace {
-
-// The player's distance east of UTC at that time, daylight saving included.
-seconds LocalOffsetAt(sys_seconds time)
-{
-    return seconds(QDateTime::fromSecsSinceEpoch(time.time_since_epoch().count()).offsetFromUtc());
-}
-
-} // namespace
 
 CWatchLine WatchLine(const std::string& path, const std::string& game, const std::optional<CPhaseDue>& due,
                      const QString& state, sys_seconds now)
@@ -29,7 +19,7 @@ CWatchLine WatchLine(const std::string& path, const std::string& game, const std
     QString dueText = QStringLiteral("no phase due is known yet");
     line.brief = name + QStringLiteral(": ") + dueText;
     if (due) {
-        dueText = FromDocText(OrdersDueText(*due, now, LocalOffsetAt(due->deadlineTime.value_or(now))));
+        dueText = DueTextHere(*due, now);
         QString left = FromDocText(due->deadline);
         if (due->deadlineTime)
             left = *due->deadlineTime > now ? FromDocText(SpanInWords(*due->deadlineTime - now)) + QStringLiteral(" left")
