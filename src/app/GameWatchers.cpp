@@ -229,38 +229,43 @@ void CGameWatchers::OnNewMail(unsigned serial, const CMailboxFetch& fetch, const
         QTimer::singleShot(kRetryImportMs, this, [this, serial, fetch, next] { OnNewMail(serial, fetch, next); });
         return;
     }
+    // The import may start this watch afresh (a new game takes its name, and
+    // with it its mail filter, from its first results), so nothing of the
+    // watch is held across it.
     CKestraneDoc& doc = *watched->doc;
+    const std::string path = watched->path;
+    const CMailAccount account = watched->account;
     // The same import as Fetch from Mailbox, without its dialogs: nobody
     // asked for this one, so its headline goes to the status bar and the
     // notice says what changed.
-    const CMailboxImport import = ImportFetchedMail(doc, fetch, watched->account);
+    const CMailboxImport import = ImportFetchedMail(doc, fetch, account);
     std::vector<std::string> unread;
     const CPhaseDueRecord record =
-        RecordPhaseDue(m_context.OrdersStateFile(watched->path), doc, FetchedReportTexts(fetch, watched->account, unread));
+        RecordPhaseDue(m_context.OrdersStateFile(path), doc, FetchedReportTexts(fetch, account, unread));
     if (MarkMayAdvance(import))
-        KeepMark(*watched, next);
-    emit notice(FileName(watched->path) + QStringLiteral(": ") + FromDocText(import.Headline()) +
+        KeepMark(doc, CFetchMarks::Key(path, account), next);
+    emit notice(FileName(path) + QStringLiteral(": ") + FromDocText(import.Headline()) +
                 (record.message.empty() ? QString() : QStringLiteral(" ") + QString::fromStdString(record.message)));
     if (const auto filed = ResultsNotice(doc, FiledSeasons(import)))
-        Notifier().Show(QString::fromStdString(watched->path), *filed);
-    UpdateReminders(*watched);
+        Notifier().Show(QString::fromStdString(path), *filed);
+    if (CWatched* now = FindPath(QString::fromStdString(path)))
+        UpdateReminders(*now);
     CheckReminders();
     emit changed();
 }
 
-void CGameWatchers::KeepMark(CWatched& watched, const CFetchMark& next)
+void CGameWatchers::KeepMark(CKestraneDoc& doc, const std::string& key, const CFetchMark& next)
 {
     // As Fetch from Mailbox keeps it: at once for a game with nothing
     // unsaved, else once the game is saved.
-    const std::string key = CFetchMarks::Key(watched.path, watched.account);
-    m_pendingMarks.erase(watched.doc);
-    if (!watched.doc->IsModified()) {
+    m_pendingMarks.erase(&doc);
+    if (!doc.IsModified()) {
         std::string error;
         if (!CPendingFetchMark::Write(m_context.MarksFile(), key, next, error))
             emit notice(QString::fromStdString(error));
         return;
     }
-    m_pendingMarks[watched.doc] = std::make_unique<CPendingFetchMark>(*watched.doc, m_context.MarksFile(), key, next);
+    m_pendingMarks[&doc] = std::make_unique<CPendingFetchMark>(doc, m_context.MarksFile(), key, next);
 }
 
 void CGameWatchers::OnStopped(unsigned serial, const std::string& reason)

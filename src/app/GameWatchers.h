@@ -77,7 +77,7 @@ private:
     CWatched* FindPath(const QString& path) const;
     void OnNewMail(unsigned serial, const CMailboxFetch& fetch, const CFetchMark& next);
     void OnStopped(unsigned serial, const std::string& reason);
-    void KeepMark(CWatched& watched, const CFetchMark& next);
+    void KeepMark(CKestraneDoc& doc, const std::string& key, const CFetchMark& next);
     void UpdateReminders(CWatched& watched);
     void UpdateStatus();
     void OnFallback(const QString& game, const QString& title, const QString& body);
