@@ -18,6 +18,8 @@ constexpr std::array kActions{
     CActionSpec{Cmd::SendMail, "Sen&d...", "", "Send the active document through electronic mail\nSend Mail"},
     CActionSpec{Cmd::CopyOrdersMail, "Cop&y Orders Mail", "",
                 "Copy the orders mail to the clipboard, for pasting into web mail\nCopy Orders Mail"},
+    CActionSpec{Cmd::SendToJudge, "Send Orders to &Judge", "",
+                "Send the orders drafted for the phase due to the game's Judge\nSend Orders to Judge"},
     CActionSpec{Cmd::ExportMap, "&Export Map...", "",
                 "Save the map on show as a PNG picture or a PDF page\nExport Map"},
     CActionSpec{Cmd::ExportAnimation, "Export Ani&mation...", "",

@@ -34,6 +34,8 @@ enum class Cmd : int {
     /// The IMAP mailbox of the game, and fetching its new Judge mail.
     MailboxSettings = 32807,
     FetchMailbox = 32808,
+    /// Sends the drafted orders to the Judge over SMTP.
+    SendToJudge = 32809,
     /// The map a step larger or smaller, or at its own size, instead of
     /// zoomed to fit.
     ZoomIn = 32820,

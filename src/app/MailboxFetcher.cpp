@@ -8,6 +8,7 @@
 #include "app/WindowPlacement.h"
 #include "mailaccess/FetchedMail.h"
 #include "model/KestraneDoc.h"
+#include "model/OrdersStateFile.h"
 
 #include <QInputDialog>
 #include <QProgressBar>
@@ -59,20 +60,25 @@ bool CMailboxFetcher::OnMailboxSettings(CKestraneDoc& doc)
     }
     const CMailAccount stored = CMailAccount::Load(m_context.Store(), path);
     QString password;
-    if (!stored.m_strServer.empty() && !stored.m_strUser.empty()) {
-        std::string ignored;
-        if (const auto known = m_context.Keyring().Read(stored.KeyringKey(), ignored))
-            password = QString::fromStdString(*known);
-        else if (const auto kept = m_sessionPasswords.find(stored.KeyringKey()); kept != m_sessionPasswords.end())
-            password = QString::fromStdString(kept->second);
-    }
+    if (!stored.m_strServer.empty() && !stored.m_strUser.empty())
+        password = QString::fromStdString(KnownPassword(stored.KeyringKey()).value_or(std::string()));
     CMailboxSettingsDlg dialog(stored, DefaultMailFilter(doc.m_strJudge, doc.m_strGame), password, &m_window);
     dialog.WatchBox()->SetSettings(CWatchSettings::Load(m_context.Store(), path));
+    const COutgoingAccount outgoing = COutgoingAccount::Load(m_context.Store(), path);
+    QString outgoingPassword;
+    if (!outgoing.m_bSameAsIncoming && !outgoing.m_strServer.empty() && !outgoing.m_strUser.empty())
+        outgoingPassword = QString::fromStdString(KnownPassword(outgoing.KeyringKey(stored)).value_or(std::string()));
+    std::string unread;
+    const std::string learntJudge = LoadOrdersState(m_context.OrdersStateFile(path), unread).judgeAddress;
+    dialog.SetOutgoing(outgoing, outgoingPassword, learntJudge);
     if (!m_context.Prompts().RunDialog(dialog))
         return false;
     const CMailAccount account = dialog.Account();
     account.Save(m_context.Store(), path);
     dialog.WatchBox()->Settings().Save(m_context.Store(), path);
+    if (dialog.SendsMail())
+        SaveOutgoing(path, dialog.Outgoing(), account, dialog.OutgoingPassword().toStdString(),
+                     outgoingPassword.toStdString());
     m_context.Store().Flush();
 
     // The password follows the account into the keyring, or leaves it.
@@ -94,23 +100,57 @@ bool CMailboxFetcher::OnMailboxSettings(CKestraneDoc& doc)
     return true;
 }
 
-std::optional<std::string> CMailboxFetcher::MailboxPassword(const CMailAccount& account)
+void CMailboxFetcher::SaveOutgoing(const std::string& path, const COutgoingAccount& outgoing,
+                                   const CMailAccount& incoming, const std::string& password, const std::string& before)
+{
+    outgoing.Save(m_context.Store(), path);
+    // With the same account the incoming entry serves; the outgoing one
+    // follows what was typed, as the incoming one does.
+    if (outgoing.m_bSameAsIncoming || outgoing.m_strUser.empty())
+        return;
+    const std::string key = outgoing.KeyringKey(incoming);
+    m_sessionPasswords.erase(key);
+    std::string error;
+    const bool kept = !password.empty() ? m_context.Keyring().Write(key, password, error)
+                      : !before.empty() ? m_context.Keyring().Remove(key, error)
+                                        : true;
+    if (kept || password.empty())
+        return;
+    m_sessionPasswords[key] = password;
+    m_context.Services().ShowMessage("The sending password could not be kept in the desktop keyring: " + error +
+                                         ". Kestrane keeps it until it ends.",
+                                     MessageIcon::Exclamation);
+}
+
+std::optional<std::string> CMailboxFetcher::KnownPassword(const std::string& key)
 {
     std::string error;
-    if (auto stored = m_context.Keyring().Read(account.KeyringKey(), error))
+    if (auto stored = m_context.Keyring().Read(key, error))
         return stored;
-    if (const auto kept = m_sessionPasswords.find(account.KeyringKey()); kept != m_sessionPasswords.end())
+    if (const auto kept = m_sessionPasswords.find(key); kept != m_sessionPasswords.end())
         return kept->second;
-    // Not in the keyring (or no keyring at all): asked for this fetch only.
+    return std::nullopt;
+}
+
+std::optional<std::string> CMailboxFetcher::MailboxPassword(const CMailAccount& account)
+{
+    return Password(account.KeyringKey(), account.m_strUser, account.m_strServer, QStringLiteral("Mailbox Password"));
+}
+
+std::optional<std::string> CMailboxFetcher::Password(const std::string& key, const std::string& user,
+                                                     const std::string& server, const QString& title)
+{
+    if (auto known = KnownPassword(key))
+        return known;
+    // Not in the keyring (or no keyring at all): asked for once.
     QInputDialog dialog(&m_window);
-    dialog.setWindowTitle(QStringLiteral("Mailbox Password"));
-    dialog.setLabelText(QString::fromStdString("Password for " + account.m_strUser + " on " + account.m_strServer +
-                                               ":"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(QString::fromStdString("Password for " + user + " on " + server + ":"));
     dialog.setTextEchoMode(QLineEdit::Password);
     if (!m_context.Prompts().RunDialog(dialog))
         return std::nullopt;
     // Asked once: kept for the rest of the session.
-    return m_sessionPasswords[account.KeyringKey()] = dialog.textValue().toStdString();
+    return m_sessionPasswords[key] = dialog.textValue().toStdString();
 }
 
 void CMailboxFetcher::OnFetchMailbox(CKestraneDoc& doc)

@@ -15,6 +15,7 @@ class CKestraneDoc;
 class CMailImportRunner;
 class CPendingFetchMark;
 struct CMailAccount;
+struct COutgoingAccount;
 
 /// Edit, Mailbox Settings and Fetch from Mailbox for one game: its account
 /// and password, the fetch of its new Judge mail on a worker thread behind
@@ -36,6 +37,11 @@ public:
     /// The account's password: from the keyring, else as given earlier this
     /// session, else asked for; nullopt when the user cancelled.
     std::optional<std::string> MailboxPassword(const CMailAccount& account);
+    /// The password of keyring entry key (a mail account's, incoming or
+    /// outgoing), found as MailboxPassword finds it, else asked for in a
+    /// dialog titled title naming user and server.
+    std::optional<std::string> Password(const std::string& key, const std::string& user, const std::string& server,
+                                        const QString& title);
     /// True from the start of a fetch until its finished().
     bool IsBusy() const { return m_run != nullptr; }
 
@@ -54,6 +60,12 @@ signals:
 private:
     struct CRun;
 
+    /// From the keyring, else as given earlier this session.
+    std::optional<std::string> KnownPassword(const std::string& key);
+    /// Stores the outgoing account entered for the game at path, and its
+    /// password (before: the one the keyring held) in the keyring.
+    void SaveOutgoing(const std::string& path, const COutgoingAccount& outgoing, const CMailAccount& incoming,
+                      const std::string& password, const std::string& before);
     void Start(std::unique_ptr<CRun> run, const std::string& password);
     void OnFetched();
     void Conclude(CRun& run, const CMailboxFetch& fetch);

@@ -14,6 +14,7 @@
 #include "app/MailboxFetcher.h"
 #include "app/MainMenus.h"
 #include "app/OrdersPane.h"
+#include "app/OrdersSender.h"
 #include "app/SeasonsPanel.h"
 #include "app/SplashWnd.h"
 #include "app/TextConv.h"
@@ -38,7 +39,7 @@ constexpr Cmd kGameCommands[] = {
     Cmd::WindowTile, Cmd::WindowArrange,   Cmd::CopyOrdersMail, Cmd::NextPane,     Cmd::PreviousPane,
     Cmd::ToggleSeasons, Cmd::CentreChart, Cmd::ImportMailbox,
     Cmd::ExportMap,  Cmd::ExportAnimation,
-    Cmd::FetchMailbox, Cmd::MailboxSettings, Cmd::ZoomIn, Cmd::ZoomOut, Cmd::ActualSize,
+    Cmd::FetchMailbox, Cmd::MailboxSettings, Cmd::SendToJudge, Cmd::ZoomIn, Cmd::ZoomOut, Cmd::ActualSize,
 };
 
 // Those, and the commands enabled by the game's own state.
@@ -72,6 +73,7 @@ CMainFrame::CMainFrame(CAppContext& context) : m_context(context)
     m_mailImport = std::make_unique<CMailImportRunner>(context, *this);
     m_fetcher = std::make_unique<CMailboxFetcher>(context, *this, *m_mailImport);
     m_watchers = std::make_unique<CGameWatchers>(context, *this, *m_fetcher);
+    m_sender = std::make_unique<COrdersSender>(context, *this, *m_fetcher);
     m_charts = std::make_unique<CChartWindows>(*this, context.Prompts());
     CreateSeasonsPanel();
     ConnectCommands();
@@ -85,6 +87,7 @@ CMainFrame::~CMainFrame()
     // game windows go (they let go of their games as they go), and last the
     // document manager that owns the games.
     m_watchers.reset();
+    m_sender.reset();
     m_fetcher.reset();
     m_charts.reset();
     m_mdi->disconnect(this);
@@ -103,10 +106,11 @@ void CMainFrame::ConnectCommands()
     });
     for (CCommandGroup* group : std::initializer_list<CCommandGroup*>{m_gameCommands.get(), m_exportCommands.get(),
                                                                       m_mailImport.get(), m_fetcher.get(),
-                                                                      m_watchers.get()})
+                                                                      m_watchers.get(), m_sender.get()})
         connect(group, &CCommandGroup::notice, this, &CMainFrame::ShowNotice);
     connect(m_contextHelp, &CContextHelp::notice, this, &CMainFrame::ShowNotice);
     connect(m_mailImport.get(), &CMailImportRunner::finished, this, &CMainFrame::UpdateActions);
+    connect(m_sender.get(), &COrdersSender::finished, this, &CMainFrame::UpdateActions);
     // The game windows redraw themselves; the menus re-check once.
     connect(&m_context, &CAppContext::displayChanged, this, &CMainFrame::UpdateActions);
 
@@ -119,6 +123,7 @@ void CMainFrame::ConnectCommands()
     connect(m_docs.get(), &CDocManager::documentClosing, this, [this](CKestraneDoc* doc) {
         m_fetcher->OnDocumentClosing(doc);
         m_watchers->OnDocumentClosing(doc);
+        m_sender->OnDocumentClosing(doc);
         m_charts->Close(doc);
     });
     connect(m_charts.get(), &CChartWindows::seasonChosen, this, &CMainFrame::ShowSeason);
@@ -239,6 +244,12 @@ void CMainFrame::UpdateOrdersModeAction()
     action->setChecked(frame && frame->OrdersPane()->IsOn());
     action->setStatusTip(why.isEmpty() ? prompt.left(prompt.indexOf(QLatin1Char('\n'))) : why);
     action->setToolTip(why.isEmpty() ? prompt.mid(prompt.indexOf(QLatin1Char('\n')) + 1) : why);
+    // In the mode the toolbar offers the send, and the pane shows what
+    // became of the last one (an import or a send may have changed it).
+    const bool on = frame && frame->OrdersPane()->IsOn();
+    m_menus->SendButton()->setVisible(on);
+    if (on)
+        frame->OrdersPane()->ShowJudgeAnswer();
 }
 
 void CMainFrame::UpdateTitle()
@@ -294,6 +305,7 @@ void CMainFrame::Execute(Cmd id)
     case Cmd::OrdersMode: frame->ToggleOrdersMode(); break;
     case Cmd::FetchMailbox: m_fetcher->OnFetchMailbox(*doc); break;
     case Cmd::MailboxSettings: m_fetcher->OnMailboxSettings(*doc); break;
+    case Cmd::SendToJudge: m_sender->OnSendOrders(*doc); break;
     case Cmd::ViewToolbar: ToolBar()->setVisible(ToolBar()->isHidden()); break;
     case Cmd::ViewStatusBar: statusBar()->setVisible(statusBar()->isHidden()); break;
     // A toggle's displayChanged() redraws the game windows and updates the

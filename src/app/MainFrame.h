@@ -17,6 +17,7 @@ class CGameWatchers;
 class CHelpWindow;
 class CKestraneDoc;
 class CMailboxFetcher;
+class COrdersSender;
 class CMailImportRunner;
 class CMainMenus;
 class CSeasonsPanel;
@@ -52,6 +53,7 @@ public:
     CMailboxFetcher& Fetcher() const { return *m_fetcher; }
     /// The watches over the games set to be watched.
     CGameWatchers& Watchers() const { return *m_watchers; }
+    COrdersSender& Sender() const { return *m_sender; }
     /// The seasons list (hidden unless its setting is on and a game is open).
     CSeasonsPanel* SeasonsPanel() const { return m_seasonsPanel; }
     /// The chart window of doc, or nullptr when it has none open.
@@ -91,6 +93,7 @@ private:
     std::unique_ptr<CMailImportRunner> m_mailImport;
     std::unique_ptr<CMailboxFetcher> m_fetcher;
     std::unique_ptr<CGameWatchers> m_watchers;
+    std::unique_ptr<COrdersSender> m_sender;
     CSeasonsPanel* m_seasonsPanel = nullptr;
     bool m_bPanelSized = false;
     std::unique_ptr<CChartWindows> m_charts;

@@ -71,6 +71,14 @@ void CMainMenus::CreateToolBar()
         m_toolBar->addAction(Action(id));
     m_toolBar->addSeparator();
     m_toolBar->addAction(Action(Cmd::OrdersMode));
+    // A button of its own, shown in Orders mode only, where the menu item
+    // stays.
+    const QAction* send = Action(Cmd::SendToJudge);
+    m_sendButton = m_toolBar->addAction(send->icon(), send->toolTip(), this,
+                                        [this] { emit commandChosen(Cmd::SendToJudge); });
+    m_sendButton->setObjectName(QStringLiteral("SendToJudgeButton"));
+    m_sendButton->setStatusTip(send->statusTip());
+    m_sendButton->setVisible(false);
     m_window.addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
@@ -163,6 +171,7 @@ void CMainMenus::FillFileMenu(QMenu& menu, bool gameOpen, const QStringList& rec
         menu.addAction(Action(Cmd::ExportMap));
         menu.addAction(Action(Cmd::ExportAnimation));
         menu.addSeparator();
+        menu.addAction(Action(Cmd::SendToJudge));
         menu.addAction(Action(Cmd::SendMail));
         menu.addAction(Action(Cmd::CopyOrdersMail));
         menu.addSeparator();

@@ -29,6 +29,8 @@ public:
 
     QAction* Action(Cmd id) const;
     QToolBar* ToolBar() const { return m_toolBar; }
+    /// The toolbar's Send Orders to Judge, shown in Orders mode only.
+    QAction* SendButton() const { return m_sendButton; }
     /// True while the menus are the game-open set.
     bool ShowsGameMenus() const { return m_bGameMenus; }
     /// True once BuildMenus has run.
@@ -61,6 +63,7 @@ private:
     QMdiArea& m_mdi;
     std::map<Cmd, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;
+    QAction* m_sendButton = nullptr;
     CLockIndicators* m_indicators = nullptr;
     bool m_bGameMenus = false;
     bool m_bBuilt = false;

@@ -7,6 +7,9 @@
 #include "model/KestraneDoc.h"
 #include "model/OrdersStateFile.h"
 #include "orders/OrdersDesk.h"
+#include "views/OrdersDueText.h"
+
+#include <QDateTime>
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -56,6 +59,16 @@ COrdersPane::COrdersPane(CKestraneDoc& doc, CAppContext& context, QWidget* paren
     m_verdict->setObjectName(QStringLiteral("OrdersVerdict"));
     m_verdict->setReadOnly(true);
     layout->addWidget(m_verdict, 3);
+    // What became of the orders mail: sent and waiting, then the Judge's
+    // own verdict on each line.
+    m_sent = AddLabel(*layout, QStringLiteral("OrdersSent"));
+    m_judge = new QPlainTextEdit;
+    m_judge->setObjectName(QStringLiteral("JudgeVerdict"));
+    m_judge->setReadOnly(true);
+    m_judge->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(m_judge, 2);
+    m_sent->hide();
+    m_judge->hide();
     connect(m_editor, &QPlainTextEdit::textChanged, this, &COrdersPane::OnEdited);
     // The time left is counted down while the pane shows.
     m_clock = new QTimer(this);
@@ -126,6 +139,29 @@ void COrdersPane::Reopen()
     m_heading->setText(m_desk ? FromDocText(m_desk->Heading()) : tr("Orders"));
     m_due->setText(DueText());
     ShowDrafts();
+    ShowJudgeAnswer();
+}
+
+void COrdersPane::ShowJudgeAnswer()
+{
+    std::string sent;
+    std::vector<std::string> verdict;
+    if (!m_doc.GetPathName().empty()) {
+        std::string message;
+        const CGameOrdersState state = LoadOrdersState(m_context.OrdersStateFile(m_doc.GetPathName()), message);
+        if (state.IsCurrentFor(m_doc)) {
+            // The time as the player's clock showed it when the mail went.
+            const auto at = state.sentAt.value_or(std::chrono::sys_seconds());
+            const auto offset = std::chrono::seconds(
+                QDateTime::fromSecsSinceEpoch(at.time_since_epoch().count()).offsetFromUtc());
+            sent = SentStateText(state, offset);
+            verdict = JudgeVerdictLines(state);
+        }
+    }
+    m_sent->setText(FromDocText(sent));
+    m_sent->setVisible(!sent.empty());
+    m_judge->setPlainText(FromDrafts(verdict));
+    m_judge->setVisible(!verdict.empty());
 }
 
 QString COrdersPane::DueText() const

@@ -52,6 +52,11 @@ public:
 
     QPlainTextEdit* Editor() const { return m_editor; }
     QPlainTextEdit* VerdictView() const { return m_verdict; }
+    /// The orders mail's fate ("Sent 14:02, waiting for the Judge") and the
+    /// Judge's verdict on each line sent, read again from the orders state.
+    void ShowJudgeAnswer();
+    QLabel* SentLabel() const { return m_sent; }
+    QPlainTextEdit* JudgeView() const { return m_judge; }
     QString DueText() const;
 
 signals:
@@ -85,5 +90,7 @@ private:
     QLabel* m_prompt = nullptr;
     QPlainTextEdit* m_editor = nullptr;
     QPlainTextEdit* m_verdict = nullptr;
+    QLabel* m_sent = nullptr;
+    QPlainTextEdit* m_judge = nullptr;
     QTimer* m_clock = nullptr;
 };

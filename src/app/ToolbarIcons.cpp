@@ -144,6 +144,21 @@ void DrawOrdersMode(QPainter& p)
     p.drawLine(9, 9, 8, 11);
 }
 
+void DrawSendToJudge(QPainter& p)
+{
+    // An envelope with a red arrow leaving it.
+    p.setPen(kInk);
+    p.setBrush(Qt::white);
+    p.drawRect(0, 4, 10, 8);
+    p.drawLine(0, 4, 5, 8);
+    p.drawLine(10, 4, 5, 8);
+    p.setPen(QPen(QColor(192, 0, 0), 2));
+    p.drawLine(8, 10, 13, 5);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(192, 0, 0));
+    p.drawPolygon(QPolygon({{15, 2}, {10, 3}, {14, 7}}));
+}
+
 } // namespace
 
 QPixmap ToolbarPixmap(Cmd id)
@@ -163,6 +178,7 @@ QPixmap ToolbarPixmap(Cmd id)
     case Cmd::AppAbout: DrawAbout(p); break;
     case Cmd::ContextHelp: DrawContextHelp(p); break;
     case Cmd::OrdersMode: DrawOrdersMode(p); break;
+    case Cmd::SendToJudge: DrawSendToJudge(p); break;
     default:
         p.end();
         return QPixmap();

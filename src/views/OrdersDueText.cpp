@@ -1,5 +1,6 @@
 #include "views/OrdersDueText.h"
 
+#include "judge/OrdersStatusRecord.h"
 #include "model/SeasonWords.h"
 
 #include <array>
@@ -70,4 +71,48 @@ std::string OrdersDueText(const CPhaseDue& due, sys_seconds now, seconds localOf
     if (deadline > now)
         return text + SpanInWords(deadline - now) + " left";
     return text + "deadline passed " + SpanInWords(now - deadline) + " ago";
+}
+
+std::string SentStateText(const CGameOrdersState& state, seconds localOffset)
+{
+    const auto status = ReadVerdictLines(state.verdict);
+    if (!state.sentAt)
+        return status ? "The Judge's " + VerdictHeadline(*status) : std::string();
+    const std::string sent = "Sent " + Clock(*state.sentAt + localOffset);
+    if (!status)
+        return sent + ", waiting for the Judge";
+    const COrdersVerdict paired = PairWithSent(*status, state.SentOrders());
+    return sent + "; " + VerdictHeadline(*status, &paired);
+}
+
+namespace {
+
+std::string Refused(const std::string& line, const std::vector<std::string>& messages)
+{
+    std::string text = line + ": refused:";
+    for (const std::string& message : messages)
+        text += " " + message;
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> JudgeVerdictLines(const CGameOrdersState& state)
+{
+    const auto status = ReadVerdictLines(state.verdict);
+    if (!status)
+        return {};
+    std::vector<std::string> lines;
+    // Without the mail sent only the refused lines are known: the Judge
+    // echoes no other.
+    const COrdersVerdict paired = PairWithSent(*status, state.SentOrders());
+    for (const CSentOrder& order : paired.orders)
+        lines.push_back(order.refused ? Refused(order.line, order.messages) : order.line + ": accepted by the Judge");
+    for (const COrdersRefusal& refusal : paired.unmatched)
+        lines.push_back(Refused(refusal.line, refusal.messages));
+    for (const std::string& unit : status->noOrders)
+        lines.push_back(unit + ": no order, the Judge holds it");
+    if (status->errorFlag)
+        lines.push_back("Error flag set: the orders count as late until error-free ones come.");
+    return lines;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/OrdersState.h"
 #include "model/PhaseDue.h"
 
 #include <chrono>
 #include <string>
+#include <vector>
 
 /// The phase due in one line for the orders pane, notifications and the
 /// command line, its deadline in UTC and in the player's own time, and the
@@ -22,3 +24,17 @@ std::string OrdersDueText(const CPhaseDue& due, std::chrono::sys_seconds now, st
 /// A span in the words of the line above, rounded down: "2 days 5 h",
 /// "1 day", "5 h 20 min", "20 min", "less than a minute".
 std::string SpanInWords(std::chrono::seconds span);
+
+/// What became of the orders mail of the phase due, in one line beside the
+/// drafts: "Sent 14:02, waiting for the Judge", then once the Judge has
+/// answered "Sent 14:02; orders status for S1902M: 5 accepted, 1 refused".
+/// The time is the player's own (localOffset as above). Empty when nothing
+/// was sent for the phase and the Judge's verdict is not known; "The
+/// Judge's orders status for ..." for a verdict on orders sent otherwise.
+std::string SentStateText(const CGameOrdersState& state, std::chrono::seconds localOffset);
+
+/// The Judge's verdict on the orders sent, one line per order as sent:
+/// "A Ser-Bud: accepted by the Judge", "A Vie-Ser: refused: The army in
+/// Vienna can't get to Serbia."; then the units it has no order for and
+/// its error flag. Empty while the Judge has not answered.
+std::vector<std::string> JudgeVerdictLines(const CGameOrdersState& state);

@@ -10,4 +10,7 @@ endif()
 if(TARGET kestrane_test_support)
   add_executable(guide-mail-server ${CMAKE_CURRENT_LIST_DIR}/GuideMailServer.cpp)
   target_link_libraries(guide-mail-server PRIVATE kestrane_test_support)
+  # guide-smtp-server: the sending tests' Postfix, for Send Orders to Judge.
+  add_executable(guide-smtp-server ${CMAKE_CURRENT_LIST_DIR}/GuideSmtpServer.cpp)
+  target_link_libraries(guide-smtp-server PRIVATE kestrane_test_support)
 endif()
