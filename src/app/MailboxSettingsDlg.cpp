@@ -161,12 +161,12 @@ QWidget* CMailboxSettingsDlg::OutgoingGroup()
     m_pJudge->setToolTip(QStringLiteral("Filled in from the game's Judge mail once one is imported"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("SMTP ser&ver:"), m_pSmtpServer);
+    form->addRow(QStringLiteral("SM&TP server:"), m_pSmtpServer);
     form->addRow(QStringLiteral("Securit&y:"), m_pSmtpSecurity);
-    form->addRow(QStringLiteral("P&ort:"), m_pSmtpPort);
+    form->addRow(QStringLiteral("Port num&ber:"), m_pSmtpPort);
     form->addRow(QString(), m_pSameAccount);
     form->addRow(QStringLiteral("User &name:"), m_pSmtpUser);
-    form->addRow(QStringLiteral("Passwo&rd:"), m_pSmtpPassword);
+    form->addRow(QStringLiteral("Sendin&g password:"), m_pSmtpPassword);
     form->addRow(QStringLiteral("Your address (Fro&m):"), m_pFrom);
     form->addRow(QStringLiteral("&Judge's address:"), m_pJudge);
     auto* group = new QGroupBox(QStringLiteral("Outgoing: your orders to the Judge"), this);

@@ -77,6 +77,7 @@ void CMainMenus::CreateToolBar()
     m_sendButton = m_toolBar->addAction(send->icon(), send->toolTip(), this,
                                         [this] { emit commandChosen(Cmd::SendToJudge); });
     m_sendButton->setObjectName(QStringLiteral("SendToJudgeButton"));
+    m_sendButton->setData(int(Cmd::SendToJudge));
     m_sendButton->setStatusTip(send->statusTip());
     m_sendButton->setVisible(false);
     m_window.addToolBar(Qt::TopToolBarArea, m_toolBar);

@@ -84,8 +84,8 @@ void MenuTest::gameMenus()
     QCOMPARE(MenuItems(*FindMenu(frame, "&File")),
              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
                           "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "&Export Map...",
-                          "Export Ani&mation...", "-", "Sen&d...", "Cop&y Orders Mail", "-", "Recent File", "-",
-                          "E&xit"}));
+                          "Export Ani&mation...", "-", "Send Orders to &Judge", "Sen&d...", "Cop&y Orders Mail", "-",
+                          "Recent File", "-", "E&xit"}));
     QCOMPARE(MenuItems(*FindMenu(frame, "&Edit")),
              (QStringList{"&Import...\tCtrl+I", "Import from &Clipboard\tCtrl+C", "Import &Mailbox...",
                           "Fe&tch from Mailbox\tCtrl+F5", "Mailbox &Settings...", "Remove\tCtrl+R",
@@ -207,16 +207,16 @@ void MenuTest::toolbarOrder()
     for (QAction* action : app.Frame().ToolBar()->actions())
         order << (action->isSeparator() ? QStringLiteral("-") : QString::number(action->data().toInt()));
     QCOMPARE(order, (QStringList{"57600", "57601", "57603", "-", "32778", "32773", "32774", "32776", "-", "57607",
-                                 "57664", "57669", "-", "32824"}));
+                                 "57664", "57669", "-", "32824", "32809"}));
     QCOMPARE(app.Frame().ToolBar()->iconSize(), QSize(16, 15));
 }
 
 void MenuTest::toolbarIcons()
 {
-    // Eleven pictures of 16 x 15, no two alike.
+    // Twelve pictures of 16 x 15, no two alike.
     const Cmd buttons[] = {Cmd::FileNew,    Cmd::FileOpen,     Cmd::FileSave, Cmd::FirstSeason, Cmd::PreviousSeason,
                            Cmd::NextSeason, Cmd::LatestSeason, Cmd::Print,    Cmd::AppAbout,    Cmd::ContextHelp,
-                           Cmd::OrdersMode};
+                           Cmd::OrdersMode, Cmd::SendToJudge};
     QList<QImage> images;
     for (Cmd id : buttons) {
         const QImage image = ToolbarPixmap(id).toImage();
@@ -254,7 +254,8 @@ void MenuTest::mailUnavailableRemovesSendAndOneSeparator()
     // The copy command stays between the two separators, which both stay.
     QCOMPARE(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
                                 "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "&Export Map...",
-                                "Export Ani&mation...", "-", "Cop&y Orders Mail", "-", "Recent File", "-", "E&xit"}));
+                                "Export Ani&mation...", "-", "Send Orders to &Judge", "Cop&y Orders Mail", "-", "Recent File",
+                                "-", "E&xit"}));
     QVERIFY(!app.Frame().Action(Cmd::SendMail)->isEnabled());
     QVERIFY(app.Frame().Action(Cmd::CopyOrdersMail)->isEnabled());
 }

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +62,27 @@ CKestraneDoc* GameWithDrafts(CAppFixture& app)
         return nullptr;
     state.drafts = OrderLinesOfMail(CTempDir::Read(kOrders / (kCase + ".orders.txt")));
     return SaveOrdersState(stateFile, state, error) ? doc : nullptr;
+}
+
+// The first shortcut letter two of the dialog's labels, buttons or boxes
+// share; empty when each has its own.
+QString SharedShortcut(const QDialog& dialog)
+{
+    QSet<QChar> letters;
+    for (const QWidget* widget : dialog.findChildren<QWidget*>()) {
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        const auto* group = qobject_cast<const QGroupBox*>(widget);
+        const QString text = label ? label->text() : button ? button->text() : group ? group->title() : QString();
+        const qsizetype amp = text.indexOf('&');
+        if (amp < 0 || amp + 1 >= text.size())
+            continue;
+        const QChar letter = text[amp + 1].toLower();
+        if (letters.contains(letter))
+            return letter;
+        letters.insert(letter);
+    }
+    return {};
 }
 
 QString Said(CAppFixture& app)
@@ -116,6 +138,7 @@ void SendOrdersTest::draftsGoToTheJudgeAndTheVerdictComesBack()
             [&] {
                 QCOMPARE(settings->JudgeEdit()->text(), QString(CSmtpServer::kJudge));
                 QCOMPARE(settings->SmtpPortBox()->value(), 587);
+                QCOMPARE(SharedShortcut(*settings), QString());
             }();
             settings->ServerEdit()->setText("127.0.0.1");
             settings->UserEdit()->setText(CSmtpServer::kUser);

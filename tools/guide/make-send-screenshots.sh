@@ -7,9 +7,11 @@
 #
 #   bash tools/guide/make-send-screenshots.sh BUILD-FOLDER
 #
-# GUIDE_DISPLAY picks the X display number (62 when not set). The build
-# folder must hold kestrane, kestrane-cli and guide-smtp-server; the real
-# games and replies must be in ../shared beside the repository.
+# The player's folders are /home/player (player-home.sh), so the pictures
+# show no scratch path. GUIDE_DISPLAY picks the X display number (62 when
+# not set). The build folder must hold kestrane, kestrane-cli and
+# guide-smtp-server; the real games and replies must be in ../shared beside
+# the repository. Postfix runs only as root.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 build="$(cd "$1" && pwd)"
@@ -19,7 +21,10 @@ images="$root/docs/images"
 shared="$root/../shared"
 case_stem="$shared/judge-orders/S1902M/S1902M-austria-08-nonadjacent-move"
 display=":${GUIDE_DISPLAY:-62}"
+source "$root/tools/guide/player-home.sh"
+player_home_check "$root" "$build" "$shared"
 work="$(mktemp -d)"
+# The mail server's own users (under root) read its files below.
 chmod 755 "$work"
 xvfb_pid=""
 wm_pid=""
@@ -28,54 +33,62 @@ cleanup() {
   [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
   [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
+  # Closing the server's standard input stops it.
   [ -z "${server_in:-}" ] || exec {server_in}>&-
   [ -z "${server_pid:-}" ] || wait "$server_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 cd "$work"
-mkdir -p home/.config/Morvellan Games
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-printf '[Settings]\nSCDisplay=1\nInitials=1\nZoomToFit=1\nWinLeft=0\nWinTop=0\nWinRight=1100\nWinBottom=760\nInstallDir=%s\n' \
-  "$root/data" > home/.config/Morvellan/Kestrane.conf
 
-# The results up to the phase due S1902M as mails from the Judge's address,
-# which the import learns; then Austria's orders drafted for that phase.
-python3 - "$shared/judge-games/kestrel" <<'EOF'
+# homes/ is /home for the program and the command line alike, so both find
+# the same orders state (it is named after the game's full path).
+home="$work/homes/player"
+mkdir -p "$home/Games" "$home/.config/Morvellan"
+printf '[Settings]\nSCDisplay=1\nInitials=1\nZoomToFit=1\nWinLeft=0\nWinTop=0\nWinRight=1300\nWinBottom=860\nInstallDir=%s\n' \
+  "$root/data" > "$home/.config/Morvellan/Kestrane.conf"
+# The results up to the phase due S1902M as mails from the Judge, whose
+# address the import learns; then Austria's orders drafted for that phase.
+python3 - "$shared/judge-games/kestrel" "$home/Games" <<'EOF'
 import json, sys, pathlib
-folder = pathlib.Path(sys.argv[1])
+folder, out = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
 for n, entry in enumerate(json.loads((folder / "index.json").read_text())[:5]):
     body = (folder / entry["file"]).read_text(encoding="latin-1")
-    pathlib.Path(f"mail{n}.eml").write_text(
-        f"From: judge@judge.test\nTo: austria.player@example.org\nSubject: {entry['subject']}\n\n{body}",
+    (out / f"mail{n}.eml").write_text(
+        f"From: judge@example.org\nTo: austria.player@example.org\nSubject: {entry['subject']}\n\n{body}",
         encoding="latin-1")
 EOF
-"$cli" --install-dir "$root/data" new Standard Games/kestrel.kes
-"$cli" --install-dir "$root/data" import --batch Games/kestrel.kes mail*.eml
-state="$(ls home/.config/Morvellan/Kestrane-orders/*.txt)"
-while IFS= read -r line; do printf 'draft %s\n' "$line" >> "$state"; done < "$case_stem.orders.txt"
-cp "$case_stem.reply.txt" Games/reply.txt
+as_player "$work/homes" "$cli" --install-dir "$root/data" new Standard /home/player/Games/kestrel.kes
+"${PLAYER_COMMAND[@]}" >/dev/null
+as_player "$work/homes" sh -c "\"$cli\" --install-dir \"$root/data\" import --batch Games/kestrel.kes Games/mail*.eml"
+"${PLAYER_COMMAND[@]}" >/dev/null
+rm "$home"/Games/mail*.eml
+state="$(ls "$home"/.config/Morvellan/Kestrane-orders/*.txt)"
+while IFS= read -r line; do [ -z "$line" ] || printf 'draft %s\n' "$line" >> "$state"; done < "$case_stem.orders.txt"
+cp "$case_stem.reply.txt" "$home/Games/reply.txt"
 
 mkfifo server-in
 "$build/guide-smtp-server" "$work/server" < server-in > server-port 2> delivered.txt &
 server_pid=$!
 exec {server_in}>server-in
-for _ in $(seq 100); do [ -s server-port ] && break; sleep 0.2; done
+for _ in $(seq 150); do [ -s server-port ] && break; sleep 0.2; done
 port="$(head -n1 server-port)"
 [ -n "$port" ] || { echo "the mail server did not start" >&2; exit 1; }
 
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp {server_in}>&- &
+Xvfb "$display" -screen 0 1400x960x24 -nolisten tcp {server_in}>&- &
 xvfb_pid=$!
 export DISPLAY="$display"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.2; done
-openbox {server_in}>&- &
+openbox --sm-disable {server_in}>&- >/dev/null 2>&1 &
 wm_pid=$!
-sleep 1
+for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.2; done
 
 # No keyring on this display's session: passwords are kept for the session only.
-DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" "$app" -nosplash "$work/Games/kestrel.kes" {server_in}>&- &
+as_player "$work/homes" "$app" -nosplash /home/player/Games/kestrel.kes
+PLAYER_CWD=/home/player/Games DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" "${PLAYER_COMMAND[@]}" {server_in}>&- &
 app_pid=$!
 
+# window TITLE: waits for the window, gives it the keyboard and prints its id.
 window() {
   local id
   id="$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" {server_in}>&-)"
@@ -85,20 +98,22 @@ window() {
     import -window root "${GUIDE_DEBUG_SHOT:-/tmp/send-screen.png}"
     return 1
   fi
-  xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
+  xdotool windowfocus --sync "$id"
   sleep 0.5
   echo "$id"
 }
 type_text() { xdotool type --delay 50 "$1"; }
 keys() { xdotool key --delay 150 "$@"; }
+# A menu key or shortcut for the main window; the modifiers are let go
+# after, or the next text would arrive as shortcuts.
 command_keys() {
-  xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+  xdotool windowfocus --sync "$main"
   keys "$@"
   xdotool keyup ctrl alt
 }
 
 main="$(window "Kestrane - .*")"
-# Game Details: Austria and the game's password.
+# Game Details: Austria (the first country) and the game's password.
 command_keys alt+e g
 window "Game Details" >/dev/null
 keys Home Tab
@@ -106,7 +121,8 @@ type_text "gamepw"
 keys Return
 sleep 0.5
 
-# Mailbox Settings as a Gmail player fills them in, for the picture.
+# Mailbox Settings as a Gmail player fills them in, for the picture; the
+# Judge's address is the one the game's mails came from.
 command_keys alt+e s
 dialog="$(window "Mailbox Settings")"
 type_text "imap.gmail.com"
@@ -114,59 +130,59 @@ keys Tab Tab Tab
 type_text "austria.player@gmail.com"
 keys Tab
 type_text "abcdefghijklmnop"
-keys Tab Tab Tab Tab
+keys alt+t
 type_text "smtp.gmail.com"
-keys Tab Tab Tab space Tab
+keys alt+a alt+m
 type_text "austria.player@gmail.com"
 sleep 0.5
 import -window "$dialog" "$images/send-settings.png"
 keys Escape
 sleep 0.5
 
-# The servers here: the Postfix on its plain port, the same account.
+# The server here: sending only, no encryption, its port, its own login,
+# and the one address it takes mail for.
 command_keys alt+e s
 window "Mailbox Settings" >/dev/null
+keys alt+t
 type_text "127.0.0.1"
-keys Tab Down Down Tab Tab
-type_text "player"
-keys Tab
-type_text "secret"
-keys Tab Tab Tab Tab
-type_text "127.0.0.1"
-keys Tab Down Down Tab ctrl+a
+keys alt+y Down Down alt+b ctrl+a
 type_text "$port"
-keys Tab space Tab
+keys alt+n
+type_text "player"
+keys alt+g
+type_text "secret"
+keys alt+m
 type_text "austria.player@example.org"
+keys alt+j ctrl+a
+type_text "judge@judge.test"
 keys Return
-sleep 1
-# No keyring: the password is kept for this session.
-if xdotool search --onlyvisible --name "^Kestrane\$" >/dev/null 2>&1; then
-  window "Kestrane" >/dev/null
-  keys Return
-  sleep 0.5
-fi
+# No keyring here: the password is kept until the program ends.
+window "Kestrane" >/dev/null
+keys Return
+sleep 0.5
+
+# Orders mode with the drafts: the pane lists them as the Judge will take them.
+command_keys ctrl+e
+sleep 1.5
+import -window "$main" "$images/send-drafts.png"
 
 # File, Send Orders to Judge: the check names the refused move first.
 command_keys alt+f j
 question="$(window "Kestrane")"
-sleep 0.5
 import -window "$question" "$images/send-check.png"
 keys Return
-window "Sending Password" >/dev/null
-type_text "secret"
-keys Return
-# The notice of the send goes after a few seconds; the state stays.
-sleep 8
+# The mail goes; the pane says so.
+sleep 6
 import -window "$main" "$images/send-sent.png"
 
-# The Judge's reply, imported as a file.
+# The Judge's reply, imported as a file: the verdict beside the drafts.
 command_keys ctrl+i
 window "Import" >/dev/null
-type_text "$work/Games/reply.txt"
+type_text "/home/player/Games/reply.txt"
 keys Return
-summary="$(window "Import")"
-sleep 0.5
-import -window "$summary" "$images/send-summary.png"
+sleep 2
+import -window root "$work/after-import.png"
+cp "$work/after-import.png" /tmp/send-after-import.png
 keys Return
 sleep 1
 import -window "$main" "$images/send-verdict.png"
