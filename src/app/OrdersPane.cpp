@@ -65,8 +65,7 @@ COrdersPane::COrdersPane(CKestraneDoc& doc, CAppContext& context, QWidget* paren
     m_judge = new QPlainTextEdit;
     m_judge->setObjectName(QStringLiteral("JudgeVerdict"));
     m_judge->setReadOnly(true);
-    m_judge->setLineWrapMode(QPlainTextEdit::NoWrap);
-    layout->addWidget(m_judge, 2);
+    layout->addWidget(m_judge, 3);
     m_sent->hide();
     m_judge->hide();
     connect(m_editor, &QPlainTextEdit::textChanged, this, &COrdersPane::OnEdited);

@@ -45,7 +45,7 @@ cd "$work"
 # the same orders state (it is named after the game's full path).
 home="$work/homes/player"
 mkdir -p "$home/Games" "$home/.config/Morvellan"
-printf '[Settings]\nSCDisplay=1\nInitials=1\nZoomToFit=1\nWinLeft=0\nWinTop=0\nWinRight=1300\nWinBottom=860\nInstallDir=%s\n' \
+printf '[Settings]\nSCDisplay=1\nInitials=1\nZoomToFit=1\nWinLeft=0\nWinTop=0\nWinRight=1400\nWinBottom=950\nInstallDir=%s\n' \
   "$root/data" > "$home/.config/Morvellan/Kestrane.conf"
 # The results up to the phase due S1902M as mails from the Judge, whose
 # address the import learns; then Austria's orders drafted for that phase.
@@ -116,7 +116,7 @@ main="$(window "Kestrane - .*")"
 # Game Details: Austria (the first country) and the game's password.
 command_keys alt+e g
 window "Game Details" >/dev/null
-keys Home Tab
+keys Home space Tab
 type_text "gamepw"
 keys Return
 sleep 0.5
@@ -180,9 +180,7 @@ command_keys ctrl+i
 window "Import" >/dev/null
 type_text "/home/player/Games/reply.txt"
 keys Return
-sleep 2
-import -window root "$work/after-import.png"
-cp "$work/after-import.png" /tmp/send-after-import.png
+window "Import" >/dev/null
 keys Return
 sleep 1
 import -window "$main" "$images/send-verdict.png"
