@@ -65,20 +65,24 @@ bool CMailboxFetcher::OnMailboxSettings(CKestraneDoc& doc)
     CMailboxSettingsDlg dialog(stored, DefaultMailFilter(doc.m_strJudge, doc.m_strGame), password, &m_window);
     dialog.WatchBox()->SetSettings(CWatchSettings::Load(m_context.Store(), path));
     const COutgoingAccount outgoing = COutgoingAccount::Load(m_context.Store(), path);
+    const bool ownEntry = !outgoing.m_bSameAsIncoming && !outgoing.m_strServer.empty() && !outgoing.m_strUser.empty();
+    const std::string outgoingKey = ownEntry ? outgoing.KeyringKey(stored) : std::string();
     QString outgoingPassword;
-    if (!outgoing.m_bSameAsIncoming && !outgoing.m_strServer.empty() && !outgoing.m_strUser.empty())
-        outgoingPassword = QString::fromStdString(KnownPassword(outgoing.KeyringKey(stored)).value_or(std::string()));
-    std::string unread;
-    const std::string learntJudge = LoadOrdersState(m_context.OrdersStateFile(path), unread).judgeAddress;
+    if (ownEntry)
+        outgoingPassword = QString::fromStdString(KnownPassword(outgoingKey).value_or(std::string()));
+    std::string damaged;
+    const std::string learntJudge = LoadOrdersState(m_context.OrdersStateFile(path), damaged).judgeAddress;
+    if (!damaged.empty())
+        m_context.Services().ShowMessage(damaged, MessageIcon::Exclamation);
     dialog.SetOutgoing(outgoing, outgoingPassword, learntJudge);
     if (!m_context.Prompts().RunDialog(dialog))
         return false;
     const CMailAccount account = dialog.Account();
     account.Save(m_context.Store(), path);
     dialog.WatchBox()->Settings().Save(m_context.Store(), path);
-    if (dialog.SendsMail())
-        SaveOutgoing(path, dialog.Outgoing(), account, dialog.OutgoingPassword().toStdString(),
-                     outgoingPassword.toStdString());
+    // Emptied, the outgoing box forgets the account.
+    SaveOutgoing(path, dialog.SendsMail() ? dialog.Outgoing() : COutgoingAccount{}, account,
+                 dialog.OutgoingPassword().toStdString(), outgoingKey);
     m_context.Store().Flush();
 
     // The password follows the account into the keyring, or leaves it.
@@ -101,20 +105,24 @@ bool CMailboxFetcher::OnMailboxSettings(CKestraneDoc& doc)
 }
 
 void CMailboxFetcher::SaveOutgoing(const std::string& path, const COutgoingAccount& outgoing,
-                                   const CMailAccount& incoming, const std::string& password, const std::string& before)
+                                   const CMailAccount& incoming, const std::string& password,
+                                   const std::string& oldKey)
 {
     outgoing.Save(m_context.Store(), path);
-    // With the same account the incoming entry serves; the outgoing one
-    // follows what was typed, as the incoming one does.
+    // With the same account (or no login) the outgoing account has no
+    // entry of its own. Its password follows what was typed, as the
+    // incoming one does: emptied, it leaves the keyring.
     if (outgoing.m_bSameAsIncoming || outgoing.m_strUser.empty())
         return;
     const std::string key = outgoing.KeyringKey(incoming);
     m_sessionPasswords.erase(key);
     std::string error;
-    const bool kept = !password.empty() ? m_context.Keyring().Write(key, password, error)
-                      : !before.empty() ? m_context.Keyring().Remove(key, error)
-                                        : true;
-    if (kept || password.empty())
+    if (password.empty()) {
+        if (key == oldKey)
+            m_context.Keyring().Remove(key, error);
+        return;
+    }
+    if (m_context.Keyring().Write(key, password, error))
         return;
     m_sessionPasswords[key] = password;
     m_context.Services().ShowMessage("The sending password could not be kept in the desktop keyring: " + error +

@@ -63,9 +63,10 @@ private:
     /// From the keyring, else as given earlier this session.
     std::optional<std::string> KnownPassword(const std::string& key);
     /// Stores the outgoing account entered for the game at path, and its
-    /// password (before: the one the keyring held) in the keyring.
+    /// password in the keyring; oldKey is the keyring entry of the account
+    /// stored before (empty for none).
     void SaveOutgoing(const std::string& path, const COutgoingAccount& outgoing, const CMailAccount& incoming,
-                      const std::string& password, const std::string& before);
+                      const std::string& password, const std::string& oldKey);
     void Start(std::unique_ptr<CRun> run, const std::string& password);
     void OnFetched();
     void Conclude(CRun& run, const CMailboxFetch& fetch);

@@ -43,10 +43,10 @@ CMailboxSettingsDlg::CMailboxSettingsDlg(const CMailAccount& account, const std:
     : QDialog(parent), m_strDefaultFilter(defaultFilter), m_lastSecurity(account.m_security),
       m_pServer(new QLineEdit(this)), m_pPort(new QSpinBox(this)), m_pSecurity(new QComboBox(this)),
       m_pUser(new QLineEdit(this)), m_pPassword(new QLineEdit(this)), m_pFolder(new QLineEdit(this)),
-      m_pFilter(new QLineEdit(this)), m_pWatch(new CWatchSettingsBox(this)), m_pSmtpServer(new QLineEdit(this)), m_pSmtpPort(new QSpinBox(this)),
-      m_pSmtpSecurity(new QComboBox(this)), m_pSameAccount(new QCheckBox(this)), m_pSmtpUser(new QLineEdit(this)),
-      m_pSmtpPassword(new QLineEdit(this)), m_pFrom(new QLineEdit(this)), m_pJudge(new QLineEdit(this)),
-      m_pProblem(new QLabel(this))
+      m_pFilter(new QLineEdit(this)), m_pWatch(new CWatchSettingsBox(this)), m_pSmtpServer(new QLineEdit(this)),
+      m_pSmtpPort(new QSpinBox(this)), m_pSmtpSecurity(new QComboBox(this)), m_pSameAccount(new QCheckBox(this)),
+      m_pSmtpUser(new QLineEdit(this)), m_pSmtpPassword(new QLineEdit(this)), m_pFrom(new QLineEdit(this)),
+      m_pJudge(new QLineEdit(this)), m_pProblem(new QLabel(this))
 {
     setWindowTitle(QStringLiteral("Mailbox Settings"));
     m_pServer->setObjectName(QStringLiteral("Server"));

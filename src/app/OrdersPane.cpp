@@ -10,7 +10,6 @@
 #include "views/OrdersDueText.h"
 
 #include <QDateTime>
-
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -148,6 +147,8 @@ void COrdersPane::ShowJudgeAnswer()
     if (!m_doc.GetPathName().empty()) {
         std::string message;
         const CGameOrdersState state = LoadOrdersState(m_context.OrdersStateFile(m_doc.GetPathName()), message);
+        if (!message.empty())
+            m_context.Services().ShowMessage(message, MessageIcon::Exclamation);
         if (state.IsCurrentFor(m_doc)) {
             // The time as the player's clock showed it when the mail went.
             const auto at = state.sentAt.value_or(std::chrono::sys_seconds());

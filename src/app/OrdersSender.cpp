@@ -75,7 +75,8 @@ void COrdersSender::OnSendOrders(CKestraneDoc& doc)
     }
     // The same check as File, Send: the player hears what the Judge will
     // refuse or hold, and may send all the same.
-    const orders::MailDrafts checked = orders::CheckDraftsForMail(doc, m_context.Services().GetInstallDir(), state.drafts);
+    const orders::MailDrafts checked =
+        orders::CheckDraftsForMail(doc, m_context.Services().GetInstallDir(), state.drafts);
     if (!checked.warning.empty() &&
         !m_context.Prompts().AskToContinue(&m_window, QString::fromStdString(checked.warning),
                                            QString::fromLatin1(kSendAnywayQuestion), QString::fromLatin1(kSendAnyway)))

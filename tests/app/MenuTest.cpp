@@ -254,8 +254,8 @@ void MenuTest::mailUnavailableRemovesSendAndOneSeparator()
     // The copy command stays between the two separators, which both stay.
     QCOMPARE(file, (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...", "-",
                                 "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "&Export Map...",
-                                "Export Ani&mation...", "-", "Send Orders to &Judge", "Cop&y Orders Mail", "-", "Recent File",
-                                "-", "E&xit"}));
+                                "Export Ani&mation...", "-", "Send Orders to &Judge", "Cop&y Orders Mail", "-",
+                                "Recent File", "-", "E&xit"}));
     QVERIFY(!app.Frame().Action(Cmd::SendMail)->isEnabled());
     QVERIFY(app.Frame().Action(Cmd::CopyOrdersMail)->isEnabled());
 }
