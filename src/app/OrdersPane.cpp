@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "app/DueTextHere.h"
 #include "app/TextConv.h"
+#include "judge/OrdersStatusRecord.h"
 #include "model/DocText.h"
 #include "model/KestraneDoc.h"
 #include "model/OrdersStateFile.h"
@@ -144,6 +145,7 @@ void COrdersPane::ShowJudgeAnswer()
 {
     std::string sent;
     std::vector<std::string> verdict;
+    std::vector<std::string> holds;
     if (!m_doc.GetPathName().empty()) {
         std::string message;
         const CGameOrdersState state = LoadOrdersState(m_context.OrdersStateFile(m_doc.GetPathName()), message);
@@ -156,7 +158,14 @@ void COrdersPane::ShowJudgeAnswer()
                 QDateTime::fromSecsSinceEpoch(at.time_since_epoch().count()).offsetFromUtc());
             sent = SentStateText(state, offset);
             verdict = JudgeVerdictLines(state);
+            if (const auto status = ReadVerdictLines(state.verdict))
+                holds = status->noOrders;
         }
+    }
+    // The map crosses out what the Judge holds for want of an order.
+    if (m_desk && m_desk->JudgeHolds() != holds) {
+        m_desk->SetJudgeHolds(std::move(holds));
+        emit changed();
     }
     m_sent->setText(FromDocText(sent));
     m_sent->setVisible(!sent.empty());

@@ -6,6 +6,8 @@
 #include "orders/DraftOverlay.h"
 #include "orders/GamePosition.h"
 
+#include <algorithm>
+
 namespace orders {
 
 std::unique_ptr<OrdersDesk> OrdersDesk::Open(const CKestraneDoc& doc, const std::string& installDir, std::string& why)
@@ -115,7 +117,23 @@ std::vector<std::string> OrdersDesk::VerdictLines() const
 
 COrderOverlay OrdersDesk::Overlay() const
 {
-    return BuildDraftOverlay(m_verdict, m_geography, m_points, m_checker.Power());
+    COrderOverlay overlay = BuildDraftOverlay(m_verdict, m_geography, m_points, m_checker.Power());
+    for (const Unit& unit : m_position.units) {
+        const std::string name = UnitWord(unit.type) + " " + m_geography.PlaceName(unit.at);
+        const std::optional<MapPos> point = m_points.PointOf(unit.at);
+        if (unit.power != m_checker.Power() || !point ||
+            std::find(m_judgeHolds.begin(), m_judgeHolds.end(), name) == m_judgeHolds.end())
+            continue;
+        COverlayMark mark;
+        mark.kind = OverlayMarkKind::Hold;
+        mark.country = m_checker.Power();
+        mark.fleet = unit.type == UnitType::Fleet;
+        mark.failed = true;
+        mark.provinces = {m_geography.ShortPlace(unit.at)};
+        mark.points = {*point};
+        overlay.marks.push_back(std::move(mark));
+    }
+    return overlay;
 }
 
 } // namespace orders

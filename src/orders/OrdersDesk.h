@@ -57,7 +57,13 @@ public:
     /// with "ok", or the line as written with what the Judge will refuse;
     /// then what the Judge does with the rest (units without orders).
     std::vector<std::string> VerdictLines() const;
-    /// The drafts' orders in force as overlay marks in the player's colour.
+    /// The units the Judge's verdict on the orders sent left without an
+    /// order ("Army Vienna", as its reply lists them): the overlay marks
+    /// them, so a refused order shows on the map. Empty for none.
+    void SetJudgeHolds(std::vector<std::string> units) { m_judgeHolds = std::move(units); }
+    const std::vector<std::string>& JudgeHolds() const { return m_judgeHolds; }
+    /// The drafts' orders in force as overlay marks in the player's colour,
+    /// and a crossed-out hold on each unit of SetJudgeHolds.
     COrderOverlay Overlay() const;
 
     /// How far from a place's point a click still counts for it, in picture pixels.
@@ -76,6 +82,7 @@ private:
     std::string m_after;
     std::vector<std::string> m_drafts;
     SetVerdict m_verdict;
+    std::vector<std::string> m_judgeHolds;
 };
 
 } // namespace orders

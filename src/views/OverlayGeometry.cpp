@@ -248,6 +248,10 @@ COverlayShapes LayOutOverlay(const COrderOverlay& overlay, const std::vector<uin
         case OverlayMarkKind::Hold:
         case OverlayMarkKind::Build:
             layout.Ring(points[0], mark.country, kRingRadius, kRingWidth, false);
+            // A drafted hold the Judge will not take, or a unit it has no
+            // order for: results never mark a hold failed.
+            if (mark.failed)
+                layout.Cross(points[0], mark.country);
             break;
         case OverlayMarkKind::Dislodged:
             layout.Unit(DislodgedPlace(mark.points[0]), mark.country, mark.fleet);

@@ -8,6 +8,7 @@
 #include "app/OrdersSender.h"
 #include "model/KestraneDoc.h"
 #include "model/OrdersStateFile.h"
+#include "orders/OrdersDesk.h"
 #include "support/ImportChecks.h"
 #include "support/JudgeMailbox.h"
 #include "support/MemoryKeyring.h"
@@ -83,6 +84,16 @@ QString SharedShortcut(const QDialog& dialog)
         letters.insert(letter);
     }
     return {};
+}
+
+// The provinces of the crossed-out holds the Orders mode draws.
+QStringList CrossedHolds(const COrdersPane& pane)
+{
+    QStringList provinces;
+    for (const COverlayMark& mark : pane.Desk()->Overlay().marks)
+        if (mark.kind == OverlayMarkKind::Hold && mark.failed)
+            provinces << QString::fromStdString(mark.provinces.front());
+    return provinces;
 }
 
 QString Said(CAppFixture& app)
@@ -191,6 +202,7 @@ void SendOrdersTest::draftsGoToTheJudgeAndTheVerdictComesBack()
     const QString sent = pane.SentLabel()->text();
     QVERIFY2(sent.startsWith("Sent ") && sent.endsWith(", waiting for the Judge"), qPrintable(sent));
     QVERIFY(pane.JudgeView()->isHidden());
+    QCOMPARE(CrossedHolds(pane), QStringList());
 
     // The Judge's reply, imported as a file: read, kept and shown; the game as it was.
     app.ImportReport(QString::fromStdString(
@@ -204,6 +216,7 @@ void SendOrdersTest::draftsGoToTheJudgeAndTheVerdictComesBack()
     QCOMPARE(verdict.filter(QRegularExpression(": accepted by the Judge$")).size(), 4);
     QVERIFY(verdict.contains("A Vie-Ser: refused: The army in Vienna can't get to Serbia."));
     QVERIFY(verdict.contains("Army Vienna: no order, the Judge holds it"));
+    QCOMPARE(CrossedHolds(pane).join(",").toLower(), QStringLiteral("vie"));
 
     for (const auto& entry : fs::recursive_directory_iterator(app.Dir().Path()))
         if (entry.is_regular_file() && entry.path().string().find("/smtp/") == std::string::npos) {
