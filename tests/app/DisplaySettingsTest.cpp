@@ -23,8 +23,8 @@ void AddOwnership(CKestraneDoc& doc)
 
 } // namespace
 
-// The three display toggles, their check marks and stored values, and the
-// main window's placement.
+// The View menu's display toggles, their check marks and stored values, and
+// the main window's placement.
 class DisplaySettingsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -43,7 +43,8 @@ private slots:
 void DisplaySettingsTest::toggles_data()
 {
     displaytoggle::AddRows({{Cmd::ToggleZoom, "ZoomToFit"}, {Cmd::ToggleInitials, "Initials"},
-                            {Cmd::ToggleSCDisplay, "SCDisplay"}});
+                            {Cmd::ToggleSCDisplay, "SCDisplay"}, {Cmd::ToggleOrders, "OrdersOnMap"},
+                            {Cmd::ToggleSmoothZoom, "SmoothZoom"}, {Cmd::TogglePhaseSummary, "PhaseSummary"}});
 }
 
 void DisplaySettingsTest::toggles()

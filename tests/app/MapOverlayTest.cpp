@@ -1,5 +1,4 @@
 #include "AppFixture.h"
-#include "DisplayToggleRows.h"
 
 #include "app/ChildFrame.h"
 #include "app/KestraneView.h"
@@ -50,8 +49,6 @@ QImage Shown(CKestraneView* view)
 class MapOverlayTest : public QObject {
     Q_OBJECT
 private slots:
-    void toggles_data();
-    void toggles();
     void menusOfferTheNewCommands();
     void ordersAreDrawnOverTheMapAndGoAgain();
     void smoothZoomFiltersTheStretchedMap();
@@ -60,16 +57,6 @@ private slots:
     void exportAnimationWritesEverySeason();
 };
 
-void MapOverlayTest::toggles_data()
-{
-    displaytoggle::AddRows({{Cmd::ToggleOrders, "OrdersOnMap"}, {Cmd::ToggleSmoothZoom, "SmoothZoom"},
-                            {Cmd::TogglePhaseSummary, "PhaseSummary"}});
-}
-
-void MapOverlayTest::toggles()
-{
-    displaytoggle::CheckRow();
-}
 
 void MapOverlayTest::menusOfferTheNewCommands()
 {

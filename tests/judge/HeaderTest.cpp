@@ -1,5 +1,6 @@
 #include "judge/ReportFile.h"
 #include "model/KestraneDoc.h"
+#include "support/CountingView.h"
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
@@ -16,12 +17,6 @@ constexpr const char* kNoHeader = "Could not find a valid header, this file may 
 constexpr const char* kOtherJudge = "The data in this import file is from a different Judge.\nRejecting data.";
 constexpr const char* kOtherGame = "The data in this import file is from a different Game.\nRejecting data.";
 constexpr const char* kNoSeason = "This report names no valid season on its deadline line,\ndata rejected.";
-
-class CViewCounter : public IDocumentObserver {
-public:
-    void OnDocumentUpdate() override { ++updates; }
-    int updates = 0;
-};
 
 class HeaderTest : public ::testing::Test {
 protected:
@@ -40,7 +35,7 @@ protected:
 
     CRecordingServices services;
     CKestraneDoc doc{services};
-    CViewCounter view;
+    CCountingView view;
 };
 
 // A section title, so the import takes a report for results: a header
@@ -271,10 +266,7 @@ const HeaderLineCase kHeaderLines[] = {
 
 INSTANTIATE_TEST_SUITE_P(Lines, HeaderLineTest,
                          ::testing::Combine(::testing::ValuesIn(kHeaderLines), ::testing::Bool()),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "Clipboard" : "File");
-                         });
+                         RowNameAndSource());
 
 // --- The reading loop ----------------------------------------------------
 

@@ -1,6 +1,7 @@
 #include "judge/ClipboardFile.h"
 #include "judge/ReportJoiner.h"
 #include "model/KestraneDoc.h"
+#include "support/CountingView.h"
 #include "support/ImmutableFile.h"
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
@@ -54,12 +55,6 @@ std::filesystem::file_time_type Stamp(const std::filesystem::path& path)
     return std::filesystem::last_write_time(path);
 }
 
-class CViewCounter : public IDocumentObserver {
-public:
-    void OnDocumentUpdate() override { ++updates; }
-    int updates = 0;
-};
-
 class ImportCommandTest : public ::testing::Test {
 protected:
     ImportCommandTest() : m_xdg("XDG_CACHE_HOME", cache.Str())
@@ -92,7 +87,7 @@ protected:
     CTempDir cache;
     CRecordingServices services;
     CKestraneDoc doc{services};
-    CViewCounter view;
+    CCountingView view;
 
 private:
     CScopedEnv m_xdg;

@@ -2,6 +2,7 @@
 #include "support/ImportChecks.h"
 #include "support/ImportTestBoard.h"
 #include "support/RecordingServices.h"
+#include "support/RowName.h"
 #include "support/StandardBoardGame.h"
 #include "support/TempDir.h"
 
@@ -101,10 +102,7 @@ TEST_P(JudgeSamplesTest, ImportsAsTheMailSays)
 
 INSTANTIATE_TEST_SUITE_P(Mails, JudgeSamplesTest,
                          ::testing::Combine(::testing::ValuesIn(kSampleCases), ::testing::Bool()),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) +
-                                    (std::get<1>(info.param) ? "Clipboard" : "File");
-                         });
+                         RowNameAndSource());
 
 TEST(JudgeSamples, EverySampleHasARow)
 {

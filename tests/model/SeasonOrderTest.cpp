@@ -1,5 +1,6 @@
 #include "model/GameDetails.h"
 #include "model/KestraneDoc.h"
+#include "support/CountingView.h"
 #include "support/RecordingServices.h"
 #include "support/TempDir.h"
 
@@ -89,14 +90,6 @@ TEST(SeasonOrder, FindSeasonIsExact)
     EXPECT_EQ(doc.FindSeason("S1901"), nullptr);
 }
 
-class CountingView : public IDocumentObserver {
-public:
-    void OnDocumentUpdate() override { ++updates; }
-    void OnDocumentTitleChanged() override { ++titles; }
-    int updates = 0;
-    int titles = 0;
-};
-
 class Navigation : public ::testing::Test {
 protected:
     void SetUp() override
@@ -120,7 +113,7 @@ protected:
 
     CRecordingServices services;
     CKestraneDoc doc{services};
-    CountingView view;
+    CCountingView view;
 };
 
 TEST_F(Navigation, TitleFollowsTheSeasonOnShow)

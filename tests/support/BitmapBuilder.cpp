@@ -16,6 +16,16 @@ void AppendU32(std::string& out, uint32_t value)
         out += char((value >> (8 * i)) & 0xFF);
 }
 
+BitmapSpec Sized(int width, int height, int bitsPerPixel, uint32_t compression)
+{
+    BitmapSpec desc;
+    desc.width = width;
+    desc.height = height;
+    desc.bitsPerPixel = bitsPerPixel;
+    desc.compression = compression;
+    return desc;
+}
+
 std::string Build(const BitmapSpec& desc)
 {
     std::string header;

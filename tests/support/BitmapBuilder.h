@@ -51,6 +51,9 @@ struct BitmapSpec {
     std::string gap;
 };
 
+/// A spec of that size and depth, every other field at its default.
+BitmapSpec Sized(int width, int height, int bitsPerPixel = 8, uint32_t compression = kRgb);
+
 /// The whole file: file header, information or core header, masks, colour
 /// table, gap, pixel block.
 std::string Build(const BitmapSpec& desc);

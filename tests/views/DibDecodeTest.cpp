@@ -76,12 +76,8 @@ TEST(DibDecode, IndexedDepthsGiveTheTableColourOfEveryPixel)
             SCOPED_TRACE(std::string(c.name) + " width " + std::to_string(width));
             const int colours = 1 << c.bitsPerPixel;
             auto index = [&](int x, int y) { return uint32_t((x * 3 + y * 5 + 1) % colours); };
-            BitmapSpec desc;
+            BitmapSpec desc = bmp::Sized(width, c.topDown ? -height : height, c.bitsPerPixel, c.compression);
             desc.coreHeader = c.coreHeader;
-            desc.width = width;
-            desc.height = c.topDown ? -height : height;
-            desc.bitsPerPixel = c.bitsPerPixel;
-            desc.compression = c.compression;
             desc.palette = Palette(colours);
             desc.pixels = c.compression == bmp::kRle8   ? bmp::EncodeRle8(width, height, index)
                           : c.compression == bmp::kRle4 ? bmp::EncodeRle4(width, height, index)
@@ -132,11 +128,7 @@ TEST(DibDecode, DirectDepthsWidenEveryComponent)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        BitmapSpec desc;
-        desc.width = 3;
-        desc.height = 2;
-        desc.bitsPerPixel = c.bitsPerPixel;
-        desc.compression = c.compression;
+        BitmapSpec desc = bmp::Sized(3, 2, c.bitsPerPixel, c.compression);
         desc.masks = c.masks;
         desc.pixels = bmp::PackRows(3, 2, c.bitsPerPixel, [&](int x, int y) { return c.raw[size_t(y * 3 + x)]; });
         EXPECT_EQ(Rows(Loaded(bmp::Build(desc)).Decode()), c.expected);
@@ -185,11 +177,7 @@ TEST(DibDecode, RunLengthEscapesAndDamagedRuns)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        BitmapSpec desc;
-        desc.width = c.width;
-        desc.height = c.height;
-        desc.bitsPerPixel = c.compression == bmp::kRle8 ? 8 : 4;
-        desc.compression = c.compression;
+        BitmapSpec desc = bmp::Sized(c.width, c.height, c.compression == bmp::kRle8 ? 8 : 4, c.compression);
         desc.palette = kRunPalette;
         desc.coloursUsed = uint32_t(kRunPalette.size());
         desc.pixels = c.bits;
@@ -199,9 +187,7 @@ TEST(DibDecode, RunLengthEscapesAndDamagedRuns)
 
 TEST(DibDecode, IndexesBeyondTheColoursUsedAreBlack)
 {
-    BitmapSpec desc;
-    desc.width = 3;
-    desc.height = 1;
+    BitmapSpec desc = bmp::Sized(3, 1);
     desc.palette = {0x101010, 0x202020, 0x303030};
     desc.coloursUsed = 2;
     desc.pixels = bmp::PackRows(3, 1, 8, [](int x, int) { return uint32_t(x); });
@@ -210,9 +196,7 @@ TEST(DibDecode, IndexesBeyondTheColoursUsedAreBlack)
 
 TEST(DibDecode, RowsTheBlockLacksAreColourZero)
 {
-    BitmapSpec desc;
-    desc.width = 2;
-    desc.height = 3;
+    BitmapSpec desc = bmp::Sized(2, 3);
     desc.palette = {0x00FF00, 0x0000FF};
     desc.pixels = bmp::PackRows(2, 3, 8, [](int, int) { return 1u; }).substr(0, 6); // bottom row and a half
     EXPECT_EQ(Rows(Loaded(bmp::Build(desc)).Decode()),
@@ -245,10 +229,7 @@ TEST(DibDecode, TopDownAndBottomUpGiveTheSamePicture)
 
 CDIB TwoByTwo()
 {
-    BitmapSpec desc;
-    desc.width = 2;
-    desc.height = 2;
-    desc.bitsPerPixel = 24;
+    BitmapSpec desc = bmp::Sized(2, 2, 24);
     const uint32_t colours[] = {0x0000A1, 0x0000A2, 0x0000B1, 0x0000B2};
     desc.pixels = bmp::PackRows(2, 2, 24, [&](int x, int y) { return colours[y * 2 + x]; });
     return Loaded(bmp::Build(desc));

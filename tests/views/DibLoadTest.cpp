@@ -58,10 +58,7 @@ uint32_t Index(int x, int y)
 
 BitmapSpec EightBit(int width, int height)
 {
-    BitmapSpec desc;
-    desc.width = width;
-    desc.height = height;
-    desc.bitsPerPixel = 8;
+    BitmapSpec desc = bmp::Sized(width, height);
     desc.palette = {0x102030, 0x405060, 0x708090};
     desc.pixels = bmp::PackRows(width, height, 8, Index);
     return desc;
@@ -105,12 +102,8 @@ TEST(DibLoad, ColourCountFollowsDepthOrColoursUsed)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        BitmapSpec desc;
+        BitmapSpec desc = bmp::Sized(3, 2, c.bitsPerPixel, c.compression);
         desc.coreHeader = c.coreHeader;
-        desc.width = 3;
-        desc.height = 2;
-        desc.bitsPerPixel = c.bitsPerPixel;
-        desc.compression = c.compression;
         desc.coloursUsed = c.coloursUsed;
         desc.pixels = std::string(64, '\0');
         CDIB dib;
@@ -143,11 +136,9 @@ TEST(DibLoad, WindowsHeaderAndPixelsAreKeptAsStored)
 
 TEST(DibLoad, CoreHeaderBecomesTheWindowsForm)
 {
-    BitmapSpec desc;
+    // Wider than 32767: the 16-bit field is read without sign.
+    BitmapSpec desc = bmp::Sized(40000, 1, 4);
     desc.coreHeader = true;
-    desc.width = 40000; // above 32767: the 16-bit field is read without sign
-    desc.height = 1;
-    desc.bitsPerPixel = 4;
     desc.palette = std::vector<uint32_t>(16, 0);
     desc.palette[1] = 0xA1B2C3;
     desc.palette[15] = 0x010203;
@@ -201,12 +192,8 @@ TEST(DibLoad, LongerHeadersAreReadAsWindowsHeaders)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        BitmapSpec desc;
+        BitmapSpec desc = bmp::Sized(2, 1, c.bitsPerPixel, c.compression);
         desc.headerSize = c.headerSize;
-        desc.width = 2;
-        desc.height = 1;
-        desc.bitsPerPixel = c.bitsPerPixel;
-        desc.compression = c.compression;
         desc.palette = c.palette;
         desc.coloursUsed = uint32_t(c.palette.size());
         desc.masks = c.masks;
