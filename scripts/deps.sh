@@ -11,7 +11,7 @@ packages=(
   dovecot-imapd postfix dbus-daemon
   xvfb xauth xdg-utils python3 openbox x11-utils
   desktop-file-utils appstream dpkg-dev file fakeroot
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev lld
 )
 
 missing=()
