@@ -5,7 +5,7 @@
 #include "app/MailboxSettingsDlg.h"
 #include "app/PendingFetchMark.h"
 #include "app/WatchSettingsBox.h"
-#include "app/WindowPlacement.h"
+#include "app/WorkerProgress.h"
 #include "mailaccess/FetchedMail.h"
 #include "model/KestraneDoc.h"
 #include "model/OrdersStateFile.h"
@@ -203,25 +203,17 @@ void CMailboxFetcher::OnFetchMailbox(CKestraneDoc& doc)
 
 void CMailboxFetcher::Start(std::unique_ptr<CRun> run, const std::string& password)
 {
-    run->progress = std::make_unique<QProgressDialog>(
-        QString::fromStdString("Fetching from " + run->account.m_strServer + "..."), QStringLiteral("Cancel"), 0, 0,
-        &m_window);
+    run->progress = WorkerProgress(m_window, QStringLiteral("Fetch from Mailbox"),
+                                   QString::fromStdString("Fetching from " + run->account.m_strServer + "..."),
+                                   run->cancelled);
     QProgressDialog* progress = run->progress.get();
-    progress->setWindowTitle(QStringLiteral("Fetch from Mailbox"));
-    KeepTitleWhole(*progress);
-    progress->setWindowModality(Qt::ApplicationModal);
-    progress->setMinimumDuration(300);
-    progress->setValue(0);
     // The fetch's progress goes to the bar itself: the dialog's own
     // setValue runs the event loop, which could end the fetch, and delete
     // the dialog, inside it.
     auto* bar = new QProgressBar(progress);
     bar->setRange(0, 0);
     progress->setBar(bar);
-    // The Cancel button, closing the dialog and Escape all stop the fetch.
     const auto cancelled = run->cancelled;
-    connect(progress, &QProgressDialog::canceled, this, [cancelled] { *cancelled = true; });
-    connect(progress, &QDialog::rejected, this, [cancelled] { *cancelled = true; });
     connect(this, &CMailboxFetcher::progressed, progress, [progress, bar](int done, int total) {
         bar->setRange(0, total);
         bar->setValue(done);

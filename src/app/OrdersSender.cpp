@@ -2,7 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/MailboxFetcher.h"
-#include "app/WindowPlacement.h"
+#include "app/WorkerProgress.h"
 #include "mail/OrdersMail.h"
 #include "mailaccess/OutgoingAccount.h"
 #include "model/KestraneDoc.h"
@@ -99,18 +99,11 @@ void COrdersSender::OnSendOrders(CKestraneDoc& doc)
     run->mail = {account.m_strFrom, account.m_strJudgeAddress, OrdersMailSubject(doc, run->phase), doc.m_strMail};
     run->orders = checked.lines.size();
 
-    run->progress = std::make_unique<QProgressDialog>(
-        QString::fromStdString("Sending the orders to " + account.m_strJudgeAddress + "..."),
-        QStringLiteral("Cancel"), 0, 0, &m_window);
-    QProgressDialog* progress = run->progress.get();
-    progress->setWindowTitle(QStringLiteral("Send Orders to Judge"));
-    KeepTitleWhole(*progress);
-    progress->setWindowModality(Qt::ApplicationModal);
-    progress->setMinimumDuration(300);
-    progress->setValue(0);
+    run->progress =
+        WorkerProgress(m_window, QStringLiteral("Send Orders to Judge"),
+                       QString::fromStdString("Sending the orders to " + account.m_strJudgeAddress + "..."),
+                       run->cancelled);
     const auto cancelled = run->cancelled;
-    connect(progress, &QProgressDialog::canceled, this, [cancelled] { *cancelled = true; });
-    connect(progress, &QDialog::rejected, this, [cancelled] { *cancelled = true; });
 
     CSmtpOptions options;
     options.cancelled = [cancelled] { return cancelled->load(); };
