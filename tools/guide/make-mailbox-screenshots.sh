@@ -23,25 +23,9 @@ images="$root/docs/images"
 shared="$root/../shared"
 display=":${GUIDE_DISPLAY:-57}"
 source "$root/tools/guide/player-home.sh"
+source "$root/tools/guide/guide-session.sh"
 player_home_check "$root" "$build"
-work="$(mktemp -d)"
-# The mail server's own users (under root) read its password file below.
-chmod 755 "$work"
-xvfb_pid=""
-wm_pid=""
-app_pid=""
-cleanup() {
-  [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
-  [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
-  # Without the X server a waiting xdotool ends too.
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  # Closing the server's standard input stops it.
-  [ -z "${server_in:-}" ] || exec {server_in}>&-
-  [ -z "${server_pid:-}" ] || wait "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cd "$work"
+guide_work
 
 # homes/ is /home for the program: the player's home is /home/player.
 home="$work/homes/player"
@@ -63,56 +47,15 @@ mkdir -p "$home/.config/Morvellan"
 printf '[Settings]\nSCDisplay=1\nInitials=1\nZoomToFit=1\nWinLeft=0\nWinTop=0\nWinRight=1280\nWinBottom=900\nInstallDir=%s\n' \
   "$root/data" > "$home/.config/Morvellan/Kestrane.conf"
 
-mkfifo server-in
-"$build/guide-mail-server" "$work/server" "$shared" < server-in > server-port &
-server_pid=$!
-exec {server_in}>server-in
-for _ in $(seq 50); do [ -s server-port ] && break; sleep 0.2; done
-port="$(head -n1 server-port)"
-[ -n "$port" ] || { echo "the mail server did not start" >&2; exit 1; }
-
-# Neither the X server nor the program holds the server's input open, so
-# closing it stops the server.
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp {server_in}>&- &
-xvfb_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.2; done
-openbox --sm-disable {server_in}>&- >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.2; done
+guide_server /dev/stderr "$build/guide-mail-server" "$work/server" "$shared"
+guide_display 1600x1000
 
 # start GAME: the program as the player starts it, from ~/Mail, with
 # /home/player as its home. No keyring on this display's session: the
 # password is asked for and never stored anywhere.
 start() {
-  [ -z "$app_pid" ] || { kill "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true; }
   as_player "$work/homes" "$app" -nosplash "$1"
-  PLAYER_CWD=/home/player/Mail DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" "${PLAYER_COMMAND[@]}" {server_in}>&- &
-  app_pid=$!
-}
-
-# window TITLE: waits for the window, gives it the keyboard and prints its id.
-window() {
-  local id
-  id="$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" {server_in}>&-)"
-  id="${id%%$'\n'*}"
-  if [ -z "$id" ]; then
-    echo "no window \"$1\" appeared; the screen is in ${GUIDE_DEBUG_SHOT:-/tmp/mailbox-screen.png}" >&2
-    import -window root "${GUIDE_DEBUG_SHOT:-/tmp/mailbox-screen.png}"
-    return 1
-  fi
-  xdotool windowfocus --sync "$id"
-  sleep 0.5
-  echo "$id"
-}
-type_text() { xdotool type --delay 50 "$1"; }
-keys() { xdotool key --delay 150 "$@"; }
-# A menu key or shortcut for the main window; the modifiers are let go
-# after, or the next text would arrive as shortcuts.
-command_keys() {
-  xdotool windowfocus --sync "$main"
-  keys "$@"
-  xdotool keyup ctrl alt
+  PLAYER_CWD=/home/player/Mail DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" guide_start "${PLAYER_COMMAND[@]}"
 }
 
 start /home/player/Games/kestrel.kes

@@ -22,24 +22,9 @@ shared="$root/../shared"
 case_stem="$shared/judge-orders/S1902M/S1902M-austria-08-nonadjacent-move"
 display=":${GUIDE_DISPLAY:-62}"
 source "$root/tools/guide/player-home.sh"
+source "$root/tools/guide/guide-session.sh"
 player_home_check "$root" "$build" "$shared"
-work="$(mktemp -d)"
-# The mail server's own users (under root) read its files below.
-chmod 755 "$work"
-xvfb_pid=""
-wm_pid=""
-app_pid=""
-cleanup() {
-  [ -z "$app_pid" ] || kill "$app_pid" 2>/dev/null || true
-  [ -z "$wm_pid" ] || kill "$wm_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  # Closing the server's standard input stops it.
-  [ -z "${server_in:-}" ] || exec {server_in}>&-
-  [ -z "${server_pid:-}" ] || wait "$server_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-cd "$work"
+guide_work
 
 # homes/ is /home for the program and the command line alike, so both find
 # the same orders state (it is named after the game's full path).
@@ -67,50 +52,12 @@ state="$(ls "$home"/.config/Morvellan/Kestrane-orders/*.txt)"
 while IFS= read -r line; do [ -z "$line" ] || printf 'draft %s\n' "$line" >> "$state"; done < "$case_stem.orders.txt"
 cp "$case_stem.reply.txt" "$home/Games/reply.txt"
 
-mkfifo server-in
-"$build/guide-smtp-server" "$work/server" < server-in > server-port 2> delivered.txt &
-server_pid=$!
-exec {server_in}>server-in
-for _ in $(seq 150); do [ -s server-port ] && break; sleep 0.2; done
-port="$(head -n1 server-port)"
-[ -n "$port" ] || { echo "the mail server did not start" >&2; exit 1; }
-
-Xvfb "$display" -screen 0 1400x960x24 -nolisten tcp {server_in}>&- &
-xvfb_pid=$!
-export DISPLAY="$display"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.2; done
-openbox --sm-disable {server_in}>&- >/dev/null 2>&1 &
-wm_pid=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.2; done
+guide_server delivered.txt "$build/guide-smtp-server" "$work/server"
+guide_display 1400x960
 
 # No keyring on this display's session: passwords are kept for the session only.
 as_player "$work/homes" "$app" -nosplash /home/player/Games/kestrel.kes
-PLAYER_CWD=/home/player/Games DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" "${PLAYER_COMMAND[@]}" {server_in}>&- &
-app_pid=$!
-
-# window TITLE: waits for the window, gives it the keyboard and prints its id.
-window() {
-  local id
-  id="$(timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" {server_in}>&-)"
-  id="${id%%$'\n'*}"
-  if [ -z "$id" ]; then
-    echo "no window \"$1\" appeared; the screen is in ${GUIDE_DEBUG_SHOT:-/tmp/send-screen.png}" >&2
-    import -window root "${GUIDE_DEBUG_SHOT:-/tmp/send-screen.png}"
-    return 1
-  fi
-  xdotool windowfocus --sync "$id"
-  sleep 0.5
-  echo "$id"
-}
-type_text() { xdotool type --delay 50 "$1"; }
-keys() { xdotool key --delay 150 "$@"; }
-# A menu key or shortcut for the main window; the modifiers are let go
-# after, or the next text would arrive as shortcuts.
-command_keys() {
-  xdotool windowfocus --sync "$main"
-  keys "$@"
-  xdotool keyup ctrl alt
-}
+PLAYER_CWD=/home/player/Games DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent" guide_start "${PLAYER_COMMAND[@]}"
 
 main="$(window "Kestrane - .*")"
 # Game Details: Austria (the first country) and the game's password.
@@ -185,9 +132,7 @@ keys Return
 sleep 1
 import -window "$main" "$images/send-verdict.png"
 
-exec {server_in}>&-
-wait "$server_pid" 2>/dev/null || true
-server_pid=""
+guide_server_stop
 grep -q "^Subject: Kestrel orders for S1902M" delivered.txt || { echo "no orders mail arrived" >&2; exit 1; }
 python3 "$root/tools/guide/MarkdownToHtml.py" "$root/docs/user-guide.md" "$root/docs/index.html"
 echo "Pictures written to $images"
