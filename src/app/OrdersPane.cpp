@@ -149,8 +149,11 @@ void COrdersPane::ShowJudgeAnswer()
     if (!m_doc.GetPathName().empty()) {
         std::string message;
         const CGameOrdersState state = LoadOrdersState(m_context.OrdersStateFile(m_doc.GetPathName()), message);
-        if (!message.empty())
+        // Read again at every refresh of the menus: a damaged file that
+        // cannot be moved aside is told of once, not at every refresh.
+        if (!message.empty() && message != m_stateProblem)
             m_context.Services().ShowMessage(message, MessageIcon::Exclamation);
+        m_stateProblem = message;
         if (state.IsCurrentFor(m_doc)) {
             // The time as the player's clock showed it when the mail went.
             const auto at = state.sentAt.value_or(std::chrono::sys_seconds());

@@ -92,5 +92,7 @@ private:
     QPlainTextEdit* m_verdict = nullptr;
     QLabel* m_sent = nullptr;
     QPlainTextEdit* m_judge = nullptr;
+    /// The last problem met reading the orders state, told once.
+    std::string m_stateProblem;
     QTimer* m_clock = nullptr;
 };
