@@ -51,7 +51,7 @@ struct BitmapSpec {
     std::string gap;
 };
 
-/// A spec of that size and depth, every other field at its default.
+/// A bitmap of that size and depth, every other field at its default.
 BitmapSpec Sized(int width, int height, int bitsPerPixel = 8, uint32_t compression = kRgb);
 
 /// The whole file: file header, information or core header, masks, colour
